@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Time.h"
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace glowdeck {
+
+// One known bulb: its address (its identity), its name and the state it last reported.
+struct Bulb {
+    // A bulb counts as responding while its last report is younger than this.
+    static constexpr std::chrono::milliseconds respondingWindow{35'000};
+
+    std::string ip;
+    std::string name;
+    bool on = false;
+    double brightness = 100.0; // percent, as reported in "dimming"
+    double temperature = 2700.0; // kelvin, as reported in "temp"
+    std::optional<std::int64_t> sceneID;
+    std::optional<WallTime> lastSeen;
+
+    bool responding(WallTime now) const { return lastSeen && now - *lastSeen < respondingWindow; }
+
+    bool operator==(const Bulb&) const = default;
+};
+
+} // namespace glowdeck

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "Bulb.h"
+#include "ChangeSignal.h"
+#include "EventLoop.h"
+#include "SocketApi.h"
+#include "Store.h"
+#include "UdpEndpoint.h"
+#include "Wire.h"
+
+#include <nlohmann/json_fwd.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace glowdeck {
+
+// The one model and controller: the known bulbs, the selection, the status line and the
+// scanning flag, and the machinery that keeps them fresh (discovery, polling, commands).
+// Every assignment to a published field announces a change first, on objectWillChange().
+// Main-thread only.
+class Lights {
+public:
+    static constexpr std::string_view storeKey = "bulbs";
+    static constexpr std::chrono::milliseconds discoveryWait{3000};
+    static constexpr std::chrono::milliseconds pollInterval{10'000};
+    static constexpr std::chrono::milliseconds pollTolerance{2000};
+    static constexpr std::chrono::milliseconds followUpDelay{350};
+
+    // A preview controller holds one sample bulb and never touches the store or the network.
+    Lights(bool preview, Store& defaults, EventLoop& loop,
+           SocketApi& sockets = SocketApi::system());
+    ~Lights();
+    Lights(const Lights&) = delete;
+    Lights& operator=(const Lights&) = delete;
+
+    // Published state.
+    const std::vector<Bulb>& bulbs() const { return bulbs_; }
+    const std::optional<std::string>& selected() const { return selected_; }
+    const std::optional<std::string>& message() const { return message_; }
+    bool scanning() const { return scanning_; }
+    ChangeSignal& objectWillChange() { return willChange_; }
+
+    // The light picker writes the selection directly.
+    void setSelected(std::optional<std::string> ip);
+
+    // The first bulb whose address is the selection, or null.
+    const Bulb* current() const;
+
+    bool panelVisible() const { return panelVisible_; }
+    bool hasDiscovered() const { return hasDiscovered_; }
+    int socketFD() const { return endpoint_.socketFD(); }
+    // True while the poll timer runs.
+    bool polling() const { return poller_ != nullptr; }
+    WallTime now() const { return loop_.now(); }
+
+    // Discovery and polling.
+    void discover();
+    void refresh();
+    void setPanelVisible(bool visible);
+
+    // Sends "setPilot" with `params` to the selection, or to every bulb when `all`, and asks
+    // the same bulbs for their state 0.35 s later.
+    void control(const Params& params, bool all);
+
+    // Editing the list.
+    void add(std::string_view address);
+    void remove();
+    void rename(std::string_view name);
+
+    // One request to port 38899 of `ip`.
+    void send(const std::string& ip, std::string_view method, const Params& params = {});
+
+    // Stops polling and every task, and closes the socket. For the end of the program.
+    void shutdown();
+
+    // Reply handling: one received datagram, and one state report.
+    void receiveReply(std::string_view bytes, const std::string& from);
+    void receivePilot(const nlohmann::json& pilot, const std::string& from);
+
+    // Writes the list of bulbs to the store, unless the store already holds exactly that.
+    void save();
+
+private:
+    void updatePolling();
+    void load();
+    void setMessage(std::optional<std::string> text);
+    void setScanning(bool scanning);
+    void finishScan();
+    void sendToAll(const std::vector<std::string>& targets, std::string_view method,
+                   const Params& params);
+
+    Store& defaults_;
+    EventLoop& loop_;
+    ChangeSignal willChange_;
+
+    std::vector<Bulb> bulbs_;
+    std::optional<std::string> selected_;
+    std::optional<std::string> message_;
+    bool scanning_ = false;
+
+    UdpEndpoint endpoint_;
+    Handle poller_;
+    Handle scanTask_;
+    Handle refreshTask_;
+    bool panelVisible_ = false;
+    bool hasDiscovered_ = false;
+};
+
+} // namespace glowdeck

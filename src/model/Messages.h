@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace glowdeck::messages {
+
+// Every text the controller can show on the panel's status line.
+inline constexpr std::string_view noBulbsReplied =
+    "No bulbs replied. Use the same Wi-Fi, enable WiZ LAN control, or add an IP below.";
+inline constexpr std::string_view cannotOpen = "Could not open the local network connection.";
+inline constexpr std::string_view cannotConfigure =
+    "Could not configure the local network connection.";
+inline constexpr std::string_view cannotListen = "Could not listen for bulb replies.";
+inline constexpr std::string_view invalidAddress = "Enter a valid bulb IPv4 address.";
+
+inline std::string cannotSend(std::string_view ip) {
+    return "Could not send to " + std::string(ip) + ". Check local network access.";
+}
+
+inline std::string rejected(std::string_view ip) {
+    return std::string(ip) + " rejected the command. This bulb may not support it.";
+}
+
+} // namespace glowdeck::messages

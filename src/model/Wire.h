@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace glowdeck {
+
+// A "setPilot" parameter: JSON booleans stay distinct from integers.
+using ParamValue = std::variant<bool, std::int64_t>;
+using Params = std::map<std::string, ParamValue, std::less<>>;
+
+// The bulbs' wire protocol: one JSON object per UDP datagram, port 38899.
+struct Wire {
+    static constexpr std::uint16_t port = 38899;
+
+    // What one received datagram asks of the controller.
+    struct Reply {
+        enum class Kind { Dropped, Rejected, Pilot };
+        Kind kind = Kind::Dropped;
+        nlohmann::json pilot; // the state report, for Kind::Pilot
+    };
+
+    // A typed bulb address: dotted-quad IPv4, not 0.0.0.0, not a .255 broadcast address.
+    static bool validIP(std::string_view text);
+
+    // {"method":…,"params":{…}} as compact UTF-8 JSON, or nothing when it cannot be encoded.
+    static std::optional<std::string> request(std::string_view method, const Params& params);
+
+    // Classifies one received datagram.
+    static Reply parseReply(std::string_view bytes);
+};
+
+} // namespace glowdeck
