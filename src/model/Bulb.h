@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace glowdeck {
 
@@ -21,6 +22,14 @@ struct Bulb {
     double temperature = 2700.0; // kelvin, as reported in "temp"
     std::optional<std::int64_t> sceneID;
     std::optional<WallTime> lastSeen;
+
+    // A bulb that has not answered yet: off, 100 %, 2700 K, no scene, never seen.
+    static Bulb unseen(std::string ip, std::string name) {
+        Bulb bulb;
+        bulb.ip = std::move(ip);
+        bulb.name = std::move(name);
+        return bulb;
+    }
 
     bool responding(WallTime now) const { return lastSeen && now - *lastSeen < respondingWindow; }
 

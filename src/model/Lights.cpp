@@ -1,0 +1,350 @@
+#include "Lights.h"
+
+#include "Messages.h"
+#include "SavedLight.h"
+
+#include <algorithm>
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+namespace glowdeck {
+
+using nlohmann::json;
+
+namespace {
+
+// The sample bulb a preview controller shows.
+Bulb sampleBulb(WallTime now) {
+    return {"192.168.1.42", "Desk Light", true, 72.0, 2700.0, 6, now};
+}
+
+std::string defaultName(std::size_t count) { return "WiZ light " + std::to_string(count + 1); }
+
+std::optional<double> number(const json& pilot, const char* key) {
+    auto value = pilot.find(key);
+    if (value == pilot.end() || !value->is_number())
+        return std::nullopt;
+    return value->get<double>();
+}
+
+// A scene number: any JSON number that is exactly a signed 64-bit integer.
+std::optional<std::int64_t> sceneNumber(const json& pilot) {
+    auto value = pilot.find("sceneId");
+    if (value == pilot.end())
+        return std::nullopt;
+    if (value->is_number_integer())
+        return value->get<std::int64_t>(); // json keeps integers that do not fit as unsigned
+    if (value->is_number_unsigned()) {
+        auto n = value->get<std::uint64_t>();
+        if (n > static_cast<std::uint64_t>(INT64_MAX))
+            return std::nullopt;
+        return static_cast<std::int64_t>(n);
+    }
+    if (value->is_number_float()) {
+        double d = value->get<double>();
+        // [-2^63, 2^63): every integral double in it converts exactly.
+        if (std::trunc(d) != d || d < -9223372036854775808.0 || d >= 9223372036854775808.0)
+            return std::nullopt;
+        return static_cast<std::int64_t>(d);
+    }
+    return std::nullopt;
+}
+
+// Unicode white space and line breaks beyond ASCII, UTF-8 encoded: NEL, NBSP, U+1680,
+// U+2000–U+200A, U+2028, U+2029, U+202F, U+205F, U+3000.
+constexpr std::string_view wideSpaces[] = {
+    "\xC2\x85",     "\xC2\xA0",     "\xE1\x9A\x80", "\xE2\x80\x80", "\xE2\x80\x81",
+    "\xE2\x80\x82", "\xE2\x80\x83", "\xE2\x80\x84", "\xE2\x80\x85", "\xE2\x80\x86",
+    "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89", "\xE2\x80\x8A", "\xE2\x80\xA8",
+    "\xE2\x80\xA9", "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80"};
+
+bool asciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// `text` without white space and line breaks at either end.
+std::string_view trimmed(std::string_view text) {
+    for (bool trimmedSome = true; trimmedSome && !text.empty();) {
+        trimmedSome = false;
+        if (asciiSpace(text.front())) {
+            text.remove_prefix(1);
+            trimmedSome = true;
+        }
+        if (!text.empty() && asciiSpace(text.back())) {
+            text.remove_suffix(1);
+            trimmedSome = true;
+        }
+        for (auto space : wideSpaces) {
+            if (text.starts_with(space)) {
+                text.remove_prefix(space.size());
+                trimmedSome = true;
+            }
+            if (text.ends_with(space)) {
+                text.remove_suffix(space.size());
+                trimmedSome = true;
+            }
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+Lights::Lights(bool preview, Store& defaults, EventLoop& loop, SocketApi& sockets)
+    : defaults_(defaults), loop_(loop), endpoint_(loop, sockets) {
+    if (preview) {
+        bulbs_ = {sampleBulb(loop_.now())};
+        selected_ = bulbs_.front().ip;
+        return;
+    }
+    load();
+    if (auto failure = endpoint_.open(
+            [this](std::string_view bytes, const std::string& from) { receiveReply(bytes, from); }))
+        message_ = std::move(failure);
+}
+
+Lights::~Lights() = default;
+
+// --- Saved lights ---
+
+void Lights::load() {
+    auto stored = defaults_.data(storeKey);
+    if (!stored)
+        return;
+    auto saved = SavedLight::decode(*stored);
+    if (!saved)
+        return; // a bad value stays until the next save replaces it
+    for (auto& light : *saved)
+        bulbs_.push_back(Bulb::unseen(std::move(light.ip), std::move(light.name)));
+    if (!bulbs_.empty())
+        selected_ = bulbs_.front().ip;
+}
+
+void Lights::save() {
+    auto encoded = SavedLight::encode(bulbs_);
+    if (!encoded)
+        return;
+    if (defaults_.data(storeKey) == encoded)
+        return;
+    defaults_.setData(storeKey, *encoded);
+}
+
+// --- Published state ---
+
+void Lights::setSelected(std::optional<std::string> ip) {
+    willChange_.emit();
+    selected_ = std::move(ip);
+}
+
+void Lights::setMessage(std::optional<std::string> text) {
+    willChange_.emit();
+    message_ = std::move(text);
+}
+
+void Lights::setScanning(bool scanning) {
+    willChange_.emit();
+    scanning_ = scanning;
+}
+
+const Bulb* Lights::current() const {
+    if (!selected_)
+        return nullptr;
+    auto found = std::find_if(bulbs_.begin(), bulbs_.end(),
+                              [this](const Bulb& bulb) { return bulb.ip == *selected_; });
+    return found == bulbs_.end() ? nullptr : &*found;
+}
+
+// --- Sending and receiving ---
+
+void Lights::send(const std::string& ip, std::string_view method, const Params& params) {
+    if (endpoint_.socketFD() < 0)
+        return;
+    auto request = Wire::request(method, params);
+    if (!request)
+        return;
+    if (endpoint_.send(ip, *request) == UdpEndpoint::Sent::Failed)
+        setMessage(messages::cannotSend(ip));
+}
+
+void Lights::sendToAll(const std::vector<std::string>& targets, std::string_view method,
+                       const Params& params) {
+    for (const auto& target : targets)
+        send(target, method, params);
+}
+
+void Lights::receiveReply(std::string_view bytes, const std::string& from) {
+    auto reply = Wire::parseReply(bytes);
+    switch (reply.kind) {
+    case Wire::Reply::Kind::Dropped:
+        return;
+    case Wire::Reply::Kind::Rejected:
+        setMessage(messages::rejected(from));
+        return;
+    case Wire::Reply::Kind::Pilot:
+        receivePilot(reply.pilot, from);
+        return;
+    }
+}
+
+void Lights::receivePilot(const json& pilot, const std::string& from) {
+    auto state = pilot.find("state");
+    if (state == pilot.end() || !state->is_boolean())
+        return;
+
+    auto known = std::find_if(bulbs_.begin(), bulbs_.end(),
+                              [&](const Bulb& bulb) { return bulb.ip == from; });
+    const bool isNew = known == bulbs_.end();
+    Bulb bulb = isNew ? Bulb::unseen(from, defaultName(bulbs_.size())) : *known;
+
+    bulb.on = state->get<bool>();
+    bulb.lastSeen = loop_.now();
+    if (auto dimming = number(pilot, "dimming"))
+        bulb.brightness = *dimming;
+    if (auto temp = number(pilot, "temp"))
+        bulb.temperature = *temp;
+    bulb.sceneID = sceneNumber(pilot);
+
+    willChange_.emit();
+    if (isNew) {
+        bulbs_.push_back(std::move(bulb));
+        save();
+        updatePolling();
+    } else {
+        *known = std::move(bulb);
+    }
+    if (!selected_)
+        setSelected(from);
+    if (message_)
+        setMessage(std::nullopt);
+}
+
+// --- Discovery and polling ---
+
+void Lights::discover() {
+    if (endpoint_.socketFD() < 0)
+        return;
+    setScanning(true);
+    setMessage(std::nullopt);
+    refresh();
+    send("255.255.255.255", "getPilot");
+    for (const auto& address : endpoint_.broadcastAddresses())
+        send(address, "getPilot");
+    scanTask_ = loop_.after(discoveryWait, [this] { finishScan(); });
+}
+
+void Lights::finishScan() {
+    setScanning(false);
+    const auto now = loop_.now();
+    bool anyResponding = std::any_of(bulbs_.begin(), bulbs_.end(),
+                                     [now](const Bulb& bulb) { return bulb.responding(now); });
+    if (!anyResponding)
+        setMessage(std::string(messages::noBulbsReplied));
+}
+
+void Lights::refresh() {
+    if (endpoint_.socketFD() < 0)
+        return;
+    for (const auto& bulb : bulbs_)
+        send(bulb.ip, "getPilot");
+    willChange_.emit();
+}
+
+void Lights::setPanelVisible(bool visible) {
+    if (visible == panelVisible_)
+        return;
+    panelVisible_ = visible;
+    if (visible) {
+        if (!hasDiscovered_) {
+            hasDiscovered_ = true;
+            discover();
+        } else {
+            refresh();
+        }
+    } else {
+        scanTask_.reset();
+        if (scanning_)
+            setScanning(false);
+    }
+    updatePolling();
+}
+
+void Lights::updatePolling() {
+    if (panelVisible_ && !bulbs_.empty() && endpoint_.socketFD() >= 0) {
+        if (poller_ && poller_->active())
+            return; // the running timer keeps its phase
+        poller_ = loop_.every(pollInterval, pollTolerance, [this] {
+            if (panelVisible_)
+                refresh();
+        });
+    } else {
+        poller_.reset();
+    }
+}
+
+// --- Commands ---
+
+void Lights::control(const Params& params, bool all) {
+    std::vector<std::string> targets;
+    if (all) {
+        targets.reserve(bulbs_.size());
+        for (const auto& bulb : bulbs_)
+            targets.push_back(bulb.ip);
+    } else if (selected_) {
+        targets.push_back(*selected_);
+    }
+    sendToAll(targets, "setPilot", params);
+    refreshTask_ = loop_.after(followUpDelay, [this, targets = std::move(targets)] {
+        sendToAll(targets, "getPilot", {});
+    });
+}
+
+// --- Editing the list ---
+
+void Lights::add(std::string_view typed) {
+    std::string address(trimmed(typed));
+    if (!Wire::validIP(address)) {
+        setMessage(std::string(messages::invalidAddress));
+        return;
+    }
+    bool known = std::any_of(bulbs_.begin(), bulbs_.end(),
+                             [&](const Bulb& bulb) { return bulb.ip == address; });
+    if (!known) {
+        willChange_.emit();
+        bulbs_.push_back(Bulb::unseen(address, defaultName(bulbs_.size())));
+    }
+    setSelected(address);
+    save();
+    updatePolling();
+    send(address, "getPilot");
+}
+
+void Lights::remove() {
+    willChange_.emit();
+    if (selected_)
+        std::erase_if(bulbs_, [this](const Bulb& bulb) { return bulb.ip == *selected_; });
+    setSelected(bulbs_.empty() ? std::nullopt : std::optional(bulbs_.front().ip));
+    save();
+    updatePolling();
+}
+
+void Lights::rename(std::string_view name) {
+    if (!selected_)
+        return;
+    auto found = std::find_if(bulbs_.begin(), bulbs_.end(),
+                              [this](const Bulb& bulb) { return bulb.ip == *selected_; });
+    if (found == bulbs_.end())
+        return;
+    willChange_.emit();
+    found->name = name.empty() ? "WiZ light" : std::string(name);
+    save();
+}
+
+// --- Shutting down ---
+
+void Lights::shutdown() {
+    panelVisible_ = false;
+    poller_.reset();
+    scanTask_.reset();
+    refreshTask_.reset();
+    endpoint_.shutdown();
+}
+
+} // namespace glowdeck

@@ -1,0 +1,52 @@
+#include "Wire.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+
+namespace glowdeck {
+
+using nlohmann::json;
+
+bool Wire::validIP(std::string_view text) {
+    std::string address(text); // inet_pton wants a terminated string; an embedded NUL fails below
+    in_addr parsed{};
+    if (address.size() != text.size() || address.find('\0') != std::string::npos)
+        return false;
+    if (::inet_pton(AF_INET, address.c_str(), &parsed) != 1)
+        return false;
+    return address != "0.0.0.0" && address != "255.255.255.255" && !address.ends_with(".255");
+}
+
+std::optional<std::string> Wire::request(std::string_view method, const Params& params) {
+    json encodedParams = json::object();
+    for (const auto& [key, value] : params)
+        std::visit([&](auto v) { encodedParams[key] = v; }, value);
+    json message = {{"method", method}, {"params", std::move(encodedParams)}};
+    try {
+        return message.dump();
+    } catch (const json::exception&) {
+        return std::nullopt; // a key or method that is not valid UTF-8
+    }
+}
+
+Wire::Reply Wire::parseReply(std::string_view bytes) {
+    json message = json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+    if (!message.is_object())
+        return {};
+    auto method = message.find("method");
+    if (method == message.end() || !method->is_string())
+        return {};
+    if (message.contains("error"))
+        return {Reply::Kind::Rejected, {}};
+    const auto& name = method->get_ref<const std::string&>();
+    if (name != "getPilot" && name != "syncPilot")
+        return {};
+    auto pilot = message.find("result");
+    if (pilot == message.end())
+        pilot = message.find("params");
+    if (pilot == message.end() || !pilot->is_object())
+        return {};
+    return {Reply::Kind::Pilot, std::move(*pilot)};
+}
+
+} // namespace glowdeck
