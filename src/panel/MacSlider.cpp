@@ -1,0 +1,40 @@
+#include "MacSlider.h"
+
+#include "TrackingSlider.h"
+
+#include <QHBoxLayout>
+#include <QPointer>
+
+namespace glowdeck {
+
+MacSlider::MacSlider(double minimum, double maximum, const QString& label, QWidget* parent)
+    : QWidget(parent), slider_(new TrackingSlider(minimum, maximum, this)) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(slider_);
+    setFocusProxy(slider_);
+    slider_->setAccessibleName(label);
+
+    connect(slider_, &TrackingSlider::realValueChanged, this, &MacSlider::userChanged);
+    connect(slider_, &TrackingSlider::editingChanged, this, &MacSlider::editingChanged);
+}
+
+double MacSlider::value() const {
+    return slider_->realValue();
+}
+
+void MacSlider::setValue(double value) {
+    if (slider_->trackingMouse())
+        return;
+    slider_->setRealValue(value);
+}
+
+void MacSlider::userChanged(double value) {
+    // A receiver may delete this slider in response; stop quietly if it does.
+    const QPointer<MacSlider> self(this);
+    Q_EMIT valueEdited(value);
+    if (!self.isNull() && !slider_->trackingMouse())
+        Q_EMIT editingChanged(false);
+}
+
+} // namespace glowdeck

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+namespace glowdeck {
+
+class TrackingSlider;
+
+// The panel's slider: horizontal, its range and accessible name fixed at creation. It reports
+// every value the user gives it, and brackets editing: true when a mouse press begins and false
+// when it ends; a change made any other way (keyboard, wheel, assistive technology) is followed
+// by a lone false, so that the caller acts on it at once.
+class MacSlider : public QWidget {
+    Q_OBJECT
+public:
+    MacSlider(double minimum, double maximum, const QString& label, QWidget* parent = nullptr);
+
+    double value() const;
+
+    // A model update. Ignored while the user holds the slider with the mouse; never emits
+    // valueEdited or editingChanged.
+    void setValue(double value);
+
+    TrackingSlider* slider() const { return slider_; }
+
+Q_SIGNALS:
+    // Every change made by the user (drag, click, keyboard, wheel, assistive technology).
+    void valueEdited(double value);
+
+    // true on a mouse press, false on its release; a lone false after every change made outside
+    // a mouse press.
+    void editingChanged(bool editing);
+
+private:
+    void userChanged(double value);
+
+    TrackingSlider* slider_;
+};
+
+} // namespace glowdeck
