@@ -1,0 +1,93 @@
+#include "BulbSimulator.h"
+
+#include "HostAddresses.h"
+
+#include <arpa/inet.h>
+#include <array>
+#include <cstdio>
+
+namespace glowdeck::sim {
+
+namespace {
+
+// Datagrams read per readiness event; the loop comes back for the rest.
+constexpr int maxPerPass = 256;
+
+} // namespace
+
+struct BulbSimulator::Entry {
+    SimulatedBulb bulb;
+    Handle watch;
+};
+
+BulbSimulator::BulbSimulator(EventLoop& loop, Options options) : loop_(loop), options_(options) {
+    if (!options_.listenForBroadcasts)
+        return;
+    wildcard_ =
+        std::make_unique<DatagramSocket>(ReceivedRequest::wildcard, SimulatedBulb::port, true);
+    wildcardWatch_ =
+        loop_.watchReadable(wildcard_->fd(), [this] { readFrom(*wildcard_, nullptr); }, {});
+}
+
+BulbSimulator::~BulbSimulator() = default;
+
+SimulatedBulb& BulbSimulator::addBulb(const std::string& address) {
+    std::array<char, 13> mac{};
+    std::snprintf(mac.data(), mac.size(), "a8bb5%07zx", bulbs_.size() + 1);
+    // Built in place: a bulb owns its socket and cannot move.
+    std::unique_ptr<Entry> entry(
+        new Entry{SimulatedBulb(loop_, address, mac.data(), options_.listenForBroadcasts), {}});
+    auto* raw = entry.get();
+    raw->watch = loop_.watchReadable(raw->bulb.fd(),
+                                     [this, raw] { readFrom(raw->bulb.socket(), &raw->bulb); }, {});
+    bulbs_.push_back(std::move(entry));
+    return raw->bulb;
+}
+
+SimulatedBulb* BulbSimulator::bulb(std::string_view address) {
+    for (auto& entry : bulbs_)
+        if (entry->bulb.address() == address)
+            return &entry->bulb;
+    return nullptr;
+}
+
+std::vector<ReceivedRequest>
+BulbSimulator::requestsWhere(const std::function<bool(const ReceivedRequest&)>& keep) const {
+    std::vector<ReceivedRequest> kept;
+    for (const auto& request : requests_)
+        if (keep(request))
+            kept.push_back(request);
+    return kept;
+}
+
+void BulbSimulator::readFrom(DatagramSocket& socket, SimulatedBulb* target) {
+    for (int i = 0; i < maxPerPass; ++i) {
+        auto datagram = socket.receive();
+        if (!datagram)
+            return;
+        auto request = ReceivedRequest::parse(std::move(*datagram), socket.address(), ++received_,
+                                              loop_.monotonicNow());
+        if (options_.keepLog)
+            requests_.push_back(request);
+        if (observer_)
+            observer_(request);
+        if (target != nullptr)
+            target->handle(request);
+        else
+            dispatchBroadcast(request);
+    }
+}
+
+void BulbSimulator::dispatchBroadcast(const ReceivedRequest& request) {
+    in_addr destination{};
+    if (::inet_pton(AF_INET, request.destination.c_str(), &destination) != 1)
+        return;
+    // A unicast datagram to an address no bulb holds reaches the wildcard socket too; no bulb
+    // answers that.
+    if (!HostAddresses::current().isBroadcast(destination))
+        return;
+    for (auto& entry : bulbs_)
+        entry->bulb.handle(request);
+}
+
+} // namespace glowdeck::sim

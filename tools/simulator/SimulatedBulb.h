@@ -1,0 +1,56 @@
+#pragma once
+
+#include "BulbState.h"
+#include "DatagramSocket.h"
+#include "Fault.h"
+#include "ReceivedRequest.h"
+#include "model/EventLoop.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace glowdeck::sim {
+
+// One simulated WiZ bulb: its state, its own socket on port 38899 of its address (from which
+// every reply leaves), and the way it misbehaves, if it does.
+class SimulatedBulb {
+public:
+    static constexpr std::uint16_t port = 38899;
+
+    SimulatedBulb(EventLoop& loop, const std::string& address, std::string mac, bool shareAddress);
+
+    const std::string& address() const { return socket_.address(); }
+    int fd() const { return socket_.fd(); }
+    DatagramSocket& socket() { return socket_; }
+
+    BulbState& state() { return state_; }
+    const BulbState& state() const { return state_; }
+
+    void setFault(Fault fault) { fault_ = std::move(fault); }
+    const Fault& fault() const { return fault_; }
+
+    // Acts on one request and replies to its sender, unless the fault says otherwise.
+    void handle(const ReceivedRequest& request);
+
+    // Sends a "syncPilot" report of the current state, as bulbs do on their own.
+    bool sendSync(const std::string& toAddress, std::uint16_t toPort);
+
+    // How many replies it has sent, and the last one.
+    int replyCount() const { return replyCount_; }
+    const std::string& lastReply() const { return lastReply_; }
+
+private:
+    void answer(const ReceivedRequest& request, bool garbled);
+    void reply(const ReceivedRequest& request, const std::string& bytes);
+
+    EventLoop& loop_;
+    DatagramSocket socket_;
+    BulbState state_;
+    Fault fault_;
+    std::vector<Handle> delayed_;
+    int replyCount_ = 0;
+    std::string lastReply_;
+};
+
+} // namespace glowdeck::sim

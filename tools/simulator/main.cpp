@@ -1,0 +1,132 @@
+// glowdeck-sim: simulated WiZ bulbs for trying the program by hand.
+//
+//   glowdeck-sim [--duration S] [--no-broadcast] [--fault ADDRESS=KIND] ADDRESS...
+//
+// Starts one bulb on port 38899 of each ADDRESS and prints every request received as one line
+// of JSON on standard output. KIND is drop, garble, reject or delay:MILLISECONDS, optionally
+// followed by @METHOD to misbehave only for that method. Runs until SIGINT or SIGTERM, or for
+// S seconds. Replies only ever go to addresses of this machine.
+
+#include "BulbSimulator.h"
+#include "model/PollLoop.h"
+
+#include <charconv>
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+namespace {
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void requestStop(int) {
+    stopRequested = 1;
+}
+
+std::optional<double> number(const std::string& text) {
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size() || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<glowdeck::sim::Fault> parseFault(std::string text) {
+    using glowdeck::sim::Fault;
+    std::string method;
+    if (auto at = text.find('@'); at != std::string::npos) {
+        method = text.substr(at + 1);
+        text.resize(at);
+    }
+    if (text == "drop")
+        return Fault::drop(method);
+    if (text == "garble")
+        return Fault::garble(method);
+    if (text == "reject")
+        return Fault::reject(method);
+    if (text.starts_with("delay:"))
+        if (auto ms = number(text.substr(6)))
+            return Fault::delayBy(std::chrono::duration_cast<glowdeck::Duration>(
+                                      std::chrono::duration<double, std::milli>(*ms)),
+                                  method);
+    return std::nullopt;
+}
+
+int usage() {
+    std::cerr << "usage: glowdeck-sim [--duration S] [--no-broadcast] "
+                 "[--fault ADDRESS=drop|garble|reject|delay:MS[@METHOD]] ADDRESS...\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::optional<double> duration;
+    bool broadcasts = true;
+    std::vector<std::string> addresses;
+    std::vector<std::pair<std::string, glowdeck::sim::Fault>> faults;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--duration" && i + 1 < argc) {
+            duration = number(argv[++i]);
+            if (!duration)
+                return usage();
+        } else if (argument == "--no-broadcast") {
+            broadcasts = false;
+        } else if (argument == "--fault" && i + 1 < argc) {
+            const std::string spec = argv[++i];
+            const auto equals = spec.find('=');
+            auto fault =
+                equals == std::string::npos ? std::nullopt : parseFault(spec.substr(equals + 1));
+            if (!fault)
+                return usage();
+            faults.emplace_back(spec.substr(0, equals), *fault);
+        } else if (argument.starts_with("-")) {
+            return usage();
+        } else {
+            addresses.push_back(argument);
+        }
+    }
+    if (addresses.empty())
+        return usage();
+
+    struct sigaction action {};
+    action.sa_handler = requestStop;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
+    glowdeck::PollLoop loop;
+    try {
+        glowdeck::sim::BulbSimulator simulator(loop, {broadcasts, false});
+        for (const auto& address : addresses)
+            simulator.addBulb(address);
+        for (const auto& [address, fault] : faults) {
+            auto* bulb = simulator.bulb(address);
+            if (bulb == nullptr)
+                return usage();
+            bulb->setFault(fault);
+        }
+        simulator.onRequest([](const glowdeck::sim::ReceivedRequest& request) {
+            std::cout << request.describe() << std::endl;
+        });
+        std::cerr << "glowdeck-sim: " << addresses.size() << " bulb(s) listening on port "
+                  << glowdeck::sim::SimulatedBulb::port << (broadcasts ? ", broadcasts heard" : "")
+                  << std::endl;
+
+        const auto deadline =
+            loop.monotonicNow() + std::chrono::duration_cast<glowdeck::Duration>(
+                                      std::chrono::duration<double>(duration.value_or(0)));
+        while (stopRequested == 0 && (!duration || loop.monotonicNow() < deadline))
+            loop.runOnce(std::chrono::milliseconds(100));
+    } catch (const std::system_error& error) {
+        std::cerr << "glowdeck-sim: " << error.what() << std::endl;
+        return 1;
+    }
+    return 0;
+}
