@@ -18,7 +18,7 @@ struct Bulb {
     std::string ip;
     std::string name;
     bool on = false;
-    double brightness = 100.0; // percent, as reported in "dimming"
+    double brightness = 100.0;   // percent, as reported in "dimming"
     double temperature = 2700.0; // kelvin, as reported in "temp"
     std::optional<std::int64_t> sceneID;
     std::optional<WallTime> lastSeen;

@@ -25,7 +25,8 @@ public:
 
     private:
         friend class ChangeSignal;
-        Connection(std::weak_ptr<Slots> slots, std::uint64_t id) : slots_(std::move(slots)), id_(id) {}
+        Connection(std::weak_ptr<Slots> slots, std::uint64_t id)
+            : slots_(std::move(slots)), id_(id) {}
         std::weak_ptr<Slots> slots_;
         std::uint64_t id_ = 0;
     };

@@ -18,7 +18,9 @@ Bulb sampleBulb(WallTime now) {
     return {"192.168.1.42", "Desk Light", true, 72.0, 2700.0, 6, now};
 }
 
-std::string defaultName(std::size_t count) { return "WiZ light " + std::to_string(count + 1); }
+std::string defaultName(std::size_t count) {
+    return "WiZ light " + std::to_string(count + 1);
+}
 
 std::optional<double> number(const json& pilot, const char* key) {
     auto value = pilot.find(key);
@@ -32,14 +34,14 @@ std::optional<std::int64_t> sceneNumber(const json& pilot) {
     auto value = pilot.find("sceneId");
     if (value == pilot.end())
         return std::nullopt;
-    if (value->is_number_integer())
-        return value->get<std::int64_t>(); // json keeps integers that do not fit as unsigned
     if (value->is_number_unsigned()) {
         auto n = value->get<std::uint64_t>();
         if (n > static_cast<std::uint64_t>(INT64_MAX))
             return std::nullopt;
         return static_cast<std::int64_t>(n);
     }
+    if (value->is_number_integer())
+        return value->get<std::int64_t>();
     if (value->is_number_float()) {
         double d = value->get<double>();
         // [-2^63, 2^63): every integral double in it converts exactly.
@@ -58,7 +60,9 @@ constexpr std::string_view wideSpaces[] = {
     "\xE2\x80\x87", "\xE2\x80\x88", "\xE2\x80\x89", "\xE2\x80\x8A", "\xE2\x80\xA8",
     "\xE2\x80\xA9", "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80"};
 
-bool asciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool asciiSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // `text` without white space and line breaks at either end.
 std::string_view trimmed(std::string_view text) {
@@ -91,6 +95,7 @@ std::string_view trimmed(std::string_view text) {
 Lights::Lights(bool preview, Store& defaults, EventLoop& loop, SocketApi& sockets)
     : defaults_(defaults), loop_(loop), endpoint_(loop, sockets) {
     if (preview) {
+        preview_ = true;
         bulbs_ = {sampleBulb(loop_.now())};
         selected_ = bulbs_.front().ip;
         return;
@@ -119,6 +124,8 @@ void Lights::load() {
 }
 
 void Lights::save() {
+    if (preview_)
+        return;
     auto encoded = SavedLight::encode(bulbs_);
     if (!encoded)
         return;

@@ -79,7 +79,8 @@ public:
     void receiveReply(std::string_view bytes, const std::string& from);
     void receivePilot(const nlohmann::json& pilot, const std::string& from);
 
-    // Writes the list of bulbs to the store, unless the store already holds exactly that.
+    // Writes the list of bulbs to the store, unless the store already holds exactly that. A
+    // preview never writes.
     void save();
 
 private:
@@ -106,6 +107,7 @@ private:
     Handle refreshTask_;
     bool panelVisible_ = false;
     bool hasDiscovered_ = false;
+    bool preview_ = false;
 };
 
 } // namespace glowdeck

@@ -7,8 +7,7 @@
 namespace glowdeck {
 
 Handle PollLoop::after(Duration delay, std::function<void()> task) {
-    return timers_.add(monotonicNow() + delay, Duration::zero(), Duration::zero(),
-                       std::move(task));
+    return timers_.add(monotonicNow() + delay, Duration::zero(), Duration::zero(), std::move(task));
 }
 
 Handle PollLoop::every(Duration interval, Duration tolerance, std::function<void()> tick) {
@@ -23,8 +22,8 @@ Handle PollLoop::watchReadable(int fd, std::function<void()> onReadable,
 void PollLoop::runOnce(Duration timeout) {
     auto now = monotonicNow();
     if (auto due = timers_.nextDue())
-        timeout = std::clamp(std::chrono::duration_cast<Duration>(*due - now), Duration::zero(),
-                             timeout);
+        timeout =
+            std::clamp(std::chrono::duration_cast<Duration>(*due - now), Duration::zero(), timeout);
 
     std::vector<pollfd> fds;
     for (int fd : watches_.fds())

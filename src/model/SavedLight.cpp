@@ -28,8 +28,7 @@ std::optional<std::vector<SavedLight>> SavedLight::decode(std::string_view bytes
             return std::nullopt;
         auto ip = element.find("ip");
         auto name = element.find("name");
-        if (ip == element.end() || name == element.end() || !ip->is_string() ||
-            !name->is_string())
+        if (ip == element.end() || name == element.end() || !ip->is_string() || !name->is_string())
             return std::nullopt;
         lights.push_back({ip->get<std::string>(), name->get<std::string>()});
     }

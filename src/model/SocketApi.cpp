@@ -15,7 +15,9 @@ int SocketApi::setsockopt(int fd, int level, int name, const void* value, sockle
     return ::setsockopt(fd, level, name, value, length);
 }
 
-int SocketApi::fcntl(int fd, int command, int argument) { return ::fcntl(fd, command, argument); }
+int SocketApi::fcntl(int fd, int command, int argument) {
+    return ::fcntl(fd, command, argument);
+}
 
 int SocketApi::bind(int fd, const sockaddr* address, socklen_t length) {
     return ::bind(fd, address, length);
@@ -31,11 +33,17 @@ ssize_t SocketApi::recvfrom(int fd, void* buffer, std::size_t length, int flags,
     return ::recvfrom(fd, buffer, length, flags, from, fromLength);
 }
 
-int SocketApi::close(int fd) { return ::close(fd); }
+int SocketApi::close(int fd) {
+    return ::close(fd);
+}
 
-int SocketApi::getifaddrs(ifaddrs** list) { return ::getifaddrs(list); }
+int SocketApi::getifaddrs(ifaddrs** list) {
+    return ::getifaddrs(list);
+}
 
-void SocketApi::freeifaddrs(ifaddrs* list) { ::freeifaddrs(list); }
+void SocketApi::freeifaddrs(ifaddrs* list) {
+    ::freeifaddrs(list);
+}
 
 int SocketApi::inet_pton(int family, const char* text, void* address) {
     return ::inet_pton(family, text, address);

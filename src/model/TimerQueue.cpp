@@ -53,9 +53,8 @@ bool TimerQueue::runOne(MonoTime now, const std::function<void(MonoTime)>& setTi
     prune();
     std::shared_ptr<Scheduled> first;
     for (const auto& entry : entries_)
-        if (entry->next <= now &&
-            (!first || entry->next < first->next ||
-             (entry->next == first->next && entry->order < first->order)))
+        if (entry->next <= now && (!first || entry->next < first->next ||
+                                   (entry->next == first->next && entry->order < first->order)))
             first = entry;
     if (!first)
         return false;

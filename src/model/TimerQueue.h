@@ -15,7 +15,7 @@ namespace glowdeck {
 class TimerQueue {
 public:
     struct Scheduled {
-        Duration interval{};   // zero for a one-shot task
+        Duration interval{}; // zero for a one-shot task
         Duration tolerance{};
         MonoTime next;
         std::uint64_t order = 0;

@@ -14,7 +14,9 @@ namespace glowdeck {
 
 UdpEndpoint::UdpEndpoint(EventLoop& loop, SocketApi& sockets) : loop_(loop), sockets_(sockets) {}
 
-UdpEndpoint::~UdpEndpoint() { shutdown(); }
+UdpEndpoint::~UdpEndpoint() {
+    shutdown();
+}
 
 std::optional<std::string> UdpEndpoint::fail(const char* text) {
     sockets_.close(socketFD_);
@@ -74,9 +76,9 @@ UdpEndpoint::Sent UdpEndpoint::send(const std::string& ip, std::string_view byte
     destination.sin_port = htons(Wire::port);
     if (sockets_.inet_pton(AF_INET, ip.c_str(), &destination.sin_addr) != 1)
         return Sent::Skipped;
-    auto result = sockets_.sendto(socketFD_, bytes.data(), bytes.size(), 0,
-                                  reinterpret_cast<const sockaddr*>(&destination),
-                                  sizeof destination);
+    auto result =
+        sockets_.sendto(socketFD_, bytes.data(), bytes.size(), 0,
+                        reinterpret_cast<const sockaddr*>(&destination), sizeof destination);
     return result < 0 ? Sent::Failed : Sent::Yes;
 }
 

@@ -10,8 +10,8 @@ constexpr auto wallEpoch = std::chrono::seconds(1'767'225'600);
 VirtualLoop::VirtualLoop() : mono_(std::chrono::hours(1)) {}
 
 WallTime VirtualLoop::now() const {
-    return WallTime(std::chrono::duration_cast<WallClock::duration>(wallEpoch +
-                                                                    mono_.time_since_epoch()));
+    return WallTime(
+        std::chrono::duration_cast<WallClock::duration>(wallEpoch + mono_.time_since_epoch()));
 }
 
 Handle VirtualLoop::after(Duration delay, std::function<void()> task) {

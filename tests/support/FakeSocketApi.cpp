@@ -14,6 +14,9 @@ struct FakeSocketApi::Entry {
     sockaddr_in broadcast{};
 };
 
+FakeSocketApi::FakeSocketApi() = default;
+FakeSocketApi::~FakeSocketApi() = default;
+
 namespace {
 
 sockaddr_in ipv4(const std::string& text, int family) {
@@ -52,8 +55,8 @@ int FakeSocketApi::bind(int, const sockaddr*, socklen_t) {
     return failing.contains("bind") ? -1 : 0;
 }
 
-ssize_t FakeSocketApi::sendto(int, const void* bytes, std::size_t length, int,
-                              const sockaddr* to, socklen_t) {
+ssize_t FakeSocketApi::sendto(int, const void* bytes, std::size_t length, int, const sockaddr* to,
+                              socklen_t) {
     const auto* address = reinterpret_cast<const sockaddr_in*>(to);
     char text[INET_ADDRSTRLEN] = {};
     ::inet_ntop(AF_INET, &address->sin_addr, text, sizeof text);
@@ -61,8 +64,8 @@ ssize_t FakeSocketApi::sendto(int, const void* bytes, std::size_t length, int,
         errno = EHOSTUNREACH;
         return -1;
     }
-    sent.push_back({text, ntohs(address->sin_port),
-                    std::string(static_cast<const char*>(bytes), length)});
+    sent.push_back(
+        {text, ntohs(address->sin_port), std::string(static_cast<const char*>(bytes), length)});
     return static_cast<ssize_t>(length);
 }
 
@@ -112,10 +115,11 @@ int FakeSocketApi::getifaddrs(ifaddrs** list) {
     return 0;
 }
 
-void FakeSocketApi::freeifaddrs(ifaddrs*) { ifaddrStorage_.clear(); }
+void FakeSocketApi::freeifaddrs(ifaddrs*) {
+    ifaddrStorage_.clear();
+}
 
-const char* FakeSocketApi::inet_ntop(int family, const void* address, char* text,
-                                     socklen_t size) {
+const char* FakeSocketApi::inet_ntop(int family, const void* address, char* text, socklen_t size) {
     if (failing.contains("inet_ntop"))
         return nullptr;
     return SocketApi::inet_ntop(family, address, text, size);

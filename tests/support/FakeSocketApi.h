@@ -5,6 +5,7 @@
 #include <deque>
 #include <ifaddrs.h>
 #include <memory>
+#include <net/if.h>
 #include <netinet/in.h>
 #include <set>
 #include <string>
@@ -35,6 +36,9 @@ public:
     };
 
     static constexpr int fakeFD = 1000;
+
+    FakeSocketApi();
+    ~FakeSocketApi() override;
 
     // Calls by name ("socket", "setsockopt", "fcntl", "bind", "sendto", "recvfrom",
     // "getifaddrs", "inet_ntop") that fail from now on.

@@ -1,0 +1,107 @@
+#include "Rig.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+
+namespace glowdeck::testing {
+namespace {
+
+struct SetUpFailure {
+    const char* call;
+    std::optional<std::string> message;
+    std::vector<int> closed;
+};
+
+TEST(Endpoint, SetUpFailuresLeaveNoSocketAndSayWhy) {
+    const SetUpFailure cases[] = {
+        {"socket", "Could not open the local network connection.", {}},
+        {"fcntl", "Could not configure the local network connection.", {FakeSocketApi::fakeFD}},
+        {"bind", "Could not listen for bulb replies.", {FakeSocketApi::fakeFD}},
+        {"setsockopt", std::nullopt, {}},
+    };
+    for (const auto& c : cases) {
+        Rig rig;
+        rig.rebuildFailing({c.call});
+        EXPECT_EQ(rig.lights->message(), c.message) << c.call;
+        EXPECT_EQ(rig.net.closed, c.closed) << c.call;
+        EXPECT_EQ(rig.lights->socketFD() >= 0, !c.message) << c.call;
+        EXPECT_EQ(rig.loop.watched().size(), c.message ? 0u : 1u) << c.call;
+    }
+}
+
+TEST(Endpoint, OpensANonBlockingBroadcastSocket) {
+    Rig rig;
+    EXPECT_EQ(rig.net.fcntlFlags, O_NONBLOCK);
+    EXPECT_EQ(rig.net.broadcastOption, 1);
+    EXPECT_EQ(rig.loop.watched(), std::vector<int>{FakeSocketApi::fakeFD});
+}
+
+TEST(Endpoint, SendFailureIsReportedForBroadcastsToo) {
+    Rig rig;
+    rig.net.failing = {"sendto"};
+    rig.lights->discover();
+    EXPECT_EQ(rig.lights->message(),
+              "Could not send to 255.255.255.255. Check local network access.");
+}
+
+TEST(Endpoint, FailedInterfaceEnumerationStillBroadcastsToTheLimitedAddress) {
+    Rig rig;
+    rig.net.interfaces = {{"eth0", AF_INET, IFF_BROADCAST, "10.1.0.2", "10.1.0.255"}};
+    rig.net.failing = {"getifaddrs"};
+    rig.lights->discover();
+    EXPECT_EQ(rig.net.sentTo("getPilot"), std::vector<std::string>{"255.255.255.255"});
+}
+
+TEST(Endpoint, ReadPassHandlesOnlyBulbPortDatagrams) {
+    Rig rig;
+    const std::string report = R"({"method":"getPilot","result":{"state":true}})";
+    rig.net.inbox = {
+        {report, "10.0.0.5", 38898}, {report, "10.0.0.6", 38899}, {report, "10.0.0.7", 38899}};
+    rig.loop.readable(FakeSocketApi::fakeFD);
+    EXPECT_EQ(rig.ips(), (std::vector<std::string>{"10.0.0.6", "10.0.0.7"}));
+}
+
+TEST(Endpoint, EmptyDatagramEndsThePassEarly) {
+    Rig rig;
+    const std::string report = R"({"method":"getPilot","result":{"state":true}})";
+    rig.net.inbox = {{"", "10.0.0.5"}, {report, "10.0.0.6"}};
+    rig.loop.readable(FakeSocketApi::fakeFD);
+    EXPECT_TRUE(rig.lights->bulbs().empty());
+    rig.loop.readable(FakeSocketApi::fakeFD);
+    EXPECT_EQ(rig.ips(), std::vector<std::string>{"10.0.0.6"});
+}
+
+TEST(Endpoint, AFloodIsReadInBoundedPasses) {
+    Rig rig;
+    const std::string report = R"({"method":"syncPilot","params":{"state":true}})";
+    const int flood = 3 * UdpEndpoint::maxDatagramsPerPass + 5;
+    for (int i = 0; i < flood; ++i)
+        rig.net.inbox.push_back({report, "10.0.0." + std::to_string(i % 100 + 1)});
+
+    rig.loop.readable(FakeSocketApi::fakeFD);
+    EXPECT_EQ(rig.net.receives, UdpEndpoint::maxDatagramsPerPass);
+    EXPECT_EQ(rig.net.inbox.size(), std::size_t(flood - UdpEndpoint::maxDatagramsPerPass));
+
+    for (int pass = 0; pass < 10 && !rig.net.inbox.empty(); ++pass)
+        rig.loop.readable(FakeSocketApi::fakeFD);
+    EXPECT_TRUE(rig.net.inbox.empty());
+    EXPECT_EQ(rig.lights->bulbs().size(), 100u);
+}
+
+TEST(Endpoint, DatagramsAreCutAtTheBufferSize) {
+    Rig rig;
+    std::string padded = R"({"method":"getPilot","result":{"state":true}})";
+    padded.append(UdpEndpoint::maxDatagram, ' ');
+    rig.net.inbox = {{padded, "10.0.0.5"}};
+    rig.loop.readable(FakeSocketApi::fakeFD);
+    EXPECT_EQ(rig.ips(), std::vector<std::string>{"10.0.0.5"}) << "the cut leaves valid JSON";
+
+    std::string long_ = R"({"method":"getPilot","result":{"state":true,"x":")";
+    long_.append(UdpEndpoint::maxDatagram, 'x').append("\"}}");
+    rig.net.inbox = {{long_, "10.0.0.6"}};
+    rig.loop.readable(FakeSocketApi::fakeFD);
+    EXPECT_EQ(rig.lights->bulbs().size(), 1u) << "a cut object no longer parses";
+}
+
+} // namespace
+} // namespace glowdeck::testing

@@ -1,0 +1,140 @@
+#include "Rig.h"
+
+#include <gtest/gtest.h>
+
+namespace glowdeck::testing {
+namespace {
+
+TEST(Replies, FirstReportAddsSelectsAndSavesTheBulb) {
+    Rig rig;
+    rig.report("192.168.1.7", R"({"state":true})");
+
+    ASSERT_EQ(rig.lights->bulbs().size(), 1u);
+    const Bulb& bulb = rig.lights->bulbs()[0];
+    EXPECT_EQ(bulb.ip, "192.168.1.7");
+    EXPECT_EQ(bulb.name, "WiZ light 1");
+    EXPECT_TRUE(bulb.on);
+    EXPECT_EQ(bulb.brightness, 100.0);
+    EXPECT_EQ(bulb.temperature, 2700.0);
+    EXPECT_FALSE(bulb.sceneID);
+    EXPECT_EQ(bulb.lastSeen, rig.loop.now());
+    EXPECT_EQ(rig.lights->selected(), "192.168.1.7");
+    EXPECT_EQ(rig.store.data("bulbs"), R"([{"ip":"192.168.1.7","name":"WiZ light 1"}])");
+}
+
+struct PilotCase {
+    const char* name;
+    const char* pilot;
+    bool on;
+    double brightness;
+    double temperature;
+    std::optional<std::int64_t> scene;
+};
+
+// Each report lands on a known bulb that is off, at 40 % and 3000 K, showing scene 12.
+TEST(Replies, ReportMapsOntoAKnownBulb) {
+    const PilotCase cases[] = {
+        {"only state clears the scene", R"({"state":true})", true, 40, 3000, std::nullopt},
+        {"fractional dimming kept", R"({"state":true,"dimming":37.5})", true, 37.5, 3000, {}},
+        {"dimming as a string ignored", R"({"state":true,"dimming":"50"})", true, 40, 3000, {}},
+        {"temp taken unclamped", R"({"state":false,"temp":9000})", false, 40, 9000, {}},
+        {"integral float scene", R"({"state":true,"sceneId":4.0})", true, 40, 3000, 4},
+        {"fractional scene clears", R"({"state":true,"sceneId":4.5})", true, 40, 3000, {}},
+        {"scene as a string clears", R"({"state":true,"sceneId":"4"})", true, 40, 3000, {}},
+        {"scene beyond int64 clears",
+         R"({"state":true,"sceneId":9223372036854775808})",
+         true,
+         40,
+         3000,
+         {}},
+        {"largest int64 scene", R"({"state":true,"sceneId":9223372036854775807})", true, 40, 3000,
+         INT64_MAX},
+        {"negative scene", R"({"state":true,"sceneId":-3})", true, 40, 3000, -3},
+        {"real bulb, scene 12",
+         R"({"mac":"a8bb509ee741","rssi":-47,"src":"","state":true,"sceneId":12,"speed":100,"temp":0,"dimming":57})",
+         true, 57, 0, 12},
+        {"real bulb, scheduled scene",
+         R"({"mac":"a8bb50a4f94d","rssi":-63,"src":"","state":true,"sceneId":14,"speed":100,"dimming":100,"schdPsetId":9})",
+         true, 100, 3000, 14},
+    };
+    for (const auto& c : cases) {
+        Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])");
+        rig.report("10.0.0.5", R"({"state":false,"dimming":40,"temp":3000,"sceneId":12})");
+        rig.loop.advance(std::chrono::seconds(1));
+        rig.report("10.0.0.5", c.pilot);
+        ASSERT_EQ(rig.lights->bulbs().size(), 1u) << c.name;
+        const Bulb& bulb = rig.lights->bulbs()[0];
+        EXPECT_EQ(bulb.name, "Desk") << c.name;
+        EXPECT_EQ(bulb.on, c.on) << c.name;
+        EXPECT_EQ(bulb.brightness, c.brightness) << c.name;
+        EXPECT_EQ(bulb.temperature, c.temperature) << c.name;
+        EXPECT_EQ(bulb.sceneID, c.scene) << c.name;
+        EXPECT_EQ(bulb.lastSeen, rig.loop.now()) << c.name;
+    }
+}
+
+TEST(Replies, ReportWithoutABooleanStateChangesNothing) {
+    for (const char* pilot :
+         {R"({"dimming":50})", R"({"state":"on","dimming":50})", R"({"state":1,"dimming":50})"}) {
+        Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])");
+        rig.announcements = 0;
+        rig.report("10.0.0.5", pilot);
+        rig.report("10.0.0.6", pilot);
+        EXPECT_EQ(rig.ips(), std::vector<std::string>{"10.0.0.5"}) << pilot;
+        EXPECT_FALSE(rig.lights->bulbs()[0].lastSeen) << pilot;
+        EXPECT_EQ(rig.lights->bulbs()[0].brightness, 100.0) << pilot;
+        EXPECT_EQ(rig.announcements, 0) << pilot;
+    }
+}
+
+TEST(Replies, KnownBulbReportsDoNotWriteTheStore) {
+    Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])");
+    rig.report("10.0.0.5", R"({"state":true})");
+    rig.report("10.0.0.5", R"({"state":false})");
+    EXPECT_EQ(rig.store.writes(), 1); // the test's own seeding
+}
+
+TEST(Replies, NewSenderIsNumberedByTheCountOfKnownBulbs) {
+    Rig rig(R"([{"ip":"10.0.0.1","name":"WiZ light 9"},{"ip":"10.0.0.2","name":"A"},)"
+            R"({"ip":"10.0.0.3","name":"B"}])");
+    rig.report("10.0.0.4", R"({"state":false})");
+    EXPECT_EQ(rig.lights->bulbs().back().name, "WiZ light 4");
+    EXPECT_EQ(rig.lights->selected(), "10.0.0.1") << "an existing selection stays";
+}
+
+TEST(Replies, RejectionSetsTheMessageAndLeavesTheBulb) {
+    Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])");
+    rig.lights->receiveReply(
+        R"({"method":"setPilot","env":"pro","error":{"code":-32603,"message":"Internal error"}})",
+        "10.0.0.5");
+    EXPECT_EQ(rig.lights->message(),
+              "10.0.0.5 rejected the command. This bulb may not support it.");
+
+    rig.lights->receiveReply(R"({"method":"getPilot","error":{},"result":{"state":true}})",
+                             "10.0.0.5");
+    EXPECT_FALSE(rig.lights->bulbs()[0].lastSeen) << "an error wins over a valid result";
+
+    rig.report("10.0.0.5", R"({"state":true})");
+    EXPECT_FALSE(rig.lights->message()) << "a state report clears the message";
+}
+
+TEST(Replies, ParseErrorWithoutMethodSetsNoMessage) {
+    Rig rig;
+    rig.lights->receiveReply(R"({"env":"pro","error":{"code":-32700,"message":"Parse error"}})",
+                             "10.0.0.5");
+    EXPECT_FALSE(rig.lights->message());
+    EXPECT_EQ(rig.announcements, 0);
+}
+
+TEST(Replies, SyncReportsFromRealBulbsUpdateLikeReplies) {
+    Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])");
+    rig.lights->receiveReply(
+        R"({"method":"syncPilot","env":"pro","params":{"mac":"a8bb509c1599","rssi":-70,"src":"pir","state":false,"sceneId":0}})",
+        "10.0.0.5");
+    EXPECT_FALSE(rig.lights->bulbs()[0].on);
+    EXPECT_EQ(rig.lights->bulbs()[0].sceneID, 0);
+    EXPECT_TRUE(rig.lights->bulbs()[0].lastSeen);
+}
+
+} // namespace
+} // namespace glowdeck::testing

@@ -1,0 +1,102 @@
+#include "model/Wire.h"
+
+#include <gtest/gtest.h>
+
+namespace glowdeck {
+namespace {
+
+using nlohmann::json;
+using Kind = Wire::Reply::Kind;
+
+TEST(Wire, ValidIPAcceptsOnlyUsableDottedQuads) {
+    const std::pair<const char*, bool> cases[] = {
+        {"192.168.1.20", true},
+        {"10.0.0.0", true},
+        {"127.0.0.2", true},
+        {"0.0.0.0", false},
+        {"255.255.255.255", false},
+        {"192.168.1.255", false},
+        {"192.168.1", false},
+        {"192.168.01.1", false},
+        {"192.168.1.20 ", false},
+        {" 192.168.1.20", false},
+        {"", false},
+        {"256.1.1.1", false},
+        {"1.2.3.4.5", false},
+        {"bulb.local", false},
+        {"+1.2.3.4", false},
+    };
+    for (const auto& [text, valid] : cases)
+        EXPECT_EQ(Wire::validIP(text), valid) << text;
+    EXPECT_FALSE(Wire::validIP(std::string_view("10.0.0.5\0junk", 13))) << "embedded NUL";
+}
+
+TEST(Wire, RequestIsCompactWithExactlyMethodAndParams) {
+    EXPECT_EQ(Wire::request("getPilot", {}), R"({"method":"getPilot","params":{}})");
+    auto setPilot = Wire::request("setPilot", {{"state", true}, {"dimming", std::int64_t{37}}});
+    ASSERT_TRUE(setPilot);
+    auto parsed = json::parse(*setPilot);
+    EXPECT_EQ(parsed, json::parse(R"({"method":"setPilot","params":{"state":true,"dimming":37}})"));
+    EXPECT_TRUE(parsed["params"]["state"].is_boolean());
+    EXPECT_TRUE(parsed["params"]["dimming"].is_number_integer());
+    EXPECT_EQ(setPilot->find_first_of(" \n"), std::string::npos);
+}
+
+TEST(Wire, RequestThatCannotBeEncodedIsNothing) {
+    EXPECT_FALSE(Wire::request("setPilot", {{"\xff\xfe", true}}));
+    EXPECT_FALSE(Wire::request("get\xc3", {}));
+}
+
+struct ReplyCase {
+    const char* name;
+    std::string bytes;
+    Kind kind;
+    const char* pilot = nullptr; // the expected state report, for Kind::Pilot
+};
+
+TEST(Wire, ParseReplyClassifiesEveryDatagram) {
+    const ReplyCase cases[] = {
+        // Replies captured from real bulbs.
+        {"colour bulb, off",
+         R"({"method":"getPilot","env":"pro","result":{"mac":"a8bb5006033d","rssi":-62,"src":"","state":false,"sceneId":0,"r":255,"g":127,"b":0,"c":0,"w":0,"dimming":13}})",
+         Kind::Pilot,
+         R"({"mac":"a8bb5006033d","rssi":-62,"src":"","state":false,"sceneId":0,"r":255,"g":127,"b":0,"c":0,"w":0,"dimming":13})"},
+        {"sync report",
+         R"({"method":"syncPilot","id":25,"env":"pro","params":{"mac":"a8bb509f71d1","rssi":-55,"cnx":"0000","src":"udp","state":true,"sceneId":0,"temp":2700,"dimming":100}})",
+         Kind::Pilot,
+         R"({"mac":"a8bb509f71d1","rssi":-55,"cnx":"0000","src":"udp","state":true,"sceneId":0,"temp":2700,"dimming":100})"},
+        {"parse error without method",
+         R"({"env":"pro","error":{"code":-32700,"message":"Parse error"}})", Kind::Dropped},
+        {"rejection",
+         R"({"method":"setPilot","env":"pro","error":{"code":-32603,"message":"Internal error"}})",
+         Kind::Rejected},
+        // Constructed cases.
+        {"not JSON", "{\"method\":", Kind::Dropped},
+        {"not an object", R"(["getPilot"])", Kind::Dropped},
+        {"method not a string", R"({"method":1,"result":{"state":true}})", Kind::Dropped},
+        {"null error still rejects",
+         R"({"method":"getPilot","error":null,"result":{"state":true}})", Kind::Rejected},
+        {"setPilot acknowledgement", R"({"method":"setPilot","result":{"success":true}})",
+         Kind::Dropped},
+        {"method is case-sensitive", R"({"method":"GetPilot","result":{"state":true}})",
+         Kind::Dropped},
+        {"result array hides params",
+         R"({"method":"getPilot","result":[],"params":{"state":true}})", Kind::Dropped},
+        {"params when no result", R"({"method":"getPilot","params":{"state":true}})", Kind::Pilot,
+         R"({"state":true})"},
+        {"neither", R"({"method":"getPilot"})", Kind::Dropped},
+        {"params not an object", R"({"method":"syncPilot","params":"on"})", Kind::Dropped},
+        {"empty", "", Kind::Dropped},
+        {"trailing garbage", R"({"method":"getPilot","result":{"state":true}}x)", Kind::Dropped},
+    };
+    for (const auto& c : cases) {
+        auto reply = Wire::parseReply(c.bytes);
+        EXPECT_EQ(reply.kind, c.kind) << c.name;
+        if (c.pilot) {
+            EXPECT_EQ(reply.pilot, json::parse(c.pilot)) << c.name;
+        }
+    }
+}
+
+} // namespace
+} // namespace glowdeck
