@@ -19,6 +19,12 @@ MacSlider::MacSlider(double minimum, double maximum, const QString& label, QWidg
     connect(slider_, &TrackingSlider::editingChanged, this, &MacSlider::editingChanged);
 }
 
+MacSlider::~MacSlider() {
+    // Tearing down the widgets hides the slider, which ends a press in progress; that must not
+    // reach a MacSlider that is already half destroyed.
+    slider_->disconnect(this);
+}
+
 double MacSlider::value() const {
     return slider_->realValue();
 }

@@ -15,6 +15,7 @@ class MacSlider : public QWidget {
     Q_OBJECT
 public:
     MacSlider(double minimum, double maximum, const QString& label, QWidget* parent = nullptr);
+    ~MacSlider() override;
 
     double value() const;
 

@@ -1,5 +1,6 @@
 #include "TrackingSlider.h"
 
+#include "SliderAccessible.h"
 #include "SliderStyle.h"
 
 #include <QEvent>
@@ -29,6 +30,7 @@ TrackingSlider::TrackingSlider(double minimum, double maximum, QWidget* parent)
     : QSlider(Qt::Horizontal, parent), minimum_(std::min(minimum, maximum)),
       maximum_(std::max(minimum, maximum)), scale_(positionsPerUnit(minimum_, maximum_)),
       value_(minimum_) {
+    SliderAccessible::install();
     setStyle(SliderStyle::shared());
     setTickPosition(QSlider::NoTicks);
     setTracking(true);
@@ -69,10 +71,28 @@ void TrackingSlider::setRealValue(double v) {
     applyingModel_ = wasApplying;
 }
 
+void TrackingSlider::setUserValue(double v) {
+    if (std::isnan(v))
+        return;
+    const double real = std::clamp(v, minimum_, maximum_);
+    const int position = toPosition(real);
+    if (position == value()) {
+        // Too small a change to move the knob, but a change all the same.
+        if (real != value_) {
+            value_ = real;
+            Q_EMIT realValueChanged(value_);
+        }
+        return;
+    }
+    exactUserValue_ = real;
+    setValue(position);
+    exactUserValue_.reset();
+}
+
 void TrackingSlider::positionChanged(int position) {
     if (applyingModel_)
         return;
-    value_ = toReal(position);
+    value_ = exactUserValue_.value_or(toReal(position));
     Q_EMIT realValueChanged(value_);
 }
 

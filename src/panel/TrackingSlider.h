@@ -2,6 +2,8 @@
 
 #include <QSlider>
 
+#include <optional>
+
 namespace glowdeck {
 
 // A horizontal slider over a range of real numbers that knows when the user holds it with the
@@ -24,6 +26,11 @@ public:
     // This is the model's way in: it never emits realValueChanged or editingChanged, and it
     // applies even while the mouse holds the slider (callers that care check trackingMouse()).
     void setRealValue(double v);
+
+    // A change made outside the model (by an assistive technology, say) to exactly `v`, clamped
+    // to the range: emits realValueChanged like any change by the user. A value that is not a
+    // number is ignored.
+    void setUserValue(double v);
 
     // Between a left-button press on the slider and its release.
     bool trackingMouse() const { return trackingMouse_; }
@@ -62,6 +69,7 @@ private:
     double value_;
     bool trackingMouse_ = false;
     bool applyingModel_ = false;
+    std::optional<double> exactUserValue_;
 };
 
 } // namespace glowdeck

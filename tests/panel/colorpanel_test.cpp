@@ -1,0 +1,161 @@
+#include "panel/ColorPanelController.h"
+
+#include <QColorDialog>
+#include <QElapsedTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace glowdeck;
+
+namespace {
+
+struct Delivery {
+    QColor color;
+    qint64 atMs;
+};
+
+class ColorPanelTest : public ::testing::Test {
+protected:
+    void TearDown() override { colors.dismiss(); }
+
+    // A callback that records what reaches it, and when.
+    std::function<void(const QColor&)> recordInto(std::vector<Delivery>& into) {
+        return [this, &into](const QColor& c) { into.push_back({c, clock.elapsed()}); };
+    }
+    // The dialog reports a colour, as it does while the user drags.
+    void userPicks(const QColor& c) { Q_EMIT colors.dialog()->currentColorChanged(c); }
+    // Lets timers run for a while, bounded.
+    static void settle(int ms = 3 * ColorPanelController::debounceMs) { QTest::qWait(ms); }
+
+    ColorPanelController colors;
+    QElapsedTimer clock;
+};
+
+TEST_F(ColorPanelTest, ShowsOneNonModalDialogWithoutAlphaOrButtons) {
+    EXPECT_EQ(colors.dialog(), nullptr);
+    colors.show(Qt::red, [](const QColor&) {});
+    QColorDialog* first = colors.dialog();
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(first->isModal());
+    EXPECT_TRUE(first->testOption(QColorDialog::NoButtons));
+    EXPECT_FALSE(first->testOption(QColorDialog::ShowAlphaChannel));
+    EXPECT_EQ(first->currentColor(), QColor(Qt::red));
+
+    colors.show(Qt::blue, [](const QColor&) {});
+    EXPECT_EQ(colors.dialog(), first);
+    EXPECT_EQ(first->currentColor(), QColor(Qt::blue));
+    colors.dismiss();
+    EXPECT_FALSE(first->isVisible());
+}
+
+TEST_F(ColorPanelTest, OpeningOnAColourDeliversNothing) {
+    std::vector<Delivery> got;
+    colors.show(Qt::red, recordInto(got));
+    colors.show(Qt::green, recordInto(got));
+    settle();
+    EXPECT_TRUE(got.empty());
+}
+
+TEST_F(ColorPanelTest, AStreamOfChangesDeliversOnlyTheLastAfterStillness) {
+    std::vector<Delivery> got;
+    colors.show(Qt::white, recordInto(got));
+    clock.start();
+    const std::vector<QColor> stream{QColor(10, 20, 30), QColor(40, 50, 60), QColor(70, 80, 90)};
+    qint64 lastChange = 0;
+    for (const QColor& c : stream) {
+        lastChange = clock.elapsed();
+        userPicks(c);
+        QTest::qWait(30);
+    }
+    settle();
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].color, stream.back());
+    EXPECT_EQ(got[0].color.spec(), QColor::Rgb);
+    // Not before the quiet period after the last change.
+    EXPECT_GE(got[0].atMs - lastChange, ColorPanelController::debounceMs - 5);
+}
+
+TEST_F(ColorPanelTest, ColoursArriveInRgb) {
+    std::vector<Delivery> got;
+    colors.show(Qt::white, recordInto(got));
+    userPicks(QColor::fromHsvF(0.0f, 1.0f, 1.0f));
+    settle();
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].color.spec(), QColor::Rgb);
+    EXPECT_EQ(got[0].color.red(), 255);
+    EXPECT_EQ(got[0].color.green(), 0);
+    EXPECT_EQ(got[0].color.blue(), 0);
+}
+
+TEST_F(ColorPanelTest, AnInvalidColourIsIgnoredAndKeepsThePendingOne) {
+    std::vector<Delivery> got;
+    colors.show(Qt::white, recordInto(got));
+    userPicks(Qt::cyan);
+    userPicks(QColor());
+    settle();
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0].color, QColor(Qt::cyan));
+}
+
+TEST_F(ColorPanelTest, DismissDropsThePendingDeliveryAndTheCallback) {
+    std::vector<Delivery> got;
+    colors.show(Qt::white, recordInto(got));
+    userPicks(Qt::red);
+    colors.dismiss();
+    EXPECT_FALSE(colors.hasPendingDelivery());
+    settle();
+    // A change after dismissal has nowhere to go either.
+    userPicks(Qt::blue);
+    settle();
+    EXPECT_TRUE(got.empty());
+}
+
+TEST_F(ColorPanelTest, APendingDeliveryKeepsTheCallbackItWasScheduledWith) {
+    std::vector<Delivery> first, second;
+    colors.show(Qt::white, recordInto(first));
+    userPicks(Qt::red);
+    colors.show(Qt::black, recordInto(second));
+    settle();
+    ASSERT_EQ(first.size(), 1u);
+    EXPECT_EQ(first[0].color, QColor(Qt::red));
+    EXPECT_TRUE(second.empty());
+
+    userPicks(Qt::green);
+    settle();
+    ASSERT_EQ(second.size(), 1u);
+    EXPECT_EQ(second[0].color, QColor(Qt::green));
+    EXPECT_EQ(first.size(), 1u);
+}
+
+TEST_F(ColorPanelTest, ClosingTheDialogByHandKeepsDelivering) {
+    std::vector<Delivery> got;
+    colors.show(Qt::white, recordInto(got));
+    userPicks(Qt::yellow);
+    colors.dialog()->close();
+    settle();
+    ASSERT_EQ(got.size(), 1u);
+    userPicks(Qt::magenta);
+    settle();
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[1].color, QColor(Qt::magenta));
+}
+
+TEST_F(ColorPanelTest, ACallbackMayReopenThePicker) {
+    std::vector<Delivery> got;
+    std::function<void(const QColor&)> reopen = [&](const QColor& c) {
+        got.push_back({c, 0});
+        colors.show(c, reopen);
+    };
+    colors.show(Qt::white, reopen);
+    userPicks(Qt::red);
+    settle();
+    userPicks(Qt::blue);
+    settle();
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[1].color, QColor(Qt::blue));
+}
+
+} // namespace

@@ -1,0 +1,219 @@
+#include "panel/MacSlider.h"
+#include "panel/TrackingSlider.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QApplication>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+using namespace glowdeck;
+
+namespace {
+
+// What a MacSlider reported, in order: editing flags and edited values.
+using Report = std::variant<bool, double>;
+
+struct Recorder {
+    std::vector<Report> reports;
+    QObject context;
+    explicit Recorder(MacSlider& slider) {
+        QObject::connect(&slider, &MacSlider::editingChanged, &context,
+                         [this](bool editing) { reports.emplace_back(editing); });
+        QObject::connect(&slider, &MacSlider::valueEdited, &context,
+                         [this](double value) { reports.emplace_back(value); });
+    }
+    int flags(bool which) const {
+        int n = 0;
+        for (const auto& r : reports)
+            n += std::holds_alternative<bool>(r) && std::get<bool>(r) == which;
+        return n;
+    }
+};
+
+class SliderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        brightness = std::make_unique<MacSlider>(10.0, 100.0, "Brightness");
+        brightness->resize(300, 26);
+        brightness->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(brightness.get()));
+        brightness->setValue(100.0);
+    }
+    TrackingSlider* knob() const { return brightness->slider(); }
+    QPoint at(double fraction) const {
+        return QPoint(static_cast<int>(knob()->width() * fraction), knob()->height() / 2);
+    }
+
+    std::unique_ptr<MacSlider> brightness;
+};
+
+TEST_F(SliderTest, DragReportsOnePressValuesThenOneRelease) {
+    Recorder rec(*brightness);
+    QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.9));
+    EXPECT_TRUE(knob()->trackingMouse());
+    QTest::mouseMove(knob(), at(0.5));
+    // Finer than a pixel: the position a drag would land on for 37.8.
+    knob()->setSliderPosition(knob()->toPosition(37.8));
+    QTest::mouseRelease(knob(), Qt::LeftButton, {}, at(0.5));
+
+    EXPECT_FALSE(knob()->trackingMouse());
+    ASSERT_GE(rec.reports.size(), 3u);
+    EXPECT_EQ(rec.reports.front(), Report(true));
+    EXPECT_EQ(rec.reports.back(), Report(false));
+    EXPECT_EQ(rec.flags(true), 1);
+    EXPECT_EQ(rec.flags(false), 1);
+    EXPECT_EQ(rec.reports[rec.reports.size() - 2], Report(37.8));
+    EXPECT_EQ(brightness->value(), 37.8);
+}
+
+TEST_F(SliderTest, ClickOnTrackJumpsThereInsideOnePress) {
+    Recorder rec(*brightness);
+    QTest::mouseClick(knob(), Qt::LeftButton, {}, at(0.3));
+    EXPECT_LT(brightness->value(), 60.0);
+    ASSERT_EQ(rec.reports.size(), 3u);
+    EXPECT_EQ(rec.reports[0], Report(true));
+    EXPECT_EQ(rec.reports[1], Report(brightness->value()));
+    EXPECT_EQ(rec.reports[2], Report(false));
+}
+
+TEST_F(SliderTest, DoubleClickIsTwoPresses) {
+    Recorder rec(*brightness);
+    // The window system's order: press, release, double-click (the second press), release.
+    QTest::mouseClick(knob(), Qt::LeftButton, {}, at(0.5));
+    const QPointF local = at(0.5);
+    QMouseEvent second(QEvent::MouseButtonDblClick, local, knob()->mapToGlobal(local),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(knob(), &second);
+    EXPECT_TRUE(knob()->trackingMouse());
+    QTest::mouseRelease(knob(), Qt::LeftButton, {}, at(0.5));
+    EXPECT_EQ(rec.flags(true), 2);
+    EXPECT_EQ(rec.flags(false), 2);
+    EXPECT_FALSE(knob()->trackingMouse());
+}
+
+TEST_F(SliderTest, ChangesOutsideAPressEndWithALoneRelease) {
+    struct Case {
+        const char* how;
+        std::function<void(TrackingSlider*)> change;
+        double expected;
+    };
+    const std::vector<Case> cases{
+        {"arrow key", [](TrackingSlider* s) { QTest::keyClick(s, Qt::Key_Left); }, 99.0},
+        {"page key", [](TrackingSlider* s) { QTest::keyClick(s, Qt::Key_PageDown); }, 90.0},
+        {"assistive technology",
+         [](TrackingSlider* s) {
+             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(s);
+             ASSERT_NE(a, nullptr);
+             ASSERT_NE(a->valueInterface(), nullptr);
+             a->valueInterface()->setCurrentValue(42.5);
+         },
+         42.5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        brightness->setValue(100.0);
+        knob()->setFocus();
+        Recorder rec(*brightness);
+        c.change(knob());
+        ASSERT_EQ(rec.reports.size(), 2u);
+        EXPECT_EQ(rec.reports[0], Report(c.expected));
+        EXPECT_EQ(rec.reports[1], Report(false));
+        EXPECT_EQ(brightness->value(), c.expected);
+    }
+}
+
+TEST_F(SliderTest, AssistiveTechnologySeesRealValues) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(knob());
+    ASSERT_NE(a, nullptr);
+    QAccessibleValueInterface* v = a->valueInterface();
+    ASSERT_NE(v, nullptr);
+    brightness->setValue(55.5);
+    EXPECT_EQ(v->currentValue().toDouble(), 55.5);
+    EXPECT_EQ(v->minimumValue().toDouble(), 10.0);
+    EXPECT_EQ(v->maximumValue().toDouble(), 100.0);
+    EXPECT_EQ(a->text(QAccessible::Name), QString("Brightness"));
+}
+
+TEST_F(SliderTest, ModelUpdatesWaitForTheRelease) {
+    Recorder rec(*brightness);
+    QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));
+    const double held = brightness->value();
+    brightness->setValue(20.0);
+    EXPECT_EQ(brightness->value(), held);
+    QTest::mouseRelease(knob(), Qt::LeftButton, {}, at(0.5));
+    brightness->setValue(20.0);
+    EXPECT_EQ(brightness->value(), 20.0);
+    // Model updates are not the user's: nothing beyond the press itself was reported.
+    EXPECT_EQ(rec.flags(true), 1);
+    EXPECT_EQ(rec.flags(false), 1);
+}
+
+TEST_F(SliderTest, HidingDuringAPressEndsIt) {
+    Recorder rec(*brightness);
+    QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));
+    brightness->hide();
+    EXPECT_FALSE(knob()->trackingMouse());
+    EXPECT_EQ(rec.flags(false), 1);
+    // The model can move it again, and a stray release adds nothing.
+    brightness->setValue(30.0);
+    EXPECT_EQ(brightness->value(), 30.0);
+    QTest::mouseRelease(knob(), Qt::LeftButton, {}, at(0.5));
+    EXPECT_EQ(rec.flags(true), 1);
+    EXPECT_EQ(rec.flags(false), 1);
+}
+
+TEST_F(SliderTest, DestroyingDuringAPressIsSafe) {
+    bool released = false;
+    QObject::connect(brightness.get(), &MacSlider::editingChanged,
+                     [&](bool editing) { released = !editing; });
+    QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));
+    brightness.reset();
+    EXPECT_FALSE(released);
+}
+
+TEST(TrackingSliderTest, ValuesSurviveExactly) {
+    struct Case {
+        double minimum, maximum, value;
+    };
+    for (const Case c : {Case{10, 100, 37.8}, Case{2200, 6500, 2749.9}, Case{2200, 6500, 6500},
+                         Case{2200, 6500, 2750.0}, Case{10, 100, 10}}) {
+        SCOPED_TRACE(c.value);
+        MacSlider model(c.minimum, c.maximum, "x");
+        model.setValue(c.value);
+        EXPECT_EQ(model.value(), c.value);
+
+        // The same value reached through the integer grid, as a drag produces it.
+        TrackingSlider user(c.minimum, c.maximum);
+        user.setRealValue(c.minimum == 10 ? 50 : 5000);
+        user.setSliderPosition(user.toPosition(c.value));
+        EXPECT_EQ(user.realValue(), c.value);
+    }
+}
+
+TEST(TrackingSliderTest, ModelValuesAreClampedAndNaNIgnored) {
+    TrackingSlider s(2200, 6500);
+    s.setRealValue(1800);
+    EXPECT_EQ(s.realValue(), 2200);
+    s.setRealValue(7000);
+    EXPECT_EQ(s.realValue(), 6500);
+    s.setRealValue(std::nan(""));
+    EXPECT_EQ(s.realValue(), 6500);
+}
+
+TEST(TrackingSliderTest, ArrowStepsSuitTheRange) {
+    EXPECT_EQ(TrackingSlider(10, 100).realSingleStep(), 1.0);
+    EXPECT_EQ(TrackingSlider(2200, 6500).realSingleStep(), 100.0);
+    // A wide range still fits the integer grid.
+    TrackingSlider wide(-5e7, 5e7);
+    wide.setRealValue(4e7);
+    EXPECT_EQ(wide.realValue(), 4e7);
+    EXPECT_GT(wide.maximum(), wide.minimum());
+}
+
+} // namespace
