@@ -1,0 +1,220 @@
+#include "LiveRig.h"
+
+#include <ostream>
+#include <string>
+
+namespace glowdeck::testing {
+namespace {
+
+// A client on the loopback address that talks to the simulator directly.
+struct SimulatorRig {
+    PollLoop loop;
+    sim::BulbSimulator simulator{loop, {.listenForBroadcasts = false, .keepLog = true}};
+    sim::DatagramSocket client{"127.0.0.1", 0, false};
+
+    std::uint16_t clientPort() const {
+        sockaddr_in local{};
+        socklen_t length = sizeof local;
+        ::getsockname(client.fd(), reinterpret_cast<sockaddr*>(&local), &length);
+        return ntohs(local.sin_port);
+    }
+
+    // Sends `bytes` to the bulb at `to` and runs the loop until the simulator has logged it.
+    bool request(const std::string& to, const std::string& bytes) {
+        const auto before = simulator.requests().size();
+        return client.sendTo(to, sim::SimulatedBulb::port, bytes) &&
+               loop.runUntil([&] { return simulator.requests().size() > before; },
+                             LiveRig::patience);
+    }
+
+    std::optional<sim::DatagramSocket::Datagram> reply() { return client.receive(); }
+};
+
+struct Exchange {
+    const char* name;
+    const char* request;
+    const char* reply;
+};
+
+void PrintTo(const Exchange& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class Answers : public ::testing::TestWithParam<Exchange> {};
+
+TEST_P(Answers, RepliesAsABulbDoes) {
+    SimulatorRig rig;
+    rig.simulator.addBulb("127.0.0.2");
+    ASSERT_TRUE(rig.request("127.0.0.2", GetParam().request));
+    auto reply = rig.reply();
+    ASSERT_TRUE(reply.has_value());
+    EXPECT_EQ(reply->bytes, GetParam().reply);
+    EXPECT_EQ(reply->from, "127.0.0.2");
+    EXPECT_EQ(reply->fromPort, 38899);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, Answers,
+    ::testing::Values(
+        Exchange{
+            "GetPilot", R"({"method":"getPilot","params":{}})",
+            R"({"method":"getPilot","env":"pro","result":{"mac":"a8bb50000001","rssi":-55,"src":"","state":true,"sceneId":0,"temp":2700,"dimming":100}})"},
+        Exchange{"SetPilot", R"({"method":"setPilot","params":{"state":false,"dimming":10}})",
+                 R"({"method":"setPilot","env":"pro","result":{"success":true}})"},
+        Exchange{
+            "SetPilotWrongType", R"({"method":"setPilot","params":{"state":"on"}})",
+            R"({"method":"setPilot","env":"pro","error":{"code":-32602,"message":"Invalid params"}})"},
+        Exchange{
+            "SetPilotOutOfRange", R"({"method":"setPilot","params":{"r":256}})",
+            R"({"method":"setPilot","env":"pro","error":{"code":-32602,"message":"Invalid params"}})"},
+        Exchange{
+            "UnknownMethod", R"({"method":"reboot","params":{}})",
+            R"({"method":"reboot","env":"pro","error":{"code":-32601,"message":"Method not found"}})"},
+        Exchange{"NotJson", R"({"method":)",
+                 R"({"env":"pro","error":{"code":-32700,"message":"Parse error"}})"}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+struct Change {
+    const char* name;
+    nlohmann::json params;
+    nlohmann::json reported; // members of the next getPilot result that must match
+    std::vector<std::string> absent;
+};
+
+void PrintTo(const Change& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class SetPilot : public ::testing::TestWithParam<Change> {};
+
+TEST_P(SetPilot, ChangesWhatTheBulbReports) {
+    SimulatorRig rig;
+    rig.simulator.addBulb("127.0.0.2");
+    const nlohmann::json set = {{"method", "setPilot"}, {"params", GetParam().params}};
+    ASSERT_TRUE(rig.request("127.0.0.2", set.dump()));
+    ASSERT_TRUE(rig.reply().has_value());
+    ASSERT_TRUE(rig.request("127.0.0.2", R"({"method":"getPilot","params":{}})"));
+    auto reply = rig.reply();
+    ASSERT_TRUE(reply.has_value());
+    const auto result = nlohmann::json::parse(reply->bytes).at("result");
+    for (const auto& [key, value] : GetParam().reported.items())
+        EXPECT_EQ(result.value(key, nlohmann::json()), value) << key;
+    for (const auto& key : GetParam().absent)
+        EXPECT_FALSE(result.contains(key)) << key;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Params, SetPilot,
+    ::testing::Values(
+        Change{
+            "Dimming", {{"state", true}, {"dimming", 40}}, {{"state", true}, {"dimming", 40}}, {}},
+        Change{"Off", {{"state", false}}, {{"state", false}, {"dimming", 100}}, {}},
+        Change{"Colour",
+               {{"state", true}, {"r", 255}, {"g", 10}, {"b", 0}},
+               {{"r", 255}, {"g", 10}, {"b", 0}, {"sceneId", 0}},
+               {"temp"}},
+        Change{"Scene", {{"state", true}, {"sceneId", 12}}, {{"sceneId", 12}}, {"temp", "r"}},
+        Change{"Temperature",
+               {{"state", true}, {"temp", 4000}},
+               {{"temp", 4000}, {"sceneId", 0}},
+               {"r"}},
+        Change{"RejectedWhole",
+               {{"state", false}, {"dimming", 400}},
+               {{"state", true}, {"dimming", 100}},
+               {}}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+TEST(Faults, EachMisbehavesAsTold) {
+    SimulatorRig rig;
+    auto& bulb = rig.simulator.addBulb("127.0.0.2");
+    const std::string set = R"({"method":"setPilot","params":{"state":false}})";
+
+    bulb.setFault(sim::Fault::drop());
+    ASSERT_TRUE(rig.request("127.0.0.2", set));
+    EXPECT_FALSE(rig.reply().has_value());
+    EXPECT_TRUE(bulb.state().on);
+
+    bulb.setFault(sim::Fault::reject());
+    ASSERT_TRUE(rig.request("127.0.0.2", set));
+    auto rejected = rig.reply();
+    ASSERT_TRUE(rejected.has_value());
+    EXPECT_EQ(
+        rejected->bytes,
+        R"({"method":"setPilot","env":"pro","error":{"code":-32603,"message":"Internal error"}})");
+    EXPECT_TRUE(bulb.state().on);
+
+    bulb.setFault(sim::Fault::reject("setPilot")); // getPilot still answered
+    ASSERT_TRUE(rig.request("127.0.0.2", R"({"method":"getPilot","params":{}})"));
+    auto answered = rig.reply();
+    ASSERT_TRUE(answered.has_value());
+    EXPECT_TRUE(nlohmann::json::parse(answered->bytes).contains("result"));
+
+    bulb.setFault(sim::Fault::garble());
+    ASSERT_TRUE(rig.request("127.0.0.2", set));
+    auto garbled = rig.reply();
+    ASSERT_TRUE(garbled.has_value());
+    EXPECT_FALSE(nlohmann::json::accept(garbled->bytes));
+    EXPECT_FALSE(bulb.state().on); // acted on, only the reply is broken
+
+    bulb.setFault(sim::Fault::delayBy(200ms));
+    ASSERT_TRUE(rig.request("127.0.0.2", R"({"method":"getPilot","params":{}})"));
+    const auto asked = rig.loop.monotonicNow();
+    EXPECT_FALSE(rig.reply().has_value());
+    ASSERT_TRUE(rig.loop.runUntil([&] { return bulb.replyCount() == 4; }, LiveRig::patience));
+    EXPECT_GE(rig.loop.monotonicNow() - asked, 200ms);
+    EXPECT_TRUE(rig.reply().has_value());
+}
+
+TEST(Log, RecordsEveryRequestInOrderOfArrival) {
+    SimulatorRig rig;
+    rig.simulator.addBulb("127.0.0.2");
+    rig.simulator.addBulb("127.0.0.3");
+    ASSERT_TRUE(rig.request("127.0.0.3", R"({"method":"getPilot","params":{}})"));
+    ASSERT_TRUE(rig.request("127.0.0.2", R"({"method":"setPilot","params":{"state":true}})"));
+    ASSERT_TRUE(rig.request("127.0.0.2", "\x01 not json"));
+
+    const auto& log = rig.simulator.requests();
+    ASSERT_EQ(log.size(), 3u);
+    EXPECT_EQ(log[0].sequence, 1u);
+    EXPECT_EQ(log[0].receiver, "127.0.0.3");
+    EXPECT_EQ(log[0].method, "getPilot");
+    EXPECT_FALSE(log[0].broadcast());
+    EXPECT_EQ(log[1].receiver, "127.0.0.2");
+    EXPECT_EQ(log[1].destination, "127.0.0.2");
+    EXPECT_EQ(log[1].params, nlohmann::json({{"state", true}}));
+    EXPECT_EQ(log[1].from, "127.0.0.1");
+    EXPECT_EQ(log[1].fromPort, rig.clientPort());
+    EXPECT_EQ(log[2].sequence, 3u);
+    EXPECT_FALSE(log[2].wellFormed);
+    EXPECT_EQ(log[2].method, "");
+    EXPECT_EQ(log[2].raw, "\x01 not json");
+    EXPECT_LE(log[0].received, log[1].received);
+
+    // The description is one line of JSON even for bytes that are not text.
+    EXPECT_TRUE(nlohmann::json::accept(log[2].describe()));
+}
+
+TEST(Sync, ReportsTheStateUnasked) {
+    SimulatorRig rig;
+    auto& bulb = rig.simulator.addBulb("127.0.0.2");
+    bulb.state().on = false;
+    bulb.state().sceneId = 6;
+    ASSERT_TRUE(bulb.sendSync("127.0.0.1", rig.clientPort()));
+    auto sync = rig.reply();
+    ASSERT_TRUE(sync.has_value());
+    EXPECT_EQ(
+        sync->bytes,
+        R"({"method":"syncPilot","env":"pro","params":{"mac":"a8bb50000001","rssi":-55,"src":"udp","state":false,"sceneId":6,"dimming":100}})");
+}
+
+TEST(Binding, ASecondSimulatorOnTheSameAddressFails) {
+    SimulatorRig rig;
+    rig.simulator.addBulb("127.0.0.2");
+    sim::BulbSimulator other{rig.loop, {.listenForBroadcasts = false, .keepLog = true}};
+    EXPECT_THROW(other.addBulb("127.0.0.2"), std::system_error);
+    EXPECT_THROW(other.addBulb("bulb.local"), std::system_error);
+    EXPECT_EQ(other.size(), 0u);
+}
+
+} // namespace
+} // namespace glowdeck::testing
