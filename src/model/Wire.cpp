@@ -19,8 +19,8 @@ bool Wire::validIP(std::string_view text) {
 
 std::optional<std::string> Wire::request(std::string_view method, const Params& params) {
     json encodedParams = json::object();
-    for (const auto& [key, value] : params)
-        std::visit([&](auto v) { encodedParams[key] = v; }, value);
+    for (const auto& param : params)
+        std::visit([&](auto value) { encodedParams[param.first] = value; }, param.second);
     json message = {{"method", method}, {"params", std::move(encodedParams)}};
     try {
         return message.dump();
