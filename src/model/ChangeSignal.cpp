@@ -12,7 +12,7 @@ ChangeSignal::Connection ChangeSignal::connect(std::function<void()> observer) {
     return Connection(slots_, id);
 }
 
-void ChangeSignal::emit() const {
+void ChangeSignal::notify() const {
     auto& slots = *slots_;
     ++slots.emitting;
     // By index: an observer may connect another one (it is called too) or disconnect itself.

@@ -33,7 +33,7 @@ public:
 
     ChangeSignal();
     [[nodiscard]] Connection connect(std::function<void()> observer);
-    void emit() const;
+    void notify() const;
 
 private:
     struct Slots {

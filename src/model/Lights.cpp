@@ -137,17 +137,17 @@ void Lights::save() {
 // --- Published state ---
 
 void Lights::setSelected(std::optional<std::string> ip) {
-    willChange_.emit();
+    willChange_.notify();
     selected_ = std::move(ip);
 }
 
 void Lights::setMessage(std::optional<std::string> text) {
-    willChange_.emit();
+    willChange_.notify();
     message_ = std::move(text);
 }
 
 void Lights::setScanning(bool scanning) {
-    willChange_.emit();
+    willChange_.notify();
     scanning_ = scanning;
 }
 
@@ -209,7 +209,7 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
         bulb.temperature = *temp;
     bulb.sceneID = sceneNumber(pilot);
 
-    willChange_.emit();
+    willChange_.notify();
     if (isNew) {
         bulbs_.push_back(std::move(bulb));
         save();
@@ -251,7 +251,7 @@ void Lights::refresh() {
         return;
     for (const auto& bulb : bulbs_)
         send(bulb.ip, "getPilot");
-    willChange_.emit();
+    willChange_.notify();
 }
 
 void Lights::setPanelVisible(bool visible) {
@@ -314,7 +314,7 @@ void Lights::add(std::string_view typed) {
     bool known = std::any_of(bulbs_.begin(), bulbs_.end(),
                              [&](const Bulb& bulb) { return bulb.ip == address; });
     if (!known) {
-        willChange_.emit();
+        willChange_.notify();
         bulbs_.push_back(Bulb::unseen(address, defaultName(bulbs_.size())));
     }
     setSelected(address);
@@ -324,7 +324,7 @@ void Lights::add(std::string_view typed) {
 }
 
 void Lights::remove() {
-    willChange_.emit();
+    willChange_.notify();
     if (selected_)
         std::erase_if(bulbs_, [this](const Bulb& bulb) { return bulb.ip == *selected_; });
     setSelected(bulbs_.empty() ? std::nullopt : std::optional(bulbs_.front().ip));
@@ -339,7 +339,7 @@ void Lights::rename(std::string_view name) {
                               [this](const Bulb& bulb) { return bulb.ip == *selected_; });
     if (found == bulbs_.end())
         return;
-    willChange_.emit();
+    willChange_.notify();
     found->name = name.empty() ? "WiZ light" : std::string(name);
     save();
 }

@@ -17,8 +17,8 @@ TEST(ChangeSignal, ObserversMayDisconnectThemselvesAndOthersWhileNotified) {
     });
     b = signal.connect([&] { ++second; });
     c = signal.connect([&] { ++third; });
-    signal.emit();
-    signal.emit();
+    signal.notify();
+    signal.notify();
     EXPECT_EQ(first, 1);
     EXPECT_EQ(second, 0);
     EXPECT_EQ(third, 2);
@@ -30,7 +30,7 @@ TEST(ChangeSignal, ConnectionOutlivingItsSignalIsHarmless) {
     {
         ChangeSignal signal;
         connection = signal.connect([&] { ++calls; });
-        signal.emit();
+        signal.notify();
     }
     connection.disconnect();
     EXPECT_EQ(calls, 1);
@@ -41,10 +41,10 @@ TEST(ChangeSignal, MovedConnectionStaysConnected) {
     int calls = 0;
     auto connection = signal.connect([&] { ++calls; });
     ChangeSignal::Connection moved = std::move(connection);
-    signal.emit();
+    signal.notify();
     EXPECT_EQ(calls, 1);
     moved = ChangeSignal::Connection();
-    signal.emit();
+    signal.notify();
     EXPECT_EQ(calls, 1);
 }
 
