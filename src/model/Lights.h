@@ -45,7 +45,7 @@ public:
     // The light picker writes the selection directly.
     void setSelected(std::optional<std::string> ip);
 
-    // The first bulb whose address is the selection, or null.
+    // The first bulb whose address is the selection, or null. Valid until the list changes.
     const Bulb* current() const;
 
     bool panelVisible() const { return panelVisible_; }
