@@ -24,7 +24,8 @@ struct ReceivedRequest {
     std::string raw;            // the bytes exactly as received
     MonoTime received;
 
-    // Heard on the wildcard socket, i.e. sent to a broadcast address.
+    // Heard on the wildcard socket: sent to a broadcast address, or to a local address that no
+    // bulb holds (which no bulb answers).
     bool broadcast() const { return receiver == wildcard; }
 
     // Reads what arrived on the socket bound to `receiver`.
