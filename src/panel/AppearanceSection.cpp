@@ -1,0 +1,196 @@
+#include "AppearanceSection.h"
+
+#include "Colors.h"
+#include "Divider.h"
+#include "GlyphLabel.h"
+#include "Icons.h"
+#include "MacSlider.h"
+#include "PanelStyle.h"
+#include "SegmentedControl.h"
+#include "SwatchButton.h"
+#include "ToneLabel.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace glowdeck {
+
+namespace {
+
+constexpr int sliderHeight = 26;
+
+// The integer part (toward zero) as "%lld" would print it.
+QString integerPart(double value) {
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    return QString::number(static_cast<long long>(std::trunc(value)));
+}
+
+QHBoxLayout* sliderRow(QWidget* lead, MacSlider* slider, QWidget* trail) {
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(10);
+    slider->setFixedHeight(sliderHeight);
+    slider->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    row->addWidget(lead, 0, Qt::AlignVCenter);
+    row->addWidget(slider, 1);
+    row->addWidget(trail, 0, Qt::AlignVCenter);
+    return row;
+}
+
+} // namespace
+
+AppearanceSection::AppearanceSection(QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(0, 0, 0, 0);
+    header->addWidget(
+        new ToneLabel(tr("Brightness"), PanelStyle::headline(), ToneLabel::Tone::Primary, this));
+    header->addStretch(1);
+    brightnessValue_ =
+        new ToneLabel(QString(), PanelStyle::body(), ToneLabel::Tone::Secondary, this);
+    brightnessValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    brightnessValue_->setMinimumWidth(
+        QFontMetrics(brightnessValue_->font()).horizontalAdvance("100%"));
+    header->addWidget(brightnessValue_);
+    column->addLayout(header);
+
+    brightness_ = new MacSlider(10, 100, tr("Brightness"), this);
+    column->addLayout(sliderRow(new GlyphLabel("sun.min.fill", 14, {}, this), brightness_,
+                                new GlyphLabel("sun.max.fill", 18, {}, this)));
+    connect(brightness_, &MacSlider::valueEdited, this, &AppearanceSection::brightnessEdited);
+    connect(brightness_, &MacSlider::editingChanged, this, &AppearanceSection::brightnessEditing);
+
+    column->addWidget(new Divider(0, this));
+
+    mode_ = new SegmentedControl({tr("White"), tr("Color")}, tr("Light appearance"), this);
+    connect(mode_, &SegmentedControl::chosen, this, &AppearanceSection::modeChosen);
+    column->addWidget(mode_);
+
+    whiteRows_ = buildWhiteRows();
+    colourRows_ = buildColourRows();
+    column->addWidget(whiteRows_);
+    column->addWidget(colourRows_);
+    colourRows_->hide();
+
+    showBrightness(100);
+    showTemperature(2700);
+}
+
+QWidget* AppearanceSection::buildWhiteRows() {
+    auto* rows = new QWidget(this);
+    auto* column = new QVBoxLayout(rows);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+    temperature_ = new MacSlider(2200, 6500, tr("White temperature"), rows);
+    column->addLayout(sliderRow(new GlyphLabel("sun.haze.fill", 16, standardOrange(), rows),
+                                temperature_,
+                                new GlyphLabel("sun.max.fill", 18, standardBlue(), rows)));
+    connect(temperature_, &MacSlider::valueEdited, this, &AppearanceSection::temperatureEdited);
+    connect(temperature_, &MacSlider::editingChanged, this, &AppearanceSection::temperatureEditing);
+
+    auto* caption = new QHBoxLayout;
+    caption->setContentsMargins(0, 0, 0, 0);
+    auto* warm = new ToneLabel(tr("Warm"), PanelStyle::caption(), ToneLabel::Tone::Secondary, rows);
+    temperatureValue_ =
+        new ToneLabel(QString(), PanelStyle::caption(), ToneLabel::Tone::Secondary, rows);
+    temperatureValue_->setAlignment(Qt::AlignCenter);
+    auto* cool = new ToneLabel(tr("Cool"), PanelStyle::caption(), ToneLabel::Tone::Secondary, rows);
+    cool->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    caption->addWidget(warm, 1);
+    caption->addWidget(temperatureValue_, 1);
+    caption->addWidget(cool, 1);
+    column->addLayout(caption);
+    return rows;
+}
+
+QWidget* AppearanceSection::buildColourRows() {
+    auto* rows = new QWidget(this);
+    auto* column = new QVBoxLayout(rows);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+
+    auto* swatchRow = new QHBoxLayout;
+    swatchRow->setContentsMargins(0, 0, 0, 0);
+    swatchRow->setSpacing(0);
+    for (const Swatch& swatch : swatches()) {
+        auto* button = new SwatchButton(swatch.color, tr(swatch.name), rows);
+        connect(button, &SwatchButton::chosen, this, &AppearanceSection::swatchChosen);
+        swatches_.append(button);
+        swatchRow->addWidget(button, 1);
+    }
+    moreButton_ = new QToolButton(rows);
+    moreButton_->setAutoRaise(true);
+    moreButton_->setFixedSize(30, 30);
+    moreButton_->setIconSize(QSize(17, 17));
+    moreButton_->setToolTip(tr("More colors…"));
+    moreButton_->setAccessibleName(tr("More colors…"));
+    moreButton_->setFocusPolicy(Qt::TabFocus);
+    connect(moreButton_, &QToolButton::clicked, this, &AppearanceSection::moreColorsRequested);
+    swatchRow->addWidget(moreButton_);
+    column->addLayout(swatchRow);
+
+    moreLink_ = new QPushButton(tr("More Colors…"), rows);
+    moreLink_->setFlat(true);
+    moreLink_->setFont(PanelStyle::caption());
+    moreLink_->setCursor(Qt::PointingHandCursor);
+    moreLink_->setFocusPolicy(Qt::TabFocus);
+    moreLink_->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    connect(moreLink_, &QPushButton::clicked, this, &AppearanceSection::moreColorsRequested);
+    column->addWidget(moreLink_, 0, Qt::AlignLeft);
+    restyle();
+    return rows;
+}
+
+void AppearanceSection::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && moreLink_ != nullptr)
+        restyle();
+}
+
+void AppearanceSection::restyle() {
+    moreButton_->setIcon(Icons::icon("slider.horizontal.3", PanelStyle::secondary(palette()), 17));
+    moreLink_->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; background: transparent; padding: 0;"
+                       " color: %1; text-align: left; }"
+                       "QPushButton:hover { text-decoration: underline; }")
+            .arg(palette().color(QPalette::Link).name()));
+}
+
+void AppearanceSection::showBrightness(double percent) {
+    brightness_->setValue(percent);
+    showBrightnessLabel(percent);
+}
+
+void AppearanceSection::showTemperature(double kelvin) {
+    temperature_->setValue(kelvin);
+    showTemperatureLabel(kelvin);
+}
+
+void AppearanceSection::showBrightnessLabel(double percent) {
+    brightnessValue_->setTextIfChanged(integerPart(percent) + QLatin1Char('%'));
+}
+
+void AppearanceSection::showTemperatureLabel(double kelvin) {
+    temperatureValue_->setTextIfChanged(integerPart(kelvin) + QStringLiteral(" K"));
+}
+
+void AppearanceSection::showMode(int mode) {
+    mode_->setCurrent(mode);
+    const bool isWhite = mode == white;
+    if (whiteRows_->isVisibleTo(this) != isWhite) {
+        whiteRows_->setVisible(isWhite);
+        colourRows_->setVisible(!isWhite);
+    }
+}
+
+} // namespace glowdeck

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "presets/LightPreset.h"
+
+#include <QAbstractButton>
+
+namespace glowdeck {
+
+// One preset in the grid: its icon in its tint over its name. The tile is marked (accent face,
+// checked for assistive technologies) only by the owner, from the light's reported state; a press
+// never marks it by itself.
+class PresetTile : public QAbstractButton {
+    Q_OBJECT
+public:
+    static constexpr int tileHeight = 52;
+
+    explicit PresetTile(const LightPreset& preset, QWidget* parent = nullptr);
+
+    const LightPreset& preset() const { return preset_; }
+    void setActive(bool active);
+    bool isActive() const { return isChecked(); }
+
+    QSize sizeHint() const override { return {80, tileHeight}; }
+    QSize minimumSizeHint() const override { return {10, tileHeight}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void nextCheckState() override {}
+
+private:
+    const LightPreset& preset_;
+};
+
+} // namespace glowdeck

@@ -1,0 +1,67 @@
+#include "PresetsSection.h"
+
+#include "PanelStyle.h"
+#include "PresetTile.h"
+#include "ToneLabel.h"
+#include "model/Lights.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace glowdeck {
+
+namespace {
+constexpr int columns = 3;
+constexpr int gap = 7;
+} // namespace
+
+PresetsSection::PresetsSection(Lights& lights, QWidget* parent) : QWidget(parent) {
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(10);
+
+    auto* header = new QHBoxLayout;
+    header->setContentsMargins(0, 0, 0, 0);
+    header->addWidget(
+        new ToneLabel(tr("Presets"), PanelStyle::headline(), ToneLabel::Tone::Primary, this));
+    header->addStretch(1);
+    activeName_ = new ToneLabel(QString(), PanelStyle::caption(), ToneLabel::Tone::Secondary, this);
+    activeName_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    activeName_->hide();
+    header->addWidget(activeName_);
+    column->addLayout(header);
+
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(gap);
+    grid->setVerticalSpacing(gap);
+    int index = 0;
+    for (const LightPreset& preset : LightPreset::all) {
+        auto* tile = new PresetTile(preset, this);
+        const std::int64_t id = preset.id;
+        connect(tile, &PresetTile::clicked, this, [&lights, id] {
+            lights.control({{"state", true}, {"sceneId", id}}, false);
+        });
+        tiles_.append(tile);
+        grid->addWidget(tile, index / columns, index % columns);
+        ++index;
+    }
+    for (int c = 0; c < columns; ++c)
+        grid->setColumnStretch(c, 1);
+    column->addLayout(grid);
+}
+
+void PresetsSection::show(const Bulb& bulb) {
+    const LightPreset* active = LightPreset::active(bulb);
+    for (PresetTile* tile : tiles_)
+        tile->setActive(&tile->preset() == active);
+    if (active != nullptr)
+        activeName_->setTextIfChanged(
+            QString::fromUtf8(active->name.data(), static_cast<qsizetype>(active->name.size())));
+    if (activeName_->isVisibleTo(this) != (active != nullptr))
+        activeName_->setVisible(active != nullptr);
+}
+
+} // namespace glowdeck

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/Lights.h"
+#include "model/MemoryStore.h"
+#include "model/VirtualLoop.h"
+#include "panel/Panel.h"
+#include "support/FakeSocketApi.h"
+
+#include <QCoreApplication>
+#include <QMenu>
+#include <QStringList>
+#include <nlohmann/json.hpp>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace glowdeck::testing {
+
+// A real panel over a real controller on virtual time and a fake network.
+struct PanelRig {
+    VirtualLoop loop;
+    MemoryStore store;
+    FakeSocketApi net;
+    std::unique_ptr<Lights> lights;
+    std::unique_ptr<Panel> panel;
+
+    // `saved` is the stored list, e.g. R"([{"ip":"10.0.0.5","name":"Desk"}])".
+    explicit PanelRig(const std::string& saved = "[]") {
+        store.setData("bulbs", saved);
+        lights = std::make_unique<Lights>(false, store, loop, net);
+        panel = std::make_unique<Panel>(*lights);
+        panel->resize(panel->sizeHint());
+        panel->show();
+        settle();
+    }
+
+    ~PanelRig() {
+        panel.reset();
+        lights.reset();
+    }
+
+    // Runs the refresh queued by the controller's announcements.
+    void settle() {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+    }
+
+    // A state report from `ip`, e.g. pilot = R"({"state":true,"dimming":40})".
+    void report(const std::string& ip, const std::string& pilot) {
+        lights->receiveReply(R"({"method":"getPilot","result":)" + pilot + "}", ip);
+        settle();
+    }
+
+    // The "setPilot" requests sent so far, as {destination, params}.
+    std::vector<std::pair<std::string, nlohmann::json>> commands() const {
+        std::vector<std::pair<std::string, nlohmann::json>> out;
+        for (const auto& datagram : net.sent) {
+            auto message = nlohmann::json::parse(datagram.bytes);
+            if (message.value("method", "") == "setPilot")
+                out.emplace_back(datagram.to, message["params"]);
+        }
+        return out;
+    }
+
+    // The texts of a menu's entries as it would open now; a separator shows as "-".
+    static QStringList entries(QMenu& menu) {
+        Q_EMIT menu.aboutToShow();
+        QStringList texts;
+        for (QAction* action : menu.actions())
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return texts;
+    }
+};
+
+inline const char* twoBulbs =
+    R"([{"ip":"10.0.0.5","name":"Desk"},{"ip":"10.0.0.6","name":"Shelf"}])";
+inline const char* oneBulb = R"([{"ip":"10.0.0.5","name":"Desk"}])";
+
+} // namespace glowdeck::testing

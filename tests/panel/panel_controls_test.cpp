@@ -1,0 +1,329 @@
+#include "PanelRig.h"
+
+#include "panel/AllLightsRow.h"
+#include "panel/AppearanceSection.h"
+#include "panel/Colors.h"
+#include "panel/LightTile.h"
+#include "panel/MacSlider.h"
+#include "panel/PowerButton.h"
+#include "panel/PowerSwitch.h"
+#include "panel/PresetTile.h"
+#include "panel/PresetsSection.h"
+#include "panel/SegmentedControl.h"
+#include "panel/SwatchButton.h"
+#include "panel/ToneLabel.h"
+#include "panel/TrackingSlider.h"
+
+#include <QAccessible>
+#include <QColorDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace glowdeck;
+using namespace glowdeck::testing;
+using json = nlohmann::json;
+
+namespace {
+
+// The user presses a slider, drags it to `value` and, unless `release` is false, lets go.
+void drag(MacSlider* slider, double value, bool release = true) {
+    Q_EMIT slider->editingChanged(true);
+    Q_EMIT slider->valueEdited(value);
+    if (release)
+        Q_EMIT slider->editingChanged(false);
+}
+
+TEST(PanelSliders, BrightnessSendsOnceOnReleaseWithTheIntegerPart) {
+    PanelRig rig(oneBulb);
+    AppearanceSection* section = rig.panel->appearance();
+    drag(section->brightnessSlider(), 37.8, false);
+    EXPECT_TRUE(rig.panel->editingBrightness());
+    EXPECT_TRUE(rig.net.sent.empty());
+    EXPECT_EQ(section->brightnessLabel()->text(), "37%");
+
+    Q_EMIT section->brightnessSlider()->editingChanged(false);
+    EXPECT_FALSE(rig.panel->editingBrightness());
+    ASSERT_EQ(rig.commands().size(), 1u);
+    EXPECT_EQ(rig.commands()[0].first, "10.0.0.5");
+    EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"dimming", 37}}));
+}
+
+TEST(PanelSliders, AMouseDragThroughTheRealSliderSendsOnlyOnRelease) {
+    PanelRig rig(oneBulb);
+    TrackingSlider* slider = rig.panel->appearance()->brightnessSlider()->slider();
+    const int y = slider->height() / 2;
+    QTest::mousePress(slider, Qt::LeftButton, {}, QPoint(slider->width() / 4, y));
+    QMouseEvent move(QEvent::MouseMove, QPointF(slider->width() / 3, y),
+                     slider->mapToGlobal(QPointF(slider->width() / 3, y)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(slider, &move);
+    EXPECT_TRUE(rig.panel->editingBrightness());
+    EXPECT_TRUE(rig.net.sent.empty());
+    QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(slider->width() / 3, y));
+    ASSERT_EQ(rig.commands().size(), 1u);
+    const auto dimming = rig.commands()[0].second["dimming"].get<std::int64_t>();
+    EXPECT_EQ(dimming, static_cast<std::int64_t>(rig.panel->brightness()));
+    EXPECT_GT(dimming, 10);
+    EXPECT_LT(dimming, 100);
+}
+
+TEST(PanelSliders, KeyboardChangesSendAtOnce) {
+    PanelRig rig(oneBulb);
+    TrackingSlider* slider = rig.panel->appearance()->temperatureSlider()->slider();
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Left);
+    QTest::keyClick(slider, Qt::Key_Left);
+    const auto commands = rig.commands();
+    ASSERT_EQ(commands.size(), 2u);
+    EXPECT_TRUE(commands[0].second.contains("temp"));
+    EXPECT_LT(commands[1].second["temp"].get<int>(), 2700);
+    EXPECT_FALSE(rig.panel->editingTemperature());
+}
+
+TEST(PanelSliders, ReportsDuringADragDoNotMoveTheHeldSlider) {
+    PanelRig rig(oneBulb);
+    rig.report("10.0.0.5", R"({"state":true,"dimming":60,"temp":3000})");
+    MacSlider* brightness = rig.panel->appearance()->brightnessSlider();
+    drag(brightness, 50, false);
+
+    rig.report("10.0.0.5", R"({"state":true,"dimming":80,"temp":4000})");
+    EXPECT_EQ(rig.panel->brightness(), 50);
+    EXPECT_EQ(rig.panel->appearance()->brightnessLabel()->text(), "50%");
+    EXPECT_EQ(rig.panel->temperature(), 4000); // the other slider still follows
+
+    Q_EMIT brightness->editingChanged(false);
+    EXPECT_EQ(rig.commands().back().second["dimming"], 50);
+    rig.report("10.0.0.5", R"({"state":true,"dimming":55})");
+    EXPECT_EQ(rig.panel->brightness(), 55);
+    EXPECT_DOUBLE_EQ(brightness->value(), 55);
+}
+
+struct TemperatureCase {
+    double released;
+    std::int64_t sent;
+    const char* caption;
+};
+
+class PanelTemperature : public ::testing::TestWithParam<TemperatureCase> {};
+
+TEST_P(PanelTemperature, ReleaseSendsTheNearestHundred) {
+    const auto& c = GetParam();
+    PanelRig rig(oneBulb);
+    drag(rig.panel->appearance()->temperatureSlider(), c.released);
+    ASSERT_EQ(rig.commands().size(), 1u);
+    EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"temp", c.sent}}));
+    EXPECT_EQ(rig.panel->appearance()->temperatureLabel()->text().toStdString(), c.caption);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, PanelTemperature,
+                         ::testing::Values(TemperatureCase{2749.9, 2700, "2749 K"},
+                                           TemperatureCase{2750.0, 2800, "2750 K"},
+                                           TemperatureCase{6500, 6500, "6500 K"},
+                                           TemperatureCase{2200, 2200, "2200 K"}));
+
+struct ReportedCase {
+    const char* pilot;
+    double brightness;
+    double temperature;
+};
+
+class PanelReported : public ::testing::TestWithParam<ReportedCase> {};
+
+TEST_P(PanelReported, CopiesTheLightsValuesWithTemperatureClamped) {
+    const auto& c = GetParam();
+    PanelRig rig(oneBulb);
+    rig.report("10.0.0.5", c.pilot);
+    EXPECT_EQ(rig.panel->brightness(), c.brightness);
+    EXPECT_EQ(rig.panel->temperature(), c.temperature);
+    EXPECT_TRUE(rig.net.sent.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, PanelReported,
+                         ::testing::Values(ReportedCase{R"({"state":true,"temp":1800})", 100, 2200},
+                                           ReportedCase{R"({"state":true,"temp":7000})", 100, 6500},
+                                           ReportedCase{R"({"state":true,"dimming":5,"temp":4100})",
+                                                        5, 4100}));
+
+TEST(PanelSync, SelectingAnotherLightDismissesThePickerAndLoadsItsValuesEvenMidDrag) {
+    PanelRig rig(twoBulbs);
+    rig.report("10.0.0.5", R"({"state":true,"dimming":30,"temp":3000})");
+    rig.report("10.0.0.6", R"({"state":true,"dimming":90,"temp":6000})");
+    rig.panel->showColors();
+    ASSERT_TRUE(rig.panel->colors().dialog()->isVisible());
+    drag(rig.panel->appearance()->brightnessSlider(), 44, false);
+
+    rig.lights->setSelected("10.0.0.6");
+    rig.settle();
+    EXPECT_FALSE(rig.panel->colors().dialog()->isVisible());
+    EXPECT_EQ(rig.panel->brightness(), 90);
+    EXPECT_EQ(rig.panel->temperature(), 6000);
+}
+
+TEST(PanelSync, ShowingThePanelCopiesTheCurrentLight) {
+    PanelRig rig(oneBulb);
+    rig.panel->hide();
+    drag(rig.panel->appearance()->brightnessSlider(), 20);
+    rig.panel->show();
+    EXPECT_EQ(rig.panel->brightness(), 100);
+    EXPECT_EQ(rig.panel->appearance()->brightnessLabel()->text(), "100%");
+}
+
+TEST(PanelMode, SwitchingShowsTheOtherRowsAndSendsNothing) {
+    PanelRig rig(oneBulb);
+    AppearanceSection* section = rig.panel->appearance();
+    rig.report("10.0.0.5", R"({"state":true,"temp":4500})");
+    EXPECT_TRUE(section->whiteRows()->isVisible());
+    section->modeControl()->segment(1)->click();
+    EXPECT_EQ(rig.panel->mode(), 1);
+    EXPECT_FALSE(section->whiteRows()->isVisible());
+    EXPECT_TRUE(section->colourRows()->isVisible());
+    EXPECT_EQ(section->swatchButtons().size(), 7);
+    section->modeControl()->segment(0)->click();
+    EXPECT_EQ(rig.panel->mode(), 0);
+    EXPECT_EQ(rig.panel->temperature(), 4500);
+    EXPECT_TRUE(rig.net.sent.empty());
+}
+
+TEST(PanelColour, SwatchesSendAtOnceAndFillTheRowEvenly) {
+    PanelRig rig(twoBulbs);
+    AppearanceSection* section = rig.panel->appearance();
+    section->modeControl()->segment(1)->click();
+    rig.panel->resize(rig.panel->sizeHint());
+    rig.settle();
+    const auto& swatches = section->swatchButtons();
+    QStringList names;
+    for (SwatchButton* swatch : swatches) {
+        names << swatch->accessibleName();
+        EXPECT_NEAR(swatch->width(), swatches[0]->width(), 1);
+    }
+    EXPECT_EQ(names, QStringList({"Red", "Orange", "Yellow", "Green", "Cyan", "Blue", "Purple"}));
+    EXPECT_EQ(section->moreColorsButton()->size(), QSize(30, 30));
+
+    swatches[0]->click();
+    ASSERT_EQ(rig.commands().size(), 1u);
+    EXPECT_EQ(rig.commands()[0].first, "10.0.0.5");
+    const QColor red = swatches[0]->color().toRgb();
+    EXPECT_EQ(rig.commands()[0].second, json({{"state", true},
+                                              {"r", component255(red.redF())},
+                                              {"g", component255(red.greenF())},
+                                              {"b", component255(red.blueF())}}));
+    EXPECT_EQ(rig.panel->color(), red);
+}
+
+TEST(PanelColour, ApplyColorRoundsHalvesUpAndIgnoresInvalidColours) {
+    PanelRig rig(oneBulb);
+    rig.panel->applyColor(QColor());
+    EXPECT_TRUE(rig.net.sent.empty());
+    rig.panel->applyColor(QColor::fromRgbF(1.0f, 0.5f, 0.0f));
+    ASSERT_EQ(rig.commands().size(), 1u);
+    EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"r", 255}, {"g", 128}, {"b", 0}}));
+}
+
+TEST(PanelColour, APickedColourReachesOnlyTheLightItWasOpenedFor) {
+    PanelRig rig(twoBulbs);
+    rig.panel->appearance()->moreColorsLink()->click();
+    QColorDialog* dialog = rig.panel->colors().dialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->currentColor(), rig.panel->color());
+
+    dialog->setCurrentColor(Qt::blue);
+    QTest::qWait(ColorPanelController::debounceMs + 80);
+    ASSERT_EQ(rig.commands().size(), 1u);
+    EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"r", 0}, {"g", 0}, {"b", 255}}));
+
+    // Reopened, then the selection moves: nothing is sent to either light.
+    rig.panel->appearance()->moreColorsButton()->click();
+    rig.lights->setSelected("10.0.0.6");
+    rig.settle();
+    dialog->show();
+    dialog->setCurrentColor(Qt::green);
+    QTest::qWait(ColorPanelController::debounceMs + 80);
+    EXPECT_EQ(rig.commands().size(), 1u);
+}
+
+struct PresetCase {
+    const char* pilot;
+    const char* active; // "" for none
+};
+
+class PanelPresets : public ::testing::TestWithParam<PresetCase> {};
+
+TEST_P(PanelPresets, MarkOnlyTheSceneOfALightThatIsOn) {
+    const auto& c = GetParam();
+    PanelRig rig(oneBulb);
+    rig.report("10.0.0.5", c.pilot);
+    PresetsSection* presets = rig.panel->presets();
+    QStringList active;
+    for (PresetTile* tile : presets->tiles()) {
+        if (tile->isActive())
+            active << tile->accessibleName();
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(tile);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(bool(face->state().checked), tile->isActive());
+    }
+    const QString expected = QString::fromUtf8(c.active);
+    EXPECT_EQ(active, expected.isEmpty() ? QStringList() : QStringList{expected});
+    EXPECT_EQ(presets->activeName()->isVisible(), !expected.isEmpty());
+    if (!expected.isEmpty()) {
+        EXPECT_EQ(presets->activeName()->text(), expected);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenes, PanelPresets,
+                         ::testing::Values(PresetCase{R"({"state":true,"sceneId":14})", "Night"},
+                                           PresetCase{R"({"state":false,"sceneId":14})", ""},
+                                           PresetCase{R"({"state":true,"sceneId":9})", ""},
+                                           PresetCase{R"({"state":true})", ""}));
+
+TEST(PanelPresets, ATileSendsItsSceneToTheSelectedLightOnlyAndDoesNotMarkItself) {
+    PanelRig rig(twoBulbs);
+    const auto& tiles = rig.panel->presets()->tiles();
+    ASSERT_EQ(tiles.size(), 12);
+    PresetTile* candle = tiles.back();
+    ASSERT_EQ(candle->accessibleName(), "Candle");
+    candle->click();
+    EXPECT_FALSE(candle->isActive());
+    ASSERT_EQ(rig.commands().size(), 1u);
+    EXPECT_EQ(rig.commands()[0].first, "10.0.0.5");
+    EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"sceneId", 29}}));
+    EXPECT_EQ(tiles[0]->height(), PresetTile::tileHeight);
+}
+
+TEST(PanelPower, ButtonAndSwitchSendToTheSelectedLightAndShowTheReportedState) {
+    PanelRig rig(twoBulbs);
+    rig.report("10.0.0.5", R"({"state":true})");
+    LightTile* tile = rig.panel->lightTile();
+    tile->powerButton()->click();
+    ASSERT_EQ(rig.commands().size(), 1u);
+    EXPECT_EQ(rig.commands()[0], std::make_pair(std::string("10.0.0.5"), json({{"state", false}})));
+
+    // Flipped through the accessibility bridge, which toggles without clicking.
+    PowerSwitch* power = tile->powerSwitch();
+    ASSERT_TRUE(power->isChecked());
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(power);
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->text(QAccessible::Name), "Power");
+    face->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    ASSERT_EQ(rig.commands().size(), 2u);
+    EXPECT_EQ(rig.commands()[1].second, json({{"state", false}}));
+    EXPECT_TRUE(power->isChecked()); // still the reported state until the light says otherwise
+    rig.report("10.0.0.5", R"({"state":false})");
+    EXPECT_FALSE(power->isChecked());
+}
+
+TEST(PanelPower, AllLightsRowSwitchesEveryLight) {
+    PanelRig rig(twoBulbs);
+    rig.panel->allLightsRow()->offButton()->click();
+    rig.panel->allLightsRow()->onButton()->click();
+    const auto commands = rig.commands();
+    ASSERT_EQ(commands.size(), 4u);
+    EXPECT_EQ(commands[0].first, "10.0.0.5");
+    EXPECT_EQ(commands[1].first, "10.0.0.6");
+    EXPECT_EQ(commands[1].second, json({{"state", false}}));
+    EXPECT_EQ(commands[3].second, json({{"state", true}}));
+}
+
+} // namespace

@@ -1,0 +1,205 @@
+#include "PanelRig.h"
+
+#include "panel/AllLightsRow.h"
+#include "panel/ControlTile.h"
+#include "panel/EmptyState.h"
+#include "panel/LightPicker.h"
+#include "panel/LightTile.h"
+#include "panel/MessageLine.h"
+#include "panel/PowerButton.h"
+#include "panel/ToneLabel.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+using namespace glowdeck;
+using namespace glowdeck::testing;
+using namespace std::chrono_literals;
+
+namespace {
+
+struct SectionsCase {
+    const char* what;
+    const char* saved;
+    std::optional<std::string> select; // nullopt: keep the controller's choice
+    bool clearSelection;
+    bool lightSection;
+    bool allLights;
+    bool picker;
+};
+
+class PanelSections : public ::testing::TestWithParam<SectionsCase> {};
+
+TEST_P(PanelSections, ShowTheSectionsThatApply) {
+    const auto& c = GetParam();
+    PanelRig rig(c.saved);
+    if (c.clearSelection)
+        rig.lights->setSelected(std::nullopt);
+    else if (c.select)
+        rig.lights->setSelected(*c.select);
+    rig.settle();
+    Panel& panel = *rig.panel;
+    EXPECT_EQ(panel.lightSection()->isVisible(), c.lightSection) << c.what;
+    EXPECT_EQ(panel.emptyTile()->isVisible(), !c.lightSection) << c.what;
+    EXPECT_EQ(panel.allLightsRow()->isVisible(), c.allLights) << c.what;
+    if (c.lightSection) {
+        EXPECT_EQ(panel.lightTile()->picker()->isVisible(), c.picker) << c.what;
+        EXPECT_EQ(panel.lightTile()->nameLabel()->isVisible(), !c.picker) << c.what;
+    }
+    EXPECT_EQ(panel.width(), Panel::panelWidth);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, PanelSections,
+    ::testing::Values(SectionsCase{"no lights", "[]", std::nullopt, false, false, false, false},
+                      SectionsCase{"lights, none selected", twoBulbs, std::nullopt, true, false,
+                                   false, false},
+                      SectionsCase{"selection not in the list", twoBulbs, "10.0.0.99", false, false,
+                                   false, false},
+                      SectionsCase{"one light", oneBulb, std::nullopt, false, true, false, false},
+                      SectionsCase{"two lights", twoBulbs, std::nullopt, false, true, true, true}));
+
+TEST(PanelLayout, ForgettingTheLastLightFallsBackToDefaultsAndTheEmptyState) {
+    PanelRig rig(oneBulb);
+    rig.report("10.0.0.5", R"({"state":true,"dimming":40,"temp":5000})");
+    ASSERT_EQ(rig.panel->brightness(), 40);
+    rig.panel->forgetLight();
+    rig.settle();
+    EXPECT_EQ(rig.panel->brightness(), 100);
+    EXPECT_EQ(rig.panel->temperature(), 2700);
+    EXPECT_TRUE(rig.panel->emptyTile()->isVisible());
+    EXPECT_FALSE(rig.panel->lightSection()->isVisible());
+}
+
+TEST(PanelLayout, MessageLineFollowsTheControllerAndWrapsInsideTheWidth) {
+    PanelRig rig(oneBulb);
+    MessageLine* line = rig.panel->messageLine();
+    EXPECT_FALSE(line->isVisible());
+    const int plainHeight = rig.panel->sizeHint().height();
+
+    rig.lights->add("not an address"); // the controller posts its complaint
+    rig.settle();
+    ASSERT_TRUE(line->isVisible());
+    EXPECT_EQ(line->text(), "Enter a valid bulb IPv4 address.");
+    rig.panel->resize(rig.panel->sizeHint());
+    rig.settle();
+    EXPECT_FALSE(line->wraps());
+    EXPECT_TRUE(line->alignment() & Qt::AlignHCenter);
+    const int oneLine = rig.panel->sizeHint().height();
+    EXPECT_GT(oneLine, plainHeight);
+
+    // A long failure message: the panel keeps its width and grows in height instead.
+    rig.net.unreachable.insert("10.0.0.5");
+    rig.lights->control({{"state", true}}, false);
+    rig.settle();
+    rig.panel->resize(rig.panel->sizeHint());
+    rig.settle();
+    EXPECT_EQ(line->text(), "Could not send to 10.0.0.5. Check local network access.");
+    EXPECT_TRUE(line->wraps());
+    EXPECT_TRUE(line->alignment() & Qt::AlignLeft);
+    EXPECT_EQ(rig.panel->sizeHint().width(), Panel::panelWidth);
+    EXPECT_LE(line->width(), Panel::panelWidth);
+    EXPECT_GT(rig.panel->sizeHint().height(), oneLine);
+    EXPECT_GE(line->height(), 2 * line->fontMetrics().lineSpacing());
+
+    // An accepted report clears the message and the line goes away.
+    rig.report("10.0.0.5", R"({"state":true})");
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_EQ(rig.panel->sizeHint().height(), plainHeight);
+}
+
+TEST(PanelLayout, ControlTileInsetsNarrowContentAgainstTheLeftEdge) {
+    QWidget host;
+    auto* content = new QLabel("x");
+    content->setFixedSize(40, 20);
+    auto* tile = new ControlTile(content, &host);
+    tile->setGeometry(0, 0, 300, tile->sizeHint().height());
+    host.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(content->geometry().topLeft(), QPoint(12, 12));
+    EXPECT_EQ(tile->sizeHint().height(), 20 + 24);
+    EXPECT_EQ(tile->width(), 300);
+}
+
+TEST(PanelLayout, EmptyStateTextStaysInsideTheTile) {
+    PanelRig rig;
+    rig.panel->resize(rig.panel->sizeHint());
+    rig.settle();
+    EmptyState* empty = rig.panel->emptyState();
+    EXPECT_EQ(empty->width(), Panel::panelWidth - 4 * 12);
+    for (auto* label : empty->findChildren<QLabel*>())
+        EXPECT_LE(label->geometry().right(), empty->width()) << label->text().toStdString();
+}
+
+// Status line: "Not responding" from 35 s without a report, or when never heard from.
+struct StatusCase {
+    std::chrono::milliseconds since;
+    bool on;
+    const char* expected;
+};
+
+class PanelStatus : public ::testing::TestWithParam<StatusCase> {};
+
+TEST_P(PanelStatus, SaysWhetherTheLightAnswers) {
+    const auto& c = GetParam();
+    PanelRig rig(oneBulb);
+    rig.report("10.0.0.5", c.on ? R"({"state":true})" : R"({"state":false})");
+    rig.loop.advance(c.since);
+    rig.lights->setSelected("10.0.0.5"); // an announcement, so the panel looks again
+    rig.settle();
+    EXPECT_EQ(rig.panel->lightTile()->statusLabel()->text().toStdString(), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ages, PanelStatus,
+                         ::testing::Values(StatusCase{0ms, true, "On"},
+                                           StatusCase{34'900ms, false, "Off"},
+                                           StatusCase{35'000ms, true, "Not responding"}));
+
+TEST(PanelLayout, ALightNeverHeardFromIsNotRespondingAndShownOff) {
+    PanelRig rig(oneBulb);
+    EXPECT_EQ(rig.panel->lightTile()->statusLabel()->text(), "Not responding");
+    EXPECT_FALSE(rig.panel->lightTile()->powerButton()->isOn());
+    EXPECT_EQ(rig.panel->lightTile()->powerButton()->toolTip(), "Turn on");
+    rig.report("10.0.0.5", R"({"state":true})");
+    EXPECT_EQ(rig.panel->lightTile()->powerButton()->toolTip(), "Turn off");
+}
+
+TEST(PanelPicker, ListsEveryLightInOrderWithOneCheckmarkAndSelects) {
+    PanelRig rig(
+        R"([{"ip":"10.0.0.5","name":"Lamp"},{"ip":"10.0.0.6","name":"Lamp"},{"ip":"10.0.0.7","name":"Tom & Jerry"}])");
+    rig.lights->setSelected("10.0.0.6");
+    rig.settle();
+    LightPicker* picker = rig.panel->lightTile()->picker();
+    ASSERT_TRUE(picker->isVisible());
+    EXPECT_EQ(picker->text(), "Lamp");
+
+    EXPECT_EQ(PanelRig::entries(*picker->menu()), QStringList({"Lamp", "Lamp", "Tom && Jerry"}));
+    const auto actions = picker->menu()->actions();
+    int checked = 0;
+    for (int i = 0; i < actions.size(); ++i)
+        if (!actions[i]->icon().isNull()) {
+            ++checked;
+            EXPECT_EQ(i, 1); // the same name twice: told apart by address
+        }
+    EXPECT_EQ(checked, 1);
+
+    actions[2]->trigger();
+    EXPECT_EQ(rig.lights->selected(), "10.0.0.7");
+    rig.settle();
+    EXPECT_EQ(picker->text(), "Tom & Jerry");
+    EXPECT_TRUE(rig.net.sent.empty());
+}
+
+TEST(PanelText, MarkupInANameShowsLiterally) {
+    PanelRig rig(R"([{"ip":"10.0.0.5","name":"<b>x</b><img src=/etc/passwd>"}])");
+    ToneLabel* name = rig.panel->lightTile()->nameLabel();
+    EXPECT_EQ(name->text(), "<b>x</b><img src=/etc/passwd>");
+    EXPECT_EQ(name->textFormat(), Qt::PlainText);
+    // Drawn as text: as wide as the literal string, not a bold "x".
+    EXPECT_EQ(name->sizeHint().width(),
+              name->fontMetrics().horizontalAdvance(name->text()) + 2 * name->margin());
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+#include "PanelRig.h"
+
+#include "panel/EmptyState.h"
+#include "panel/FormSheet.h"
+#include "panel/PanelHeader.h"
+#include "panel/Spinner.h"
+
+#include <QAccessible>
+#include <QColorDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace glowdeck;
+using namespace glowdeck::testing;
+
+namespace {
+
+QAction* entry(QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+TEST(PanelMenu, HoldsOnlyTheEntriesThatApply) {
+    PanelRig none;
+    EXPECT_EQ(PanelRig::entries(*none.panel->header()->optionsMenu()),
+              QStringList({"Add Light…", "-", "Quit Glowdeck"}));
+
+    PanelRig one(oneBulb);
+    QMenu& menu = *one.panel->header()->optionsMenu();
+    EXPECT_EQ(PanelRig::entries(menu), QStringList({"Add Light…", "Rename Light…", "Forget Light",
+                                                    "10.0.0.5", "-", "Quit Glowdeck"}));
+    for (QAction* action : menu.actions())
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    QAction* quit = entry(menu, "Quit Glowdeck");
+    ASSERT_NE(quit, nullptr);
+    EXPECT_EQ(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    EXPECT_TRUE(one.panel->actions().contains(quit));
+}
+
+TEST(PanelMenu, OpensThroughTheAccessibilityPressAction) {
+    PanelRig rig(oneBulb);
+    QToolButton* options = rig.panel->header()->optionsButton();
+    EXPECT_EQ(options->toolTip(), "More options");
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(options);
+    ASSERT_NE(face, nullptr);
+    face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QMenu* menu = rig.panel->header()->optionsMenu();
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+}
+
+TEST(PanelMenu, RediscoverIsDisabledWhileAScanRuns) {
+    PanelRig rig; // a fake network: the scan goes nowhere
+    PanelHeader* header = rig.panel->header();
+    EXPECT_TRUE(header->rediscoverButton()->isEnabled());
+    EXPECT_FALSE(header->spinner()->isVisible());
+    header->rediscoverButton()->click();
+    rig.settle();
+    EXPECT_TRUE(rig.lights->scanning());
+    EXPECT_FALSE(header->rediscoverButton()->isEnabled());
+    EXPECT_TRUE(header->spinner()->isVisible());
+    EXPECT_TRUE(header->spinner()->spinning());
+    rig.loop.advance(Lights::discoveryWait);
+    rig.settle();
+    EXPECT_TRUE(header->rediscoverButton()->isEnabled());
+    EXPECT_FALSE(header->spinner()->isVisible());
+    EXPECT_FALSE(header->spinner()->spinning());
+}
+
+TEST(PanelMenu, ForgetDismissesTheColourPickerFirst) {
+    PanelRig rig(twoBulbs);
+    rig.panel->showColors();
+    QColorDialog* dialog = rig.panel->colors().dialog();
+    ASSERT_TRUE(dialog->isVisible());
+    dialog->setCurrentColor(Qt::red); // a colour on its way
+    PanelRig::entries(*rig.panel->header()->optionsMenu());
+    entry(*rig.panel->header()->optionsMenu(), "Forget Light")->trigger();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(rig.panel->colors().hasPendingDelivery());
+    rig.settle();
+    ASSERT_EQ(rig.lights->bulbs().size(), 1u);
+    EXPECT_EQ(rig.lights->selected(), "10.0.0.6");
+    QTest::qWait(ColorPanelController::debounceMs + 50);
+    EXPECT_TRUE(rig.commands().empty());
+}
+
+TEST(PanelForms, AddLightKeepsACancelledAddressAndClearsAnAddedOne) {
+    PanelRig rig;
+    QPushButton* open = rig.panel->emptyState()->addButton();
+    EXPECT_EQ(open->text(), "Add Light…");
+    open->click();
+    FormSheet* form = rig.panel->addLightForm();
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_TRUE(rig.panel->addingLight());
+    EXPECT_EQ(form->title(), "Add Light");
+    EXPECT_EQ(form->message(), "Enter the light\u2019s IP address from your router or WiZ app.");
+    EXPECT_EQ(form->field()->placeholderText(), "IPv4 address");
+    EXPECT_EQ(form->acceptButton()->text(), "Add");
+    EXPECT_EQ(form->cancelButton()->text(), "Cancel");
+
+    QTest::keyClicks(form->field(), " 10.0.0.9 ");
+    QTest::keyClick(form->field(), Qt::Key_Escape); // the cancel key
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(rig.panel->addingLight());
+    EXPECT_TRUE(rig.lights->bulbs().empty());
+
+    PanelRig::entries(*rig.panel->header()->optionsMenu());
+    entry(*rig.panel->header()->optionsMenu(), "Add Light…")->trigger();
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_EQ(form->field()->text(), " 10.0.0.9 ");
+    form->acceptButton()->click();
+    EXPECT_FALSE(form->isVisible());
+    rig.settle();
+    ASSERT_EQ(rig.lights->bulbs().size(), 1u);
+    EXPECT_EQ(rig.lights->bulbs()[0].ip, "10.0.0.9");
+    EXPECT_TRUE(rig.panel->lightSection()->isVisible());
+
+    // Empty: the controller complains on the message line, and the field stays empty.
+    rig.panel->openAddLight();
+    EXPECT_EQ(form->field()->text(), "");
+    form->acceptButton()->click();
+    rig.settle();
+    EXPECT_EQ(rig.lights->message(), "Enter a valid bulb IPv4 address.");
+    rig.panel->openAddLight();
+    EXPECT_EQ(form->field()->text(), "");
+}
+
+TEST(PanelForms, RenameOpensWithTheCurrentNameAndSavesWhatWasTyped) {
+    PanelRig rig(twoBulbs);
+    rig.lights->setSelected("10.0.0.6");
+    rig.settle();
+    PanelRig::entries(*rig.panel->header()->optionsMenu());
+    entry(*rig.panel->header()->optionsMenu(), "Rename Light…")->trigger();
+    FormSheet* form = rig.panel->renameForm();
+    ASSERT_TRUE(form->isVisible());
+    EXPECT_TRUE(rig.panel->editingName());
+    EXPECT_EQ(form->title(), "Rename Light");
+    EXPECT_EQ(form->field()->placeholderText(), "Name");
+    EXPECT_EQ(form->field()->text(), "Shelf");
+    EXPECT_EQ(form->acceptButton()->text(), "Save");
+
+    form->field()->clear();
+    QTest::keyClicks(form->field(), "Reading <i>lamp</i>");
+    QTest::keyClick(form->field(), Qt::Key_Return);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(rig.panel->editingName());
+    EXPECT_EQ(rig.lights->bulbs()[1].name, "Reading <i>lamp</i>");
+    EXPECT_EQ(rig.lights->bulbs()[0].name, "Desk");
+}
+
+TEST(PanelForms, AnOpenFormBlocksThePanelBeneathIt) {
+    PanelRig rig(oneBulb);
+    rig.panel->openRename();
+    EXPECT_FALSE(rig.panel->lightSection()->isEnabled());
+    rig.panel->renameForm()->cancelButton()->click();
+    EXPECT_TRUE(rig.panel->lightSection()->isEnabled());
+    EXPECT_EQ(rig.lights->bulbs()[0].name, "Desk");
+}
+
+} // namespace
