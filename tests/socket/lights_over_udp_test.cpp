@@ -81,6 +81,55 @@ TEST(ReadPass, HandlesEveryDatagramQueuedBeforeTheEvent) {
     EXPECT_EQ(rig.pendingForLights(), 0);
 }
 
+// A report padded to exactly `size` bytes.
+std::string reportOfSize(std::size_t size) {
+    std::string bytes = R"({"method":"syncPilot","params":{"state":true},"pad":""})";
+    bytes.insert(bytes.size() - 2, size - bytes.size(), 'x');
+    return bytes;
+}
+
+struct OddDatagram {
+    const char* name;
+    std::string bytes;
+    bool counts;
+};
+
+void PrintTo(const OddDatagram& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class OddDatagrams : public ::testing::TestWithParam<OddDatagram> {};
+
+// Whatever comes first, the report queued behind it is still read.
+TEST_P(OddDatagrams, NeverHoldUpTheNextReport) {
+    LiveRig rig;
+    auto& lights = rig.start();
+    auto& bulb = rig.simulator.addBulb("127.0.0.2");
+    sim::DatagramSocket odd("127.0.0.3", 38899, false);
+    ASSERT_TRUE(odd.sendTo("127.0.0.1", rig.lightsPort(), GetParam().bytes));
+    ASSERT_TRUE(bulb.sendSync("127.0.0.1", rig.lightsPort()));
+
+    ASSERT_TRUE(rig.runUntil([&] {
+        return std::ranges::any_of(lights.bulbs(),
+                                   [](const Bulb& each) { return each.ip == "127.0.0.2"; });
+    }));
+    std::vector<std::string> expected{"127.0.0.2"};
+    if (GetParam().counts)
+        expected.insert(expected.begin(), "127.0.0.3");
+    std::vector<std::string> known;
+    for (const auto& each : lights.bulbs())
+        known.push_back(each.ip);
+    EXPECT_EQ(known, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    First, OddDatagrams,
+    ::testing::Values(OddDatagram{"Empty", "", false},
+                      OddDatagram{"NotJson", "{\"method\":", false},
+                      OddDatagram{"LargestWhole", reportOfSize(UdpEndpoint::maxDatagram), true},
+                      OddDatagram{"CutShort", reportOfSize(UdpEndpoint::maxDatagram + 1), false}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
 // A sender that keeps the socket full is served in bounded passes: each readiness event reads
 // at most maxDatagramsPerPass datagrams and returns, and the rest follow on later passes, in
 // order of arrival.
