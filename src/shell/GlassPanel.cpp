@@ -1,0 +1,67 @@
+#include "GlassPanel.h"
+
+#include "GlassSurface.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+namespace glowdeck {
+
+GlassPanel::GlassPanel(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    setAutoFillBackground(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowTitle(QStringLiteral("Glowdeck"));
+}
+
+void GlassPanel::setSurface(GlassSurface* surface) {
+    if (surface == surface_) {
+        return;
+    }
+    delete surface_;
+    surface_ = surface;
+    if (surface_ != nullptr) {
+        surface_->setParent(this);
+        surface_->setGeometry(rect());
+        surface_->show();
+    }
+}
+
+void GlassPanel::makeKeyAndOrderFront() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void GlassPanel::orderOut() {
+    const bool wasVisible = isVisible();
+    hide();
+    if (wasVisible && onHide) {
+        onHide();
+    }
+}
+
+void GlassPanel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        cancelOperation();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void GlassPanel::closeEvent(QCloseEvent* event) {
+    // A close request from the window system hides the panel the same way as every other path.
+    event->ignore();
+    orderOut();
+}
+
+void GlassPanel::resizeEvent(QResizeEvent*) {
+    if (surface_ != nullptr) {
+        surface_->setGeometry(rect());
+    }
+}
+
+} // namespace glowdeck

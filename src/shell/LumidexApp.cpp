@@ -1,0 +1,43 @@
+#include "LumidexApp.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdio>
+
+namespace glowdeck {
+
+namespace {
+
+// With GLOWDECK_TRACE_STARTUP=1 the program says on stderr when its event loop first runs,
+// as wall-clock seconds, for start-up measurements.
+void traceStartup() {
+    if (qEnvironmentVariableIntValue("GLOWDECK_TRACE_STARTUP") != 1) {
+        return;
+    }
+    QTimer::singleShot(0, [] {
+        const auto now = std::chrono::system_clock::now().time_since_epoch();
+        const auto us = std::chrono::duration_cast<std::chrono::microseconds>(now).count();
+        std::fprintf(stderr, "glowdeck: idle at %lld.%06lld\n",
+                     static_cast<long long>(us / 1000000), static_cast<long long>(us % 1000000));
+        std::fflush(stderr);
+    });
+}
+
+} // namespace
+
+LumidexApp::LumidexApp(SingleInstance& instance) : delegate_(defaults_, loop_) {
+    QApplication::setQuitOnLastWindowClosed(false);
+    delegate_.applicationDidFinishLaunching();
+    instance.listen([this] { delegate_.showPanel(); });
+    connect(qApp, &QCoreApplication::aboutToQuit, this,
+            [this] { delegate_.applicationWillTerminate(); });
+    traceStartup();
+}
+
+LumidexApp::~LumidexApp() {
+    delegate_.applicationWillTerminate();
+}
+
+} // namespace glowdeck

@@ -1,0 +1,192 @@
+#include "MenuBarDelegate.h"
+
+#include "GlassPanel.h"
+#include "GlassSurface.h"
+#include "OutsideClickWatch.h"
+#include "PanelPlacement.h"
+#include "SleepWatcher.h"
+#include "TrayIcon.h"
+#include "model/Lights.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdio>
+
+namespace glowdeck {
+
+namespace {
+
+// Half the side of the square taken as the icon's place when the tray does not say where the
+// icon is.
+constexpr int cursorAnchorHalf = 12;
+
+} // namespace
+
+MenuBarDelegate::MenuBarDelegate(Store& defaults, EventLoop& loop, SocketApi& sockets)
+    : defaults_(defaults), loop_(loop), sockets_(sockets) {
+    sizeTimer_.setSingleShot(true);
+    sizeTimer_.setInterval(resizeDebounceMs);
+    connect(&sizeTimer_, &QTimer::timeout, this, [this] { fitToContent(); });
+}
+
+MenuBarDelegate::~MenuBarDelegate() {
+    if (panel_) {
+        panel_->onHide = nullptr;
+    }
+    outsideMonitor_.reset();
+    sizeUpdates_.reset();
+    disconnect(sleepEvents_);
+    // The panel's views refer to the controller: they go first.
+    panel_.reset();
+    statusItem_.reset();
+    lights_.reset();
+}
+
+void MenuBarDelegate::applicationDidFinishLaunching() {
+    if (lights_) {
+        return;
+    }
+    lights_ = std::make_unique<Lights>(false, defaults_, loop_, sockets_);
+
+    statusItem_ = std::make_unique<QSystemTrayIcon>(TrayIcon::image());
+    statusItem_->setToolTip(QStringLiteral("Glowdeck"));
+    connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) { trayActivated(reason); });
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        std::fputs("glowdeck: no system tray is available yet; the icon appears when one "
+                   "starts.\n",
+                   stderr);
+    }
+    statusItem_->show();
+
+    auto* surface = new GlassSurface(*lights_);
+    panel_ = std::make_unique<GlassPanel>();
+    panel_->setSurface(surface);
+    panel_->resize(surface->fittingSize());
+    panel_->onHide = [this] { stopPanelActivity(); };
+
+    sleepWatcher_ = std::make_unique<SleepWatcher>();
+    sleepEvents_ = connect(sleepWatcher_.get(), &SleepWatcher::sleeping, this, [this] {
+        if (panel_) {
+            panel_->orderOut();
+        }
+    });
+}
+
+void MenuBarDelegate::trayActivated(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+    case QSystemTrayIcon::MiddleClick:
+        togglePanel();
+        break;
+    case QSystemTrayIcon::DoubleClick:
+        // The first click of a double click has toggled the panel already.
+    case QSystemTrayIcon::Context:
+    case QSystemTrayIcon::Unknown:
+        break;
+    }
+}
+
+void MenuBarDelegate::togglePanel() {
+    if (!panel_) {
+        return;
+    }
+    if (panel_->isVisible()) {
+        panel_->orderOut();
+        return;
+    }
+    if (hiddenByFocusLoss_.isValid() && hiddenByFocusLoss_.elapsed() < reopenGuardMs) {
+        hiddenByFocusLoss_.invalidate();
+        return;
+    }
+
+    anchor_ = anchorRect();
+    const QSize wanted =
+        panel_->surface() != nullptr ? panel_->surface()->fittingSize() : panel_->size();
+    QScreen* screen = QGuiApplication::screenAt(anchor_.center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen != nullptr) {
+        const auto placed = PanelPlacement::frame(anchor_, screen->availableGeometry(), wanted);
+        openedAbove_ = placed.above;
+        panel_->setGeometry(placed.frame);
+    } else {
+        // No screen to place it on: keep the last position, at the content's size.
+        openedAbove_ = false;
+        panel_->resize(wanted);
+    }
+    panel_->makeKeyAndOrderFront();
+    startPanelActivity();
+}
+
+void MenuBarDelegate::showPanel() {
+    if (panel_ && !panel_->isVisible()) {
+        hiddenByFocusLoss_.invalidate();
+        togglePanel();
+    }
+}
+
+void MenuBarDelegate::startPanelActivity() {
+    if (!lights_->panelVisible()) {
+        lights_->setPanelVisible(true);
+    }
+    outsideMonitor_ = std::make_unique<OutsideClickWatch>([this] {
+        if (panel_ && panel_->isVisible()) {
+            hiddenByFocusLoss_.start();
+            panel_->orderOut();
+        }
+    });
+    sizeUpdates_ = lights_->objectWillChange().connect([this] { sizeTimer_.start(); });
+}
+
+void MenuBarDelegate::stopPanelActivity() {
+    if (lights_) {
+        lights_->setPanelVisible(false);
+    }
+    outsideMonitor_.reset();
+    sizeUpdates_.reset();
+    sizeTimer_.stop();
+}
+
+void MenuBarDelegate::applicationWillTerminate() {
+    if (terminated_ || !lights_) {
+        return;
+    }
+    terminated_ = true;
+    stopPanelActivity();
+    disconnect(sleepEvents_);
+    lights_->shutdown();
+}
+
+void MenuBarDelegate::fitToContent() {
+    if (!panel_ || !panel_->isVisible() || panel_->surface() == nullptr) {
+        return;
+    }
+    const QSize wanted = panel_->surface()->fittingSize();
+    QScreen* screen = panel_->screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    panel_->setGeometry(PanelPlacement::resized(panel_->geometry(), openedAbove_,
+                                                screen->availableGeometry(), wanted));
+}
+
+QRect MenuBarDelegate::anchorRect() const {
+    if (statusItem_) {
+        const QRect icon = statusItem_->geometry();
+        if (icon.isValid() && !icon.isEmpty()) {
+            return icon;
+        }
+    }
+    const QPoint pointer = QCursor::pos();
+    return QRect(pointer - QPoint(cursorAnchorHalf, cursorAnchorHalf),
+                 QSize(2 * cursorAnchorHalf, 2 * cursorAnchorHalf));
+}
+
+} // namespace glowdeck

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "model/ChangeSignal.h"
+#include "model/SocketApi.h"
+
+#include <QElapsedTimer>
+#include <QMetaObject>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+namespace glowdeck {
+
+class EventLoop;
+class GlassPanel;
+class Lights;
+class OutsideClickWatch;
+class SleepWatcher;
+class Store;
+
+// The application's delegate: owns the controller, the tray icon and the panel for the whole
+// run, shows and hides the panel, and keeps the controller told whether the panel is shown.
+class MenuBarDelegate : public QObject {
+public:
+    // Quiet time after the controller's last change before the panel is fitted to its content.
+    static constexpr int resizeDebounceMs = 50;
+    // A tray click this soon after the panel hid because the focus left it is the very click
+    // that took the focus away: it must not reopen the panel.
+    static constexpr int reopenGuardMs = 300;
+
+    // Nothing happens until applicationDidFinishLaunching(). The store, loop and socket layer
+    // must outlive the delegate.
+    MenuBarDelegate(Store& defaults, EventLoop& loop, SocketApi& sockets = SocketApi::system());
+    ~MenuBarDelegate() override;
+    MenuBarDelegate(const MenuBarDelegate&) = delete;
+    MenuBarDelegate& operator=(const MenuBarDelegate&) = delete;
+
+    // Creates the controller (nothing goes to the network), the tray icon and the hidden panel,
+    // and subscribes to sleep events.
+    void applicationDidFinishLaunching();
+
+    // The tray icon's action: hides a shown panel, or places and shows a hidden one.
+    void togglePanel();
+    // Shows the panel unless it is shown already (a second start of the program asks this).
+    void showPanel();
+    // Ends the shown-time activity, the sleep subscription and the controller.
+    void applicationWillTerminate();
+
+    // The tray icon's signal.
+    void trayActivated(QSystemTrayIcon::ActivationReason reason);
+
+    Lights* lights() const { return lights_.get(); }
+    GlassPanel* panel() const { return panel_.get(); }
+    QSystemTrayIcon* statusItem() const { return statusItem_.get(); }
+    SleepWatcher* sleepWatcher() const { return sleepWatcher_.get(); }
+    OutsideClickWatch* outsideMonitor() const { return outsideMonitor_.get(); }
+    bool resizing() const { return sizeUpdates_.has_value(); }
+    bool openedAbove() const { return openedAbove_; }
+
+    // Where the last opening anchored the panel.
+    QRect lastAnchor() const { return anchor_; }
+
+private:
+    void startPanelActivity();
+    void stopPanelActivity();
+    void fitToContent();
+    QRect anchorRect() const;
+
+    Store& defaults_;
+    EventLoop& loop_;
+    SocketApi& sockets_;
+
+    std::unique_ptr<Lights> lights_;
+    std::unique_ptr<QSystemTrayIcon> statusItem_;
+    std::unique_ptr<GlassPanel> panel_;
+    std::unique_ptr<OutsideClickWatch> outsideMonitor_;
+    std::optional<ChangeSignal::Connection> sizeUpdates_;
+    QTimer sizeTimer_;
+    std::unique_ptr<SleepWatcher> sleepWatcher_;
+    QMetaObject::Connection sleepEvents_;
+
+    QRect anchor_;
+    bool openedAbove_ = false;
+    bool terminated_ = false;
+    QElapsedTimer hiddenByFocusLoss_;
+};
+
+} // namespace glowdeck

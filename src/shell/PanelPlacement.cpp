@@ -1,0 +1,55 @@
+#include "PanelPlacement.h"
+
+#include <algorithm>
+
+namespace glowdeck {
+
+namespace {
+
+// The first row below the available area (QRect::bottom() is the last row inside it).
+int endY(const QRect& r) {
+    return r.y() + r.height();
+}
+int endX(const QRect& r) {
+    return r.x() + r.width();
+}
+
+// Moves a window top so that its glass lies inside the available area vertically. A glass taller
+// than the area cannot happen with a capped height; the top edge wins if it does.
+int keepGlassInside(int top, int height, const QRect& available) {
+    const int lowest = endY(available) + PanelPlacement::margin - height;
+    const int highest = available.y() - PanelPlacement::margin;
+    return std::max(std::min(top, lowest), highest);
+}
+
+} // namespace
+
+int PanelPlacement::cappedHeight(const QRect& available, int wanted) {
+    return std::max(0, std::min(available.height() - heightAllowance, wanted));
+}
+
+PanelPlacement::Placed PanelPlacement::frame(const QRect& anchor, const QRect& available,
+                                             const QSize& wanted) {
+    const int w = wanted.width();
+    const int h = cappedHeight(available, wanted.height());
+
+    int x = anchor.x() + anchor.width() / 2 - w / 2;
+    x = std::max(x, available.x() + screenInset);
+    x = std::min(x, endX(available) - w - screenInset);
+
+    const int anchorMid = anchor.y() + anchor.height() / 2;
+    const bool above = anchorMid >= available.y() + available.height() / 2;
+    int top = above ? anchor.y() - anchorGap + margin - h : endY(anchor) + anchorGap - margin;
+    top = keepGlassInside(top, h, available);
+    return {QRect(x, top, w, h), above};
+}
+
+QRect PanelPlacement::resized(const QRect& current, bool above, const QRect& available,
+                              const QSize& wanted) {
+    const int h = cappedHeight(available, wanted.height());
+    int top = above ? endY(current) - h : current.y();
+    top = keepGlassInside(top, h, available);
+    return QRect(current.x(), top, wanted.width(), h);
+}
+
+} // namespace glowdeck

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace glowdeck {
+
+// Where the panel window goes, in screen coordinates with the origin at the top left.
+//
+// The window is the glass plus a transparent margin of `margin` on every side. It is centred
+// under the tray icon (the anchor), kept `screenInset` inside the left and right edges of the
+// screen's available area (the right-hand limit wins when the panel is too wide), and its glass
+// begins `anchorGap` below the anchor. When the anchor sits in the lower half of its screen (a
+// bar at the bottom) the panel opens above it instead, its glass ending `anchorGap` above the
+// anchor. Its height is capped at the available height less `heightAllowance`, and the glass is
+// kept within the available area vertically.
+class PanelPlacement {
+public:
+    static constexpr int margin = 16;
+    static constexpr int screenInset = 8;
+    static constexpr int anchorGap = 6;
+    static constexpr int heightAllowance = 16;
+
+    struct Placed {
+        QRect frame;
+        // True when the panel opened above its anchor: it then grows and shrinks upward.
+        bool above = false;
+    };
+
+    // The frame for a panel of size `wanted` opened at `anchor` on a screen whose available
+    // area is `available`.
+    static Placed frame(const QRect& anchor, const QRect& available, const QSize& wanted);
+
+    // The frame after the content asks for `wanted`: the left edge stays, and the top edge (or
+    // the bottom edge for a panel opened above its anchor) stays unless the glass would leave
+    // the available area.
+    static QRect resized(const QRect& current, bool above, const QRect& available,
+                         const QSize& wanted);
+
+    // The height a panel wanting `wanted` gets on `available`.
+    static int cappedHeight(const QRect& available, int wanted);
+};
+
+} // namespace glowdeck

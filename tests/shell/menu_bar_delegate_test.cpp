@@ -1,0 +1,259 @@
+#include "Spin.h"
+#include "model/Lights.h"
+#include "model/MemoryStore.h"
+#include "model/VirtualLoop.h"
+#include "shell/GlassPanel.h"
+#include "shell/GlassSurface.h"
+#include "shell/MenuBarDelegate.h"
+#include "shell/OutsideClickWatch.h"
+#include "shell/SleepWatcher.h"
+#include "support/FakeSocketApi.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace std::chrono_literals;
+using glowdeck::MenuBarDelegate;
+using glowdeck::testing::spinFor;
+using glowdeck::testing::spinUntil;
+
+namespace {
+
+// A delegate on virtual time and a socket layer that never reaches the network, with one
+// saved bulb.
+class MenuBarDelegateTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        sockets.interfaces.push_back(
+            {"eth0", AF_INET, IFF_UP | IFF_BROADCAST, "10.9.8.7", "10.9.8.255"});
+        defaults.setData("bulbs", R"([{"ip":"10.9.8.20","name":"Desk"}])");
+        delegate.applicationDidFinishLaunching();
+    }
+
+    glowdeck::Lights& lights() { return *delegate.lights(); }
+    glowdeck::GlassPanel& panel() { return *delegate.panel(); }
+    bool shown() { return panel().isVisible(); }
+
+    // Where getPilot went since the last look.
+    std::vector<std::string> queried() {
+        auto targets = sockets.sentTo("getPilot");
+        sockets.clearSent();
+        return targets;
+    }
+
+    glowdeck::MemoryStore defaults;
+    glowdeck::VirtualLoop loop;
+    glowdeck::testing::FakeSocketApi sockets;
+    MenuBarDelegate delegate{defaults, loop, sockets};
+};
+
+using Targets = std::vector<std::string>;
+
+} // namespace
+
+TEST_F(MenuBarDelegateTest, LaunchSendsNothingAndKeepsThePanelHidden) {
+    EXPECT_TRUE(sockets.sent.empty());
+    EXPECT_FALSE(shown());
+    EXPECT_FALSE(lights().panelVisible());
+    EXPECT_FALSE(lights().hasDiscovered());
+    ASSERT_EQ(lights().bulbs().size(), 1u);
+
+    QSystemTrayIcon* tray = delegate.statusItem();
+    ASSERT_NE(tray, nullptr);
+    EXPECT_EQ(tray->toolTip(), "Glowdeck");
+    EXPECT_EQ(tray->contextMenu(), nullptr);
+    EXPECT_FALSE(tray->icon().isNull());
+}
+
+TEST_F(MenuBarDelegateTest, FirstOpeningDiscoversAndLaterOnesRefresh) {
+    delegate.togglePanel();
+    EXPECT_TRUE(shown());
+    EXPECT_TRUE(lights().panelVisible());
+    EXPECT_TRUE(lights().scanning());
+    EXPECT_TRUE(lights().polling());
+    EXPECT_EQ(queried(), (Targets{"10.9.8.20", "255.255.255.255", "10.9.8.255"}));
+    EXPECT_NE(delegate.outsideMonitor(), nullptr);
+    EXPECT_TRUE(delegate.resizing());
+
+    delegate.togglePanel();
+    EXPECT_FALSE(shown());
+    EXPECT_FALSE(lights().panelVisible());
+    EXPECT_FALSE(lights().scanning());
+    EXPECT_FALSE(lights().polling());
+    EXPECT_EQ(delegate.outsideMonitor(), nullptr);
+    EXPECT_FALSE(delegate.resizing());
+    EXPECT_TRUE(queried().empty());
+
+    delegate.togglePanel();
+    EXPECT_TRUE(shown());
+    EXPECT_FALSE(lights().scanning());
+    EXPECT_TRUE(lights().polling());
+    EXPECT_EQ(queried(), (Targets{"10.9.8.20"}));
+}
+
+TEST_F(MenuBarDelegateTest, TrayClicksThatToggle) {
+    struct Case {
+        QSystemTrayIcon::ActivationReason reason;
+        bool toggles;
+    };
+    const Case cases[] = {
+        {QSystemTrayIcon::Trigger, true},
+        {QSystemTrayIcon::MiddleClick, true},
+        // Its first click has already come as a Trigger.
+        {QSystemTrayIcon::DoubleClick, false},
+        {QSystemTrayIcon::Context, false},
+    };
+    for (const Case& c : cases) {
+        const bool before = shown();
+        delegate.trayActivated(c.reason);
+        EXPECT_EQ(shown(), before != c.toggles) << c.reason;
+        EXPECT_EQ(lights().panelVisible(), shown()) << c.reason;
+    }
+}
+
+TEST_F(MenuBarDelegateTest, EscapeHidesAndEndsTheShownTimeActivity) {
+    delegate.togglePanel();
+    QTest::keyClick(&panel(), Qt::Key_Escape);
+    EXPECT_FALSE(shown());
+    EXPECT_FALSE(lights().panelVisible());
+    EXPECT_FALSE(lights().polling());
+    EXPECT_EQ(delegate.outsideMonitor(), nullptr);
+    EXPECT_FALSE(delegate.resizing());
+
+    // Escape is no reason to ignore the next click.
+    delegate.togglePanel();
+    EXPECT_TRUE(shown());
+}
+
+TEST_F(MenuBarDelegateTest, FocusLeavingTheApplicationHidesThePanel) {
+    delegate.togglePanel();
+    ASSERT_TRUE(spinUntil([] { return QGuiApplication::focusWindow() != nullptr; }));
+    // Another of our own windows taking the focus does not count.
+    auto dialog = std::make_unique<QWidget>();
+    dialog->show();
+    dialog->activateWindow();
+    ASSERT_TRUE(
+        spinUntil([&] { return QGuiApplication::focusWindow() == dialog->windowHandle(); }));
+    spinFor(20);
+    EXPECT_TRUE(shown());
+
+    // The user clicks into another application: no window of ours has the focus any more. (The
+    // offscreen platform keeps the focus on hidden windows: the focused window goes away
+    // instead, and the focus change is reported as the platform would.)
+    dialog.reset();
+    ASSERT_EQ(QGuiApplication::focusWindow(), nullptr);
+    delegate.outsideMonitor()->focusChanged(nullptr);
+    ASSERT_TRUE(spinUntil([&] { return !shown(); }));
+    EXPECT_FALSE(lights().panelVisible());
+    EXPECT_EQ(delegate.outsideMonitor(), nullptr);
+
+    // If that click was on the tray icon, its toggle arrives just after: it must not reopen.
+    delegate.togglePanel();
+    EXPECT_FALSE(shown());
+    // The click after that opens it, with a new watch.
+    delegate.togglePanel();
+    EXPECT_TRUE(shown());
+    EXPECT_NE(delegate.outsideMonitor(), nullptr);
+}
+
+TEST_F(MenuBarDelegateTest, SleepHidesOnlyAShownPanel) {
+    glowdeck::SleepWatcher& sleep = *delegate.sleepWatcher();
+    sleep.prepareForSleep(true);
+    sleep.screenSaverActiveChanged(true);
+    EXPECT_FALSE(shown());
+    EXPECT_FALSE(lights().hasDiscovered());
+    EXPECT_TRUE(sockets.sent.empty());
+
+    delegate.togglePanel();
+    sleep.prepareForSleep(false); // waking up changes nothing
+    sleep.screenSaverActiveChanged(false);
+    EXPECT_TRUE(shown());
+    sleep.prepareForSleep(true);
+    EXPECT_FALSE(shown());
+    EXPECT_FALSE(lights().polling());
+
+    delegate.togglePanel();
+    sleep.screenSaverActiveChanged(true);
+    EXPECT_FALSE(shown());
+    EXPECT_FALSE(lights().panelVisible());
+}
+
+TEST_F(MenuBarDelegateTest, TerminationEndsTheShownTimeActivityBeforeTheController) {
+    delegate.togglePanel();
+    ASSERT_TRUE(lights().scanning());
+    std::vector<int> socketAtChange;
+    auto observer =
+        lights().objectWillChange().connect([&] { socketAtChange.push_back(lights().socketFD()); });
+
+    delegate.applicationWillTerminate();
+    // Hiding ended the scan while the socket was still open; then the controller shut down.
+    ASSERT_FALSE(socketAtChange.empty());
+    EXPECT_GE(socketAtChange.front(), 0);
+    EXPECT_FALSE(lights().scanning());
+    EXPECT_FALSE(lights().panelVisible());
+    EXPECT_FALSE(lights().polling());
+    EXPECT_LT(lights().socketFD(), 0);
+    EXPECT_EQ(delegate.outsideMonitor(), nullptr);
+    EXPECT_FALSE(delegate.resizing());
+
+    // Sleep after termination reaches nothing.
+    sockets.clearSent();
+    delegate.sleepWatcher()->prepareForSleep(true);
+    EXPECT_TRUE(shown());
+    delegate.applicationWillTerminate(); // once only
+    EXPECT_TRUE(sockets.sent.empty());
+}
+
+TEST_F(MenuBarDelegateTest, ResizesToTheContentAfterTheAnnouncementsSettle) {
+    delegate.togglePanel();
+    const QRect opened = panel().geometry();
+    const QSize content = panel().surface()->fittingSize();
+    const QRect available = panel().screen()->availableGeometry();
+    const QSize fitting(content.width(), std::min(content.height(), available.height() - 16));
+    EXPECT_EQ(opened.size(), fitting);
+
+    // Make the window the wrong size, then announce a burst of changes.
+    panel().setGeometry(QRect(opened.topLeft(), QSize(fitting.width(), fitting.height() / 2)));
+    QElapsedTimer sinceLast;
+    for (int i = 0; i < 3; ++i) {
+        lights().setSelected(lights().selected());
+        sinceLast.start();
+        spinFor(10);
+    }
+    const bool stillQuiet = sinceLast.elapsed() < MenuBarDelegate::resizeDebounceMs;
+    const int heightSoon = panel().height();
+    if (stillQuiet) {
+        EXPECT_EQ(heightSoon, fitting.height() / 2);
+    }
+    ASSERT_TRUE(spinUntil([&] { return panel().height() == fitting.height(); }));
+    EXPECT_EQ(panel().geometry().topLeft(), opened.topLeft());
+
+    // Hidden, announcements resize nothing.
+    delegate.togglePanel();
+    panel().resize(fitting.width(), 100);
+    lights().setSelected(lights().selected());
+    spinFor(2 * MenuBarDelegate::resizeDebounceMs);
+    EXPECT_EQ(panel().height(), 100);
+}
+
+TEST_F(MenuBarDelegateTest, OpensNextToTheIconOnItsScreen) {
+    delegate.togglePanel();
+    const QRect anchor = delegate.lastAnchor();
+    const QRect frame = panel().geometry();
+    const QRect available = panel().screen()->availableGeometry();
+    EXPECT_GE(frame.left(), std::min(available.left() + 8, available.right() - frame.width() - 8));
+    if (!delegate.openedAbove()) {
+        EXPECT_EQ(frame.top() + 16, anchor.bottom() + 1 + 6);
+    }
+}
+
+TEST_F(MenuBarDelegateTest, ShowPanelOpensOnlyAHiddenPanel) {
+    delegate.showPanel();
+    EXPECT_TRUE(shown());
+    delegate.showPanel();
+    EXPECT_TRUE(shown());
+    EXPECT_TRUE(lights().panelVisible());
+}

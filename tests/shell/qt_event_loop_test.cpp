@@ -1,0 +1,204 @@
+#include "Spin.h"
+#include "shell/QtEventLoop.h"
+
+#include <QtGlobal>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <memory>
+#include <sys/socket.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+using glowdeck::Handle;
+using glowdeck::QtEventLoop;
+using glowdeck::testing::spinFor;
+using glowdeck::testing::spinUntil;
+
+namespace {
+
+// Both ends of a local socket pair, closed at the end of the test unless already closed.
+struct SocketPair {
+    int fds[2] = {-1, -1};
+    SocketPair() {
+        EXPECT_EQ(::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, fds), 0);
+    }
+    ~SocketPair() {
+        for (int fd : fds) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+        }
+    }
+    void sendByte() { ASSERT_EQ(::write(fds[1], "x", 1), 1); }
+    void drain() {
+        char buffer[64];
+        while (::read(fds[0], buffer, sizeof buffer) > 0) {
+        }
+    }
+};
+
+// Collects Qt warnings while alive.
+class WarningTrap {
+public:
+    WarningTrap() {
+        warnings().clear();
+        previous_ = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&,
+                                              const QString& text) { warnings().append(text); });
+    }
+    ~WarningTrap() { qInstallMessageHandler(previous_); }
+    static QStringList& warnings() {
+        static QStringList list;
+        return list;
+    }
+
+private:
+    QtMessageHandler previous_;
+};
+
+} // namespace
+
+TEST(QtEventLoopTest, DelayedTaskRunsOnceAndThenIsInactive) {
+    QtEventLoop loop;
+    int runs = 0;
+    Handle task = loop.after(10ms, [&] { ++runs; });
+    EXPECT_TRUE(task->active());
+    ASSERT_TRUE(spinUntil([&] { return runs > 0; }));
+    spinFor(40);
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(task->active());
+}
+
+TEST(QtEventLoopTest, DelayedTaskDoesNotRunOnceCancelledOrDestroyed) {
+    QtEventLoop loop;
+    int runs = 0;
+    Handle cancelled = loop.after(10ms, [&] { ++runs; });
+    Handle destroyed = loop.after(10ms, [&] { ++runs; });
+    Handle witness = loop.after(30ms, [] {});
+    cancelled->cancel();
+    cancelled->cancel(); // idempotent
+    destroyed.reset();
+    EXPECT_FALSE(cancelled->active());
+    ASSERT_TRUE(spinUntil([&] { return !witness->active(); }));
+    EXPECT_EQ(runs, 0);
+}
+
+TEST(QtEventLoopTest, TaskMayDestroyItsOwnHandle) {
+    QtEventLoop loop;
+    int runs = 0;
+    Handle task;
+    task = loop.after(0ms, [&] {
+        ++runs;
+        task.reset();
+    });
+    ASSERT_TRUE(spinUntil([&] { return task == nullptr; }));
+    spinFor(20);
+    EXPECT_EQ(runs, 1);
+}
+
+TEST(QtEventLoopTest, RepeatingTimerFiresUntilItsHandleDies) {
+    QtEventLoop loop;
+    int ticks = 0;
+    Handle timer = loop.every(5ms, 0ms, [&] { ++ticks; });
+    ASSERT_TRUE(spinUntil([&] { return ticks >= 3; }));
+    EXPECT_TRUE(timer->active());
+    timer.reset();
+    const int stoppedAt = ticks;
+    spinFor(40);
+    EXPECT_EQ(ticks, stoppedAt);
+}
+
+TEST(QtEventLoopTest, RepeatingTimerCancelledFromItsTickStops) {
+    QtEventLoop loop;
+    int ticks = 0;
+    Handle timer;
+    timer = loop.every(5ms, 0ms, [&] {
+        if (++ticks == 2) {
+            timer->cancel();
+        }
+    });
+    ASSERT_TRUE(spinUntil([&] { return !timer->active(); }));
+    spinFor(40);
+    EXPECT_EQ(ticks, 2);
+}
+
+TEST(QtEventLoopTest, TimerTypeFollowsTheTolerance) {
+    struct Case {
+        std::chrono::milliseconds interval, tolerance;
+        bool coarse;
+    };
+    const Case cases[] = {
+        {10'000ms, 2'000ms, true}, // the poll timer: 20 % allowed
+        {100ms, 5ms, true},        // exactly Qt's coarse allowance
+        {100ms, 4ms, false},       {10'000ms, 0ms, false}, {0ms, 0ms, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(QtEventLoop::coarseFor(c.interval, c.tolerance), c.coarse)
+            << c.interval.count() << " ms / " << c.tolerance.count() << " ms";
+    }
+}
+
+TEST(QtEventLoopTest, WatchFiresWhileDataIsUnread) {
+    QtEventLoop loop;
+    SocketPair pair;
+    int reads = 0;
+    Handle watch = loop.watchReadable(
+        pair.fds[0], [&] { ++reads; }, [] {});
+    spinFor(20);
+    EXPECT_EQ(reads, 0);
+    pair.sendByte();
+    // Level-triggered: the byte is left unread, so the watch keeps firing.
+    ASSERT_TRUE(spinUntil([&] { return reads >= 2; }));
+    pair.drain();
+    spinFor(20);
+    const int settled = reads;
+    spinFor(30);
+    EXPECT_EQ(reads, settled);
+}
+
+TEST(QtEventLoopTest, CancelRemovesTheWatchBeforeTheHandlerClosesTheDescriptor) {
+    QtEventLoop loop;
+    SocketPair pair;
+    int reads = 0;
+    int cancels = 0;
+    WarningTrap trap;
+    Handle watch = loop.watchReadable(
+        pair.fds[0], [&] { ++reads; },
+        [&] {
+            ++cancels;
+            // What the endpoint does: close the descriptor in the cancel handler.
+            ::close(pair.fds[0]);
+            pair.fds[0] = -1;
+        });
+    watch->cancel();
+    EXPECT_EQ(cancels, 1);
+    EXPECT_FALSE(watch->active());
+    watch->cancel();
+    watch.reset();
+    EXPECT_EQ(cancels, 1);
+    // A notifier still registered on the closed descriptor would make Qt complain here.
+    spinFor(30);
+    EXPECT_EQ(reads, 0);
+    EXPECT_TRUE(WarningTrap::warnings().filter("QSocketNotifier").isEmpty())
+        << WarningTrap::warnings().join('\n').toStdString();
+}
+
+TEST(QtEventLoopTest, WatchDestroyedFromItsOwnHandlerCancelsOnce) {
+    QtEventLoop loop;
+    SocketPair pair;
+    int reads = 0;
+    int cancels = 0;
+    Handle watch;
+    watch = loop.watchReadable(
+        pair.fds[0],
+        [&] {
+            ++reads;
+            watch.reset();
+        },
+        [&] { ++cancels; });
+    pair.sendByte();
+    ASSERT_TRUE(spinUntil([&] { return watch == nullptr; }));
+    spinFor(30); // the byte is still unread
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(cancels, 1);
+}
