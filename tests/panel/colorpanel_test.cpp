@@ -35,7 +35,8 @@ protected:
 
 TEST_F(ColorPanelTest, ShowsOneNonModalDialogWithoutAlphaOrButtons) {
     EXPECT_EQ(colors.dialog(), nullptr);
-    colors.show(Qt::red, [](const QColor&) {});
+    std::vector<Delivery> got;
+    colors.show(Qt::red, recordInto(got));
     QColorDialog* first = colors.dialog();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(first->isVisible());
@@ -44,26 +45,23 @@ TEST_F(ColorPanelTest, ShowsOneNonModalDialogWithoutAlphaOrButtons) {
     EXPECT_FALSE(first->testOption(QColorDialog::ShowAlphaChannel));
     EXPECT_EQ(first->currentColor(), QColor(Qt::red));
 
-    colors.show(Qt::blue, [](const QColor&) {});
+    colors.show(Qt::blue, recordInto(got));
     EXPECT_EQ(colors.dialog(), first);
     EXPECT_EQ(first->currentColor(), QColor(Qt::blue));
-    colors.dismiss();
-    EXPECT_FALSE(first->isVisible());
-}
-
-TEST_F(ColorPanelTest, OpeningOnAColourDeliversNothing) {
-    std::vector<Delivery> got;
-    colors.show(Qt::red, recordInto(got));
-    colors.show(Qt::green, recordInto(got));
+    // Opening on a colour is not a change.
     settle();
     EXPECT_TRUE(got.empty());
+    colors.dismiss();
+    EXPECT_FALSE(first->isVisible());
 }
 
 TEST_F(ColorPanelTest, AStreamOfChangesDeliversOnlyTheLastAfterStillness) {
     std::vector<Delivery> got;
     colors.show(Qt::white, recordInto(got));
     clock.start();
-    const std::vector<QColor> stream{QColor(10, 20, 30), QColor(40, 50, 60), QColor(70, 80, 90)};
+    // The last one in another colour model: it arrives converted to RGB.
+    const std::vector<QColor> stream{QColor(10, 20, 30), QColor(40, 50, 60),
+                                     QColor::fromHsv(0, 255, 255)};
     qint64 lastChange = 0;
     for (const QColor& c : stream) {
         lastChange = clock.elapsed();
@@ -72,22 +70,10 @@ TEST_F(ColorPanelTest, AStreamOfChangesDeliversOnlyTheLastAfterStillness) {
     }
     settle();
     ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(got[0].color, stream.back());
     EXPECT_EQ(got[0].color.spec(), QColor::Rgb);
+    EXPECT_EQ(got[0].color, QColor(255, 0, 0));
     // Not before the quiet period after the last change.
     EXPECT_GE(got[0].atMs - lastChange, ColorPanelController::debounceMs - 5);
-}
-
-TEST_F(ColorPanelTest, ColoursArriveInRgb) {
-    std::vector<Delivery> got;
-    colors.show(Qt::white, recordInto(got));
-    userPicks(QColor::fromHsvF(0.0f, 1.0f, 1.0f));
-    settle();
-    ASSERT_EQ(got.size(), 1u);
-    EXPECT_EQ(got[0].color.spec(), QColor::Rgb);
-    EXPECT_EQ(got[0].color.red(), 255);
-    EXPECT_EQ(got[0].color.green(), 0);
-    EXPECT_EQ(got[0].color.blue(), 0);
 }
 
 TEST_F(ColorPanelTest, AnInvalidColourIsIgnoredAndKeepsThePendingOne) {
@@ -141,21 +127,6 @@ TEST_F(ColorPanelTest, ClosingTheDialogByHandKeepsDelivering) {
     settle();
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[1].color, QColor(Qt::magenta));
-}
-
-TEST_F(ColorPanelTest, ACallbackMayReopenThePicker) {
-    std::vector<Delivery> got;
-    std::function<void(const QColor&)> reopen = [&](const QColor& c) {
-        got.push_back({c, 0});
-        colors.show(c, reopen);
-    };
-    colors.show(Qt::white, reopen);
-    userPicks(Qt::red);
-    settle();
-    userPicks(Qt::blue);
-    settle();
-    ASSERT_EQ(got.size(), 2u);
-    EXPECT_EQ(got[1].color, QColor(Qt::blue));
 }
 
 } // namespace
