@@ -1,6 +1,7 @@
 #include "AllLightsRow.h"
 
 #include "PanelStyle.h"
+#include "PillButton.h"
 #include "ToneLabel.h"
 #include "model/Lights.h"
 
@@ -15,14 +16,10 @@ AllLightsRow::AllLightsRow(Lights& lights, QWidget* parent) : QWidget(parent) {
     row->addWidget(
         new ToneLabel(tr("All Lights"), PanelStyle::caption(), ToneLabel::Tone::Secondary, this));
     row->addStretch(1);
-    on_ = new QPushButton(tr("On"), this);
-    off_ = new QPushButton(tr("Off"), this);
-    for (QPushButton* button : {on_, off_}) {
-        button->setFont(PanelStyle::caption());
-        button->setFocusPolicy(Qt::TabFocus);
-        button->setAutoDefault(false);
-        row->addWidget(button);
-    }
+    on_ = new PillButton(tr("On"), PillButton::Kind::Plain, PanelStyle::caption(), this);
+    off_ = new PillButton(tr("Off"), PillButton::Kind::Plain, PanelStyle::caption(), this);
+    row->addWidget(on_);
+    row->addWidget(off_);
     connect(on_, &QPushButton::clicked, this, [&lights] {
         lights.control({{"state", true}}, true);
     });

@@ -2,6 +2,7 @@
 
 #include "GlyphLabel.h"
 #include "PanelStyle.h"
+#include "PillButton.h"
 #include "ToneLabel.h"
 
 #include <QPushButton>
@@ -30,10 +31,7 @@ EmptyState::EmptyState(QWidget* parent) : QWidget(parent) {
     hint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     column->addWidget(hint);
 
-    add_ = new QPushButton(tr("Add Light…"), this);
-    add_->setFont(PanelStyle::body());
-    add_->setAutoDefault(false);
-    add_->setFocusPolicy(Qt::TabFocus);
+    add_ = new PillButton(tr("Add Light…"), PillButton::Kind::Plain, PanelStyle::body(), this);
     connect(add_, &QPushButton::clicked, this, &EmptyState::addRequested);
     column->addWidget(add_, 0, Qt::AlignHCenter);
 }

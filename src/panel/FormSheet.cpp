@@ -1,6 +1,7 @@
 #include "FormSheet.h"
 
 #include "PanelStyle.h"
+#include "PillButton.h"
 #include "ToneLabel.h"
 
 #include <QEvent>
@@ -16,6 +17,7 @@ namespace glowdeck {
 namespace {
 constexpr int cardMargin = 14;
 constexpr int cardRadius = 14;
+constexpr int surfaceRadius = 24;
 } // namespace
 
 FormSheet::FormSheet(const QString& title, const QString& message, const QString& placeholder,
@@ -46,11 +48,10 @@ FormSheet::FormSheet(const QString& title, const QString& message, const QString
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 4, 0, 0);
     buttons->addStretch(1);
-    accept_ = new QPushButton(accept, card_);
-    cancel_ = new QPushButton(tr("Cancel"), card_);
+    accept_ = new PillButton(accept, PillButton::Kind::Prominent, PanelStyle::body(), card_);
+    cancel_ = new PillButton(tr("Cancel"), PillButton::Kind::Plain, PanelStyle::body(), card_);
     accept_->setDefault(true);
     for (QPushButton* button : {accept_, cancel_}) {
-        button->setAutoDefault(false);
         button->setMinimumWidth(76);
         buttons->addWidget(button);
     }
@@ -127,7 +128,10 @@ void FormSheet::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QPalette pal = palette();
     const bool dark = PanelStyle::isDark(pal);
-    painter.fillRect(rect(), QColor(0, 0, 0, dark ? 90 : 40));
+    // The panel sits on a surface with rounded corners: keep the shade inside them.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, dark ? 90 : 40));
+    painter.drawRoundedRect(QRectF(rect()), surfaceRadius, surfaceRadius);
     QColor face = pal.color(QPalette::Window);
     face = dark ? face.lighter(115) : face.lighter(103);
     painter.setPen(QPen(PanelStyle::faint(pal, dark ? 0.18 : 0.10), 1));

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <cmath>
+
 namespace glowdeck {
 
 namespace {
@@ -53,7 +55,9 @@ void LightPicker::populate() {
 
 QSize LightPicker::sizeHint() const {
     const QFontMetrics metrics(font());
-    return {metrics.horizontalAdvance(text()) + gap + chevronSize + 2, metrics.height()};
+    const int textWidth =
+        static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text())));
+    return {textWidth + 1 + gap + chevronSize + 2, metrics.height()};
 }
 
 QSize LightPicker::minimumSizeHint() const {
@@ -67,6 +71,7 @@ void LightPicker::paintEvent(QPaintEvent*) {
     painter.setPen(color);
     painter.setFont(font());
     const int room = width() - gap - chevronSize - 2;
+    // Elide only what truly does not fit (metrics round; the hint leaves a pixel of slack).
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room);
     const int textWidth = fontMetrics().horizontalAdvance(shown);
     painter.drawText(QRect(0, 0, room, height()), Qt::AlignLeft | Qt::AlignVCenter, shown);

@@ -82,6 +82,7 @@ void PanelHeader::showScanning(bool scanning) {
 }
 
 void PanelHeader::openMenu() {
+    populate(); // sized with its entries, so it can open right-aligned under the button
     menu_.popup(options_->mapToGlobal(
         QPoint(options_->width() - menu_.sizeHint().width(), options_->height() + 2)));
 }

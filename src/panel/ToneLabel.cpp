@@ -62,7 +62,10 @@ void ToneLabel::paintEvent(QPaintEvent* event) {
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     const QRect area = contentsRect();
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
+    // Metrics round to whole pixels: text that fits to within a pixel is drawn whole.
+    const bool fits = QFontMetricsF(font()).horizontalAdvance(text()) <= area.width() + 1;
+    const QString shown =
+        fits ? text() : fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
     painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine, shown);
 }
 

@@ -1,0 +1,184 @@
+// glowdeck-screenshots <outdir>: renders the panel in its main states to PNG files.
+//
+// Nothing here touches the network: the first scenes use the preview controller, the others a
+// controller on a fake socket layer that records sends, fed with bulb replies by hand.
+#include "ScreenshotSurface.h"
+
+#include "model/Lights.h"
+#include "model/MemoryStore.h"
+#include "model/VirtualLoop.h"
+#include "panel/AppearanceSection.h"
+#include "panel/FormSheet.h"
+#include "panel/Panel.h"
+#include "panel/PanelHeader.h"
+#include "panel/SegmentedControl.h"
+#include "OfflineSockets.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+
+using namespace glowdeck;
+
+namespace {
+
+constexpr qreal scale = 2.0;
+
+QPalette darkPalette() {
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(38, 38, 42));
+    p.setColor(QPalette::WindowText, QColor(236, 236, 240));
+    p.setColor(QPalette::Base, QColor(28, 28, 31));
+    p.setColor(QPalette::AlternateBase, QColor(44, 44, 48));
+    p.setColor(QPalette::Text, QColor(236, 236, 240));
+    p.setColor(QPalette::Button, QColor(58, 58, 63));
+    p.setColor(QPalette::ButtonText, QColor(236, 236, 240));
+    p.setColor(QPalette::Highlight, QColor(10, 132, 255));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Link, QColor(64, 156, 255));
+    p.setColor(QPalette::PlaceholderText, QColor(236, 236, 240, 110));
+    p.setColor(QPalette::ToolTipBase, QColor(58, 58, 63));
+    p.setColor(QPalette::ToolTipText, QColor(236, 236, 240));
+    p.setColor(QPalette::Light, QColor(70, 70, 75));
+    p.setColor(QPalette::Midlight, QColor(60, 60, 65));
+    p.setColor(QPalette::Mid, QColor(45, 45, 50));
+    p.setColor(QPalette::Dark, QColor(20, 20, 22));
+    p.setColor(QPalette::Shadow, Qt::black);
+    return p;
+}
+
+QPalette lightPalette() {
+    QPalette p = QApplication::style()->standardPalette();
+    p.setColor(QPalette::Window, QColor(246, 246, 248));
+    p.setColor(QPalette::WindowText, QColor(28, 28, 30));
+    p.setColor(QPalette::Highlight, QColor(0, 122, 255));
+    p.setColor(QPalette::Link, QColor(0, 102, 214));
+    return p;
+}
+
+// One controller with its store, clock and fake network.
+struct Scene {
+    MemoryStore store;
+    VirtualLoop loop;
+    OfflineSockets net;
+    std::unique_ptr<Lights> lights;
+
+    Scene(bool preview, const std::string& saved = "[]") {
+        store.setData("bulbs", saved);
+        lights = std::make_unique<Lights>(preview, store, loop, net);
+    }
+
+    void report(const std::string& ip, const std::string& pilot) {
+        lights->receiveReply(R"({"method":"getPilot","result":)" + pilot + "}", ip);
+    }
+};
+
+bool save(const QImage& image, const QString& dir, const char* name) {
+    const QString path = QDir(dir).filePath(QString::fromLatin1(name));
+    if (!image.save(path)) {
+        std::fprintf(stderr, "glowdeck-screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// Builds a panel over `scene`, lets `prepare` set it up, and captures it.
+bool shoot(Scene& scene, const QString& dir, const char* name,
+           const std::function<QWidget*(Panel&)>& prepare = {}) {
+    auto* panel = new Panel(*scene.lights);
+    ScreenshotSurface surface(panel);
+    surface.show();
+    QCoreApplication::processEvents();
+    QWidget* popup = prepare ? prepare(*panel) : nullptr;
+    const QImage image = surface.capture(scale, popup);
+    if (popup != nullptr)
+        popup->hide();
+    return save(image, dir, name);
+}
+
+const char* house = R"([{"ip":"192.168.1.40","name":"Living Room"},
+    {"ip":"192.168.1.41","name":"Desk Lamp"},{"ip":"192.168.1.42","name":"Bedside"}])";
+
+void feedHouse(Scene& scene) {
+    scene.report("192.168.1.40", R"({"state":true,"dimming":64,"r":255,"g":120,"b":40})");
+    scene.report("192.168.1.41", R"({"state":true,"dimming":80,"sceneId":16})");
+    scene.report("192.168.1.42", R"({"state":false,"dimming":30,"temp":2700})");
+    scene.lights->setSelected("192.168.1.41");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: glowdeck-screenshots <outdir>\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "glowdeck-screenshots: cannot create %s\n", argv[1]);
+        return 1;
+    }
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QFont font = QApplication::font();
+    font.setPixelSize(13);
+    QApplication::setFont(font);
+
+    bool ok = true;
+    for (const bool dark : {false, true}) {
+        QApplication::setPalette(dark ? darkPalette() : lightPalette());
+        const auto file = [dark](const char* light, const char* darkName) {
+            return dark ? darkName : light;
+        };
+
+        Scene preview(true);
+        ok &= shoot(preview, dir, file("panel-white.png", "panel-white-dark.png"));
+
+        Scene colour(false, house);
+        feedHouse(colour);
+        ok &= shoot(colour, dir, file("panel-color.png", "panel-color-dark.png"), [](Panel& p) {
+            p.appearance()->modeControl()->segment(1)->click();
+            return nullptr;
+        });
+
+        if (dark)
+            continue;
+
+        Scene empty(false);
+        ok &= shoot(empty, dir, "panel-empty.png", [&](Panel&) {
+            empty.lights->add("not an address"); // shows the message line
+            return nullptr;
+        });
+
+        Scene menu(false, house);
+        feedHouse(menu);
+        ok &= shoot(menu, dir, "panel-menu.png", [](Panel& p) -> QWidget* {
+            QCoreApplication::processEvents();
+            p.header()->openMenu();
+            QCoreApplication::processEvents();
+            return p.header()->optionsMenu();
+        });
+
+        Scene add(false);
+        ok &= shoot(add, dir, "panel-add-light.png", [](Panel& p) {
+            p.openAddLight();
+            QTest::keyClicks(p.addLightForm()->field(), "192.168.1.57");
+            return nullptr;
+        });
+    }
+    return ok ? 0 : 1;
+}
