@@ -47,7 +47,8 @@ QSize GlyphIconEngine::actualSize(const QSize& size, QIcon::Mode, QIcon::State) 
 }
 
 QList<QSize> GlyphIconEngine::availableSizes(QIcon::Mode, QIcon::State) {
-    return {QSize(pixelSize_, pixelSize_)};
+    // The nominal size and its double, for hosts that pick from a list (tray hosts do).
+    return {QSize(pixelSize_, pixelSize_), QSize(2 * pixelSize_, 2 * pixelSize_)};
 }
 
 QIconEngine* GlyphIconEngine::clone() const {

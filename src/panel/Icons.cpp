@@ -53,14 +53,15 @@ std::span<const Icons::Entry> Icons::table() {
 }
 
 QString Icons::family() {
-    // Registered once per run; the application font database lives as long as the application.
-    static const QString registered = [] {
+    // Registered once per run, as soon as an application exists to hold the font.
+    static QString registered;
+    if (registered.isEmpty()) {
         const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(fontResource));
-        if (id < 0)
-            return QString();
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        return families.isEmpty() ? QString() : families.front();
-    }();
+        const QStringList families =
+            id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty())
+            registered = families.front();
+    }
     return registered;
 }
 

