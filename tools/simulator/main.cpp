@@ -79,13 +79,13 @@ int main(int argc, char** argv) {
         } else if (argument == "--no-broadcast") {
             broadcasts = false;
         } else if (argument == "--fault" && i + 1 < argc) {
-            const std::string spec = argv[++i];
-            const auto equals = spec.find('=');
-            auto fault =
-                equals == std::string::npos ? std::nullopt : parseFault(spec.substr(equals + 1));
+            const std::string assignment = argv[++i];
+            const auto equals = assignment.find('=');
+            auto fault = equals == std::string::npos ? std::nullopt
+                                                     : parseFault(assignment.substr(equals + 1));
             if (!fault)
                 return usage();
-            faults.emplace_back(spec.substr(0, equals), *fault);
+            faults.emplace_back(assignment.substr(0, equals), *fault);
         } else if (argument.starts_with("-")) {
             return usage();
         } else {
