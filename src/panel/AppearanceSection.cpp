@@ -9,14 +9,13 @@
 #include "SegmentedControl.h"
 #include "SwatchButton.h"
 #include "ToneLabel.h"
+#include "WholeNumber.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-#include <cmath>
 
 namespace glowdeck {
 
@@ -26,9 +25,7 @@ constexpr int sliderHeight = 26;
 
 // The integer part (toward zero) as "%lld" would print it.
 QString integerPart(double value) {
-    if (!std::isfinite(value))
-        return QStringLiteral("0");
-    return QString::number(static_cast<long long>(std::trunc(value)));
+    return QString::number(WholeNumber::towardZero(value));
 }
 
 QHBoxLayout* sliderRow(QWidget* lead, MacSlider* slider, QWidget* trail) {

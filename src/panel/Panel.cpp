@@ -11,6 +11,7 @@
 #include "MessageLine.h"
 #include "PanelHeader.h"
 #include "PresetsSection.h"
+#include "WholeNumber.h"
 #include "model/Lights.h"
 
 #include <QAction>
@@ -169,7 +170,6 @@ void Panel::refresh() {
         message_->setMessage(QString::fromStdString(*message));
     if (message_->isVisibleTo(this) != message.has_value())
         message_->setVisible(message.has_value());
-    updateGeometry();
 }
 
 void Panel::sync() {
@@ -199,22 +199,19 @@ void Panel::brightnessEditing(bool editing) {
     editingBrightness_ = editing;
     if (editing)
         return;
-    lights_.control(
-        {{"state", true}, {"dimming", static_cast<std::int64_t>(std::trunc(brightness_))}}, false);
+    lights_.control({{"state", true}, {"dimming", WholeNumber::towardZero(brightness_)}}, false);
 }
 
 void Panel::temperatureEditing(bool editing) {
     editingTemperature_ = editing;
     if (editing)
         return;
-    const auto kelvin = static_cast<std::int64_t>(std::round(temperature_ / 100) * 100);
-    lights_.control({{"state", true}, {"temp", kelvin}}, false);
+    lights_.control({{"state", true}, {"temp", WholeNumber::nearestHundred(temperature_)}}, false);
 }
 
 void Panel::setMode(int mode) {
     mode_ = mode;
     appearance_->showMode(mode);
-    updateGeometry();
 }
 
 void Panel::showColors() {

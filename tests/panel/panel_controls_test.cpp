@@ -13,6 +13,7 @@
 #include "panel/SwatchButton.h"
 #include "panel/ToneLabel.h"
 #include "panel/TrackingSlider.h"
+#include "panel/WholeNumber.h"
 
 #include <QAccessible>
 #include <QColorDialog>
@@ -20,6 +21,9 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
 
 using namespace glowdeck;
 using namespace glowdeck::testing;
@@ -122,6 +126,33 @@ INSTANTIATE_TEST_SUITE_P(Values, PanelTemperature,
                                            TemperatureCase{2750.0, 2800, "2750 K"},
                                            TemperatureCase{6500, 6500, "6500 K"},
                                            TemperatureCase{2200, 2200, "2200 K"}));
+
+TEST(PanelSliders, AnAbsurdReportedBrightnessIsShownAndSentWithoutOverflow) {
+    PanelRig rig(oneBulb);
+    rig.report("10.0.0.5", R"({"state":true,"dimming":1e300})");
+    EXPECT_EQ(rig.panel->appearance()->brightnessLabel()->text(), "9223372036854775807%");
+    Q_EMIT rig.panel->appearance()->brightnessSlider()->editingChanged(true);
+    Q_EMIT rig.panel->appearance()->brightnessSlider()->editingChanged(false);
+    ASSERT_EQ(rig.commands().size(), 1u);
+    EXPECT_EQ(rig.commands()[0].second["dimming"], std::numeric_limits<std::int64_t>::max());
+}
+
+TEST(PanelSliders, WholeNumbersSaturateInsteadOfOverflowing) {
+    constexpr auto top = std::numeric_limits<std::int64_t>::max();
+    constexpr auto bottom = std::numeric_limits<std::int64_t>::min();
+    const struct {
+        double value;
+        std::int64_t towardZero;
+        std::int64_t nearestHundred;
+    } cases[] = {
+        {37.8, 37, 0},        {-0.5, 0, 0},      {-150, -150, -200},       {6549.99, 6549, 6500},
+        {std::nan(""), 0, 0}, {1e300, top, top}, {-1e300, bottom, bottom}, {9.3e18, top, top},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WholeNumber::towardZero(c.value), c.towardZero) << c.value;
+        EXPECT_EQ(WholeNumber::nearestHundred(c.value), c.nearestHundred) << c.value;
+    }
+}
 
 struct ReportedCase {
     const char* pilot;
