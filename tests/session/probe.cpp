@@ -1,0 +1,47 @@
+// Prints where the panel's controls sit in the panel window, for the session test to click
+// them: one line per control, "name x y" in window pixels. The panel is built exactly as the
+// program builds it, from the same saved lights (XDG_CONFIG_HOME), on a socket layer that
+// never reaches the network.
+
+#include "model/Lights.h"
+#include "model/VirtualLoop.h"
+#include "panel/Panel.h"
+#include "panel/PowerButton.h"
+#include "shell/GlassSurface.h"
+#include "shell/SettingsStore.h"
+#include "support/FakeSocketApi.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Glowdeck"));
+    QApplication::setOrganizationName(QStringLiteral("Glowdeck"));
+
+    glowdeck::SettingsStore defaults;
+    glowdeck::VirtualLoop loop;
+    glowdeck::testing::FakeSocketApi sockets;
+    glowdeck::Lights lights(false, defaults, loop, sockets);
+
+    glowdeck::GlassSurface surface(lights);
+    surface.resize(surface.fittingSize());
+    surface.show();
+    QApplication::processEvents();
+    if (auto* panel = surface.findChild<glowdeck::Panel*>()) {
+        panel->refresh();
+    }
+    QApplication::processEvents();
+
+    auto* power = surface.findChild<glowdeck::PowerButton*>();
+    if (power == nullptr || !power->isVisible()) {
+        std::fputs("probe: no power button\n", stderr);
+        return 1;
+    }
+    const QPoint centre = power->mapTo(&surface, power->rect().center());
+    std::printf("power %d %d\n", centre.x(), centre.y());
+    std::printf("bulbs %zu\n", lights.bulbs().size());
+    return 0;
+}

@@ -1,0 +1,185 @@
+#!/bin/sh
+# The whole program on a real X server: an XEmbed tray, a compositor, simulated bulbs on a fake
+# LAN, all inside a private network namespace this script makes. It clicks the tray icon, checks
+# where the panel opens, that discovery found the bulbs, that the power button sends its command
+# and follow-up, that Escape hides the panel and a second opening only refreshes, that the screen
+# saver and a second start behave, and that SIGTERM ends the program. Screenshots go to
+# $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree).
+#
+#   run-session.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe
+#
+# Without a namespace it prints SKIPPED and exits 77 (1 when GLOWDECK_REQUIRE_NETNS=1).
+set -eu
+
+if [ $# -lt 3 ]; then
+    echo "usage: $0 path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe" >&2
+    exit 2
+fi
+
+here=$(cd "$(dirname "$0")" && pwd)
+app=$1
+sim=$2
+probe=$3
+: "${GLOWDECK_SESSION_SHOTS:=$here/../../docs}"
+export GLOWDECK_SESSION_SHOTS
+
+GLOWDECK_LAN_DEV=gdlan0
+GLOWDECK_LAN_CLIENT=10.77.0.1
+GLOWDECK_LAN_BULBS="10.77.0.11 10.77.0.12 10.77.0.13"
+GLOWDECK_LAN_PREFIX=24
+. "$here/../netns/fake-lan.sh"
+. "$here/session-lib.sh"
+
+for tool in Xvfb xdotool trayer xcompmgr xwininfo xdpyinfo import; do
+    command -v "$tool" >/dev/null 2>&1 || glowdeck_netns_skip "$tool is not installed"
+done
+
+glowdeck_netns_enter "$here/run-session.sh" "$@"
+glowdeck_netns_require_fresh
+glowdeck_fake_lan_up
+
+passed=0
+failed=0
+check() {
+    description=$1
+    shift
+    if "$@"; then
+        passed=$((passed + 1))
+        echo "ok: $description"
+    else
+        failed=$((failed + 1))
+        echo "FAILED: $description"
+    fi
+}
+
+session_init
+session_desktop
+
+bulbs=$GLOWDECK_LAN_BULBS
+session_start sim "$sim" $bulbs
+simlog="$SESSION_DIR/sim.log"
+session_wait 50 grep -q "listening" "$simlog" || { cat "$simlog"; exit 1; }
+
+# Requests the simulator logged after line $1 whose method is $2 and destination $3.
+requests() {
+    tail -n "+$(($1 + 1))" "$simlog" | grep "\"method\":\"$2\"" | grep -c "\"to\":\"$3\"" || true
+}
+lines() { wc -l <"$simlog"; }
+broadcasts() {
+    tail -n "+$(($1 + 1))" "$simlog" | grep '"method":"getPilot"' |
+        grep -c -e '"to":"255.255.255.255"' -e '"to":"10.77.0.255"' || true
+}
+shot() { import -window root "$GLOWDECK_SESSION_SHOTS/session-$1.png" 2>/dev/null || true; }
+
+GLOWDECK_TRACE_STARTUP=1 session_start app "$app"
+session_wait 100 grep -q "idle at" "$SESSION_DIR/app.log" ||
+    { echo "the program did not start"; cat "$SESSION_DIR/app.log"; exit 1; }
+
+# The tray icon: the program's only visible window so far, embedded in the tray.
+icon=""
+find_icon() {
+    icon=$(xdotool search --onlyvisible --class glowdeck 2>/dev/null | head -n 1)
+    [ -n "$icon" ]
+}
+check "the tray icon is embedded" session_wait 100 find_icon
+session_geometry "$icon"
+IX=$X IY=$Y IW=$WIDTH IH=$HEIGHT
+echo "tray icon $icon at ${IX},${IY} ${IW}x${IH}"
+check "nothing is sent before the panel opens" sh -c "! grep -q '\"method\"' '$simlog'"
+
+panel=""
+find_panel() {
+    panel=$(xdotool search --onlyvisible --class glowdeck 2>/dev/null | grep -v -x "$icon" |
+        head -n 1)
+    [ -n "$panel" ]
+}
+click_icon() { xdotool mousemove --sync $((IX + IW / 2)) $((IY + IH / 2)) click 1; }
+
+click_icon
+check "a click on the icon opens the panel" session_wait 50 find_panel
+screen_width=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
+
+# Discovery: a broadcast, and every bulb found and stored.
+stored() {
+    for ip in $bulbs; do
+        grep -q "$ip" "$XDG_CONFIG_HOME/Glowdeck/Glowdeck.conf" 2>/dev/null || return 1
+    done
+}
+check "the first opening broadcasts getPilot" test "$(broadcasts 0)" -ge 1
+check "discovery finds and stores every bulb" session_wait 60 stored
+sleep 3.5 # the scan ends; the panel settles to its content
+shot panel
+
+session_geometry "$panel"
+echo "panel $panel at ${X},${Y} ${WIDTH}x${HEIGHT}"
+centred=$((IX + IW / 2 - WIDTH / 2))
+right_limit=$((screen_width - WIDTH - 8))
+want_x=$centred
+[ "$want_x" -ge 8 ] || want_x=8
+[ "$want_x" -le "$right_limit" ] || want_x=$right_limit
+check "the panel is centred under the icon, 8 px inside the screen (x $X, want $want_x)" \
+    test "$X" -eq "$want_x"
+check "the glass starts 6 px below the icon (y $Y, want $((IY + IH + 6 - 16)))" \
+    test "$Y" -eq $((IY + IH + 6 - 16))
+check "the panel is 356 px wide" test "$WIDTH" -eq 356
+
+# The power button of the selected light (the first one stored).
+first=$(grep -o '10\.77\.0\.[0-9]*' "$XDG_CONFIG_HOME/Glowdeck/Glowdeck.conf" | head -n 1)
+where=$("$probe" | awk '/^power / { print $2, $3 }')
+echo "power button at +$where in the panel; selected light $first"
+before=$(lines)
+set -- $where
+xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+followed_up() { [ "$(requests "$before" getPilot "$first")" -ge 1 ]; }
+check "the power button sends setPilot to the selected light" \
+    session_wait 30 sh -c "tail -n +$((before + 1)) '$simlog' | grep '\"method\":\"setPilot\"' | grep -q '\"to\":\"$first\"'"
+check "and reads it back with getPilot" session_wait 30 followed_up
+setpilot=$(tail -n "+$((before + 1))" "$simlog" | grep '"method":"setPilot"' | head -n 1)
+echo "$setpilot"
+check "the command carries the power state" sh -c "echo '$setpilot' | grep -q '\"state\":'"
+sleep 0.5
+shot power
+
+# Escape hides; the next opening refreshes every bulb without a broadcast.
+xdotool key Escape
+hidden() { ! session_viewable "$panel"; }
+check "Escape hides the panel" session_wait 30 hidden
+sleep 0.4 # a click this soon after a hide by focus loss would be ignored
+before=$(lines)
+click_icon
+check "a second click opens the panel again" session_wait 50 session_viewable "$panel"
+refreshed() {
+    for ip in $bulbs; do
+        [ "$(requests "$before" getPilot "$ip")" -ge 1 ] || return 1
+    done
+}
+check "the second opening asks every bulb for its state" session_wait 30 refreshed
+sleep 1
+check "the second opening does not broadcast" test "$(broadcasts "$before")" -eq 0
+
+# The screen saver coming on hides the panel (when a session bus is there).
+if command -v dbus-send >/dev/null 2>&1 && [ "$DBUS_SESSION_BUS_ADDRESS" != "disabled:" ]; then
+    dbus-send --session --type=signal /org/freedesktop/ScreenSaver \
+        org.freedesktop.ScreenSaver.ActiveChanged boolean:true
+    check "the screen saver hides the panel" session_wait 30 hidden
+else
+    xdotool key Escape
+    session_wait 30 hidden || true
+fi
+
+# A second start opens the running program's panel and ends.
+sleep 0.4
+check "a second start exits at once" timeout 10 "$app"
+check "and the running program opens its panel" session_wait 50 session_viewable "$panel"
+
+# SIGTERM ends the program cleanly.
+kill -TERM "$SESSION_PID_app"
+ended() { ! kill -0 "$SESSION_PID_app" 2>/dev/null; }
+check "SIGTERM ends the program" session_wait 50 ended
+status=0
+wait "$SESSION_PID_app" || status=$?
+check "with exit status 0" test "$status" -eq 0
+check "without warnings about sockets" sh -c "! grep -q QSocketNotifier '$SESSION_DIR/app.log'"
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
