@@ -168,14 +168,23 @@ TEST(ReadPass, AFloodIsReadInBoundedPassesUntilNothingIsLeft) {
 
 // --- Sending ---
 
-class NotAnAddress : public ::testing::TestWithParam<const char*> {};
+struct Text {
+    const char* name;
+    const char* text;
+};
+
+void PrintTo(const Text& testCase, std::ostream* out) {
+    *out << testCase.name;
+}
+
+class NotAnAddress : public ::testing::TestWithParam<Text> {};
 
 TEST_P(NotAnAddress, SendsNothingAndSaysNothing) {
     LiveRig rig;
     rig.simulator.addBulb("127.0.0.1"); // where "localhost" and friends would end up
     auto& lights = rig.start();
 
-    lights.send(GetParam(), "getPilot");
+    lights.send(GetParam().text, "getPilot");
     // The same socket then sends a real request to the same place; once that has arrived,
     // anything sent before it would have too.
     lights.send("127.0.0.1", "getPilot");
@@ -187,9 +196,13 @@ TEST_P(NotAnAddress, SendsNothingAndSaysNothing) {
     EXPECT_EQ(lights.message(), std::nullopt);
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, NotAnAddress,
-                         ::testing::Values("localhost", "127.1", "0x7f.0.0.1", "127.0.0.1 ",
-                                           " 127.0.0.1", "127.000.0.1", "bulb.local", ""));
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NotAnAddress,
+    ::testing::Values(Text{"HostName", "localhost"}, Text{"MdnsName", "bulb.local"},
+                      Text{"ShortForm", "127.1"}, Text{"Hexadecimal", "0x7f.0.0.1"},
+                      Text{"LeadingZeros", "127.000.0.1"}, Text{"TrailingSpace", "127.0.0.1 "},
+                      Text{"LeadingSpace", " 127.0.0.1"}, Text{"Empty", ""}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // --- Shutting down ---
 
