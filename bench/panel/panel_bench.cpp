@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QMenu>
 #include <benchmark/benchmark.h>
+#include <nlohmann/json.hpp>
 
 #include <cstdlib>
 #include <memory>
@@ -35,16 +36,13 @@ struct Fixture {
     int turn = 0;
 
     explicit Fixture(int count) {
-        std::string saved = "[";
+        nlohmann::json saved = nlohmann::json::array();
         for (int i = 0; i < count; ++i) {
-            const std::string ip =
-                "10.0." + std::to_string(i / 250) + "." + std::to_string(i % 250 + 1);
-            target = ip; // the last one: the slowest to find
-            saved += (i ? "," : "") + std::string(R"({"ip":")") + ip + R"(","name":"Light )" +
-                     std::to_string(i + 1) + R"("})";
+            target = "10.0." + std::to_string(i / 250) + "." + std::to_string(i % 250 + 1);
+            saved.push_back({{"ip", target}, {"name", "Light " + std::to_string(i + 1)}});
         }
-        saved += "]";
-        store.setData("bulbs", saved);
+        // The selection is the last light: the slowest to find.
+        store.setData("bulbs", saved.dump());
         lights = std::make_unique<Lights>(false, store, loop, net);
         lights->setSelected(target);
         panel = std::make_unique<Panel>(*lights);
