@@ -6,10 +6,12 @@
 #include "panel/LightPicker.h"
 #include "panel/LightTile.h"
 #include "panel/MessageLine.h"
+#include "panel/PanelStyle.h"
 #include "panel/PowerButton.h"
 #include "panel/ToneLabel.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -199,6 +201,20 @@ TEST(PanelPicker, ListsEveryLightInOrderWithOneCheckmarkAndSelects) {
     rig.settle();
     EXPECT_EQ(picker->text(), "Tom & Jerry");
     EXPECT_TRUE(rig.net.sent.empty());
+}
+
+TEST(PanelLook, QuietTextFollowsAPaletteChange) {
+    PanelRig rig(oneBulb);
+    ToneLabel* status = rig.panel->lightTile()->statusLabel();
+    const QPalette before = QApplication::palette();
+    QPalette dark = before;
+    dark.setColor(QPalette::Window, QColor(30, 30, 32));
+    dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
+    QApplication::setPalette(dark);
+    rig.settle();
+    const QColor shown = status->palette().color(QPalette::WindowText);
+    QApplication::setPalette(before);
+    EXPECT_EQ(shown, PanelStyle::secondary(dark));
 }
 
 TEST(PanelText, MarkupInANameShowsLiterally) {
