@@ -19,11 +19,21 @@ PresetTile::PresetTile(const LightPreset& preset, QWidget* parent)
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(tileHeight);
+    connect(this, &QAbstractButton::clicked, this, &PresetTile::chosen);
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
+        if (applying_)
+            return;
+        setActive(!checked);
+        Q_EMIT chosen();
+    });
 }
 
 void PresetTile::setActive(bool active) {
-    if (isChecked() != active)
-        setChecked(active);
+    if (isChecked() == active)
+        return;
+    applying_ = true;
+    setChecked(active);
+    applying_ = false;
 }
 
 void PresetTile::paintEvent(QPaintEvent*) {

@@ -8,7 +8,8 @@ namespace glowdeck {
 
 // One preset in the grid: its icon in its tint over its name. The tile is marked (accent face,
 // checked for assistive technologies) only by the owner, from the light's reported state; a press
-// never marks it by itself.
+// never marks it by itself. A press, or a toggle through the accessibility bridge (which toggles a
+// checkable button without clicking it), emits `chosen`.
 class PresetTile : public QAbstractButton {
     Q_OBJECT
 public:
@@ -23,12 +24,16 @@ public:
     QSize sizeHint() const override { return {80, tileHeight}; }
     QSize minimumSizeHint() const override { return {10, tileHeight}; }
 
+Q_SIGNALS:
+    void chosen();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void nextCheckState() override {}
 
 private:
     const LightPreset& preset_;
+    bool applying_ = false;
 };
 
 } // namespace glowdeck

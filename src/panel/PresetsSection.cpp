@@ -41,7 +41,7 @@ PresetsSection::PresetsSection(Lights& lights, QWidget* parent) : QWidget(parent
     for (const LightPreset& preset : LightPreset::all) {
         auto* tile = new PresetTile(preset, this);
         const std::int64_t id = preset.id;
-        connect(tile, &PresetTile::clicked, this, [&lights, id] {
+        connect(tile, &PresetTile::chosen, this, [&lights, id] {
             lights.control({{"state", true}, {"sceneId", id}}, false);
         });
         tiles_.append(tile);

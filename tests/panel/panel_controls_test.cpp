@@ -321,6 +321,16 @@ TEST(PanelPresets, ATileSendsItsSceneToTheSelectedLightOnlyAndDoesNotMarkItself)
     EXPECT_EQ(rig.commands()[0].first, "10.0.0.5");
     EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"sceneId", 29}}));
     EXPECT_EQ(tiles[0]->height(), PresetTile::tileHeight);
+
+    // Through the accessibility bridge, which toggles a checkable button instead of clicking it.
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(tiles[2]);
+    ASSERT_NE(face, nullptr);
+    ASSERT_TRUE(face->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::toggleAction()));
+    face->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(tiles[2]->isActive());
+    ASSERT_EQ(rig.commands().size(), 2u);
+    EXPECT_EQ(rig.commands()[1].second, json({{"state", true}, {"sceneId", 14}}));
 }
 
 TEST(PanelPower, ButtonAndSwitchSendToTheSelectedLightAndShowTheReportedState) {
