@@ -211,8 +211,13 @@ TEST(PanelMode, SwitchingShowsTheOtherRowsAndSendsNothing) {
     EXPECT_FALSE(section->whiteRows()->isVisible());
     EXPECT_TRUE(section->colourRows()->isVisible());
     EXPECT_EQ(section->swatchButtons().size(), 7);
-    section->modeControl()->segment(0)->click();
+    // Back to white through the accessibility bridge, which toggles the segment.
+    QAccessibleInterface* white =
+        QAccessible::queryAccessibleInterface(section->modeControl()->segment(0));
+    ASSERT_NE(white, nullptr);
+    white->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_EQ(rig.panel->mode(), 0);
+    EXPECT_TRUE(section->whiteRows()->isVisible());
     EXPECT_EQ(rig.panel->temperature(), 4500);
     EXPECT_TRUE(rig.net.sent.empty());
 }
