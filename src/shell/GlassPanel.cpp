@@ -53,9 +53,11 @@ void GlassPanel::keyPressEvent(QKeyEvent* event) {
 }
 
 void GlassPanel::closeEvent(QCloseEvent* event) {
-    // A close request from the window system hides the panel the same way as every other path.
-    event->ignore();
+    // A close request (from the window system, or from the application quitting, which closes
+    // every window first and gives up if one refuses) hides the panel the same way as every
+    // other path, and is granted.
     orderOut();
+    event->accept();
 }
 
 void GlassPanel::resizeEvent(QResizeEvent*) {

@@ -30,7 +30,7 @@ GLOWDECK_LAN_PREFIX=24
 . "$here/../netns/fake-lan.sh"
 . "$here/session-lib.sh"
 
-for tool in Xvfb xdotool trayer xcompmgr xwininfo xdpyinfo import; do
+for tool in Xvfb xdotool trayer xcompmgr xwininfo xdpyinfo xprop import; do
     command -v "$tool" >/dev/null 2>&1 || glowdeck_netns_skip "$tool is not installed"
 done
 
@@ -53,7 +53,7 @@ check() {
 }
 
 session_init
-session_desktop
+session_display
 
 bulbs=$GLOWDECK_LAN_BULBS
 session_start sim "$sim" $bulbs
@@ -71,9 +71,13 @@ broadcasts() {
 }
 shot() { import -window root "$GLOWDECK_SESSION_SHOTS/session-$1.png" 2>/dev/null || true; }
 
+# The program starts before the tray: it says so and waits for one.
 GLOWDECK_TRACE_STARTUP=1 session_start app "$app"
 session_wait 100 grep -q "idle at" "$SESSION_DIR/app.log" ||
     { echo "the program did not start"; cat "$SESSION_DIR/app.log"; exit 1; }
+check "without a tray the program says so and keeps running" \
+    sh -c "grep -q 'no system tray' '$SESSION_DIR/app.log' && kill -0 $SESSION_PID_app"
+session_tray
 
 # The tray icon: the program's only visible window so far, embedded in the tray.
 icon=""
@@ -122,6 +126,9 @@ check "the panel is centred under the icon, 8 px inside the screen (x $X, want $
 check "the glass starts 6 px below the icon (y $Y, want $((IY + IH + 6 - 16)))" \
     test "$Y" -eq $((IY + IH + 6 - 16))
 check "the panel is 356 px wide" test "$WIDTH" -eq 356
+# What taskbars go by to leave a window out: a utility window, transient for the application.
+check "the panel is a utility window kept out of taskbars" sh -c \
+    "xprop -id $panel _NET_WM_WINDOW_TYPE | grep -q UTILITY && xprop -id $panel WM_TRANSIENT_FOR | grep -q 'window id'"
 
 # The power button of the selected light (the first one stored).
 first=$(grep -o '10\.77\.0\.[0-9]*' "$XDG_CONFIG_HOME/Glowdeck/Glowdeck.conf" | head -n 1)

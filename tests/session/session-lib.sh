@@ -5,7 +5,9 @@
 #   session_init                 # work folder, private HOME and configuration, cleanup trap
 #   session_start NAME CMD...    # runs CMD in the background, output in $SESSION_DIR/NAME.log
 #   session_wait TENTHS CMD...   # retries CMD every 0.1 s, at most TENTHS times
-#   session_desktop              # Xvfb, a compositor, an XEmbed tray and a session bus
+#   session_desktop              # Xvfb, a compositor, a session bus, then session_tray
+#   session_display              # the same without the tray
+#   session_tray                 # an XEmbed tray at the top right of the screen
 
 SESSION_PIDS=""
 SESSION_DIR=""
@@ -88,20 +90,28 @@ session_free_display() {
 }
 
 session_desktop() {
+    session_display
+    session_tray
+}
+
+session_display() {
     DISPLAY=$(session_free_display) || glowdeck_netns_skip "no free X display number"
     export DISPLAY
     session_start xvfb Xvfb "$DISPLAY" -screen 0 "${SESSION_SCREEN:-1280x800x24}" -nolisten tcp
     session_wait 100 xdpyinfo || { echo "Xvfb did not start" >&2; return 1; }
     session_start xcompmgr xcompmgr
-    session_start trayer trayer --edge top --align right --widthtype pixel --width 120 \
-        --height 28 --SetDockType true --transparent false
     if command -v dbus-daemon >/dev/null 2>&1; then
         session_start dbus dbus-daemon --session --nofork --address="unix:path=$SESSION_DIR/bus"
         if session_wait 50 test -S "$SESSION_DIR/bus"; then
             export DBUS_SESSION_BUS_ADDRESS="unix:path=$SESSION_DIR/bus"
         fi
     fi
-    # The tray owns its selection once it is up.
+}
+
+session_tray() {
+    session_start trayer trayer --edge top --align right --widthtype pixel --width 120 \
+        --height 28 --SetDockType true --transparent false
+    # The tray's panel window is there once it is up.
     session_wait 100 sh -c 'xwininfo -root -tree | grep -q "\"panel\": (\"panel\" \"trayer\")"'
 }
 
