@@ -188,5 +188,19 @@ wait "$SESSION_PID_app" || status=$?
 check "with exit status 0" test "$status" -eq 0
 check "without warnings about sockets" sh -c "! grep -q QSocketNotifier '$SESSION_DIR/app.log'"
 
+# Ctrl+Q in the panel quits.
+session_start app2 "$app"
+check "the program starts again" session_wait 100 find_icon
+session_geometry "$icon"
+IX=$X IY=$Y IW=$WIDTH IH=$HEIGHT
+click_icon
+check "its panel opens" session_wait 50 find_panel
+xdotool key ctrl+q
+ended2() { ! kill -0 "$SESSION_PID_app2" 2>/dev/null; }
+check "Ctrl+Q in the panel quits" session_wait 50 ended2
+status=0
+wait "$SESSION_PID_app2" || status=$?
+check "with exit status 0" test "$status" -eq 0
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -76,29 +76,20 @@ session_require_tools() {
     done
 }
 
-# A free display number: no lock file and no socket.
-session_free_display() {
-    n=90
-    while [ $n -lt 140 ]; do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            echo ":$n"
-            return 0
-        fi
-        n=$((n + 1))
-    done
-    return 1
-}
-
 session_desktop() {
     session_display
     session_tray
 }
 
 session_display() {
-    DISPLAY=$(session_free_display) || glowdeck_netns_skip "no free X display number"
+    # Xvfb picks a free display itself and writes its number to descriptor 3.
+    session_start xvfb sh -c 'exec Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$2"' \
+        xvfb "${SESSION_SCREEN:-1280x800x24}" "$SESSION_DIR/display"
+    session_wait 100 grep -q '[0-9]' "$SESSION_DIR/display" ||
+        { echo "Xvfb did not start" >&2; return 1; }
+    DISPLAY=":$(head -n 1 "$SESSION_DIR/display")"
     export DISPLAY
-    session_start xvfb Xvfb "$DISPLAY" -screen 0 "${SESSION_SCREEN:-1280x800x24}" -nolisten tcp
-    session_wait 100 xdpyinfo || { echo "Xvfb did not start" >&2; return 1; }
+    session_wait 100 xdpyinfo || { echo "Xvfb does not answer" >&2; return 1; }
     session_start xcompmgr xcompmgr
     if command -v dbus-daemon >/dev/null 2>&1; then
         session_start dbus dbus-daemon --session --nofork --address="unix:path=$SESSION_DIR/bus"
