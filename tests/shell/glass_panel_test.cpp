@@ -35,16 +35,6 @@ struct PanelRig {
 
 } // namespace
 
-TEST(GlassPanelTest, IsAFramelessTranslucentToolWindowAboveOthers) {
-    GlassPanel panel;
-    const Qt::WindowFlags flags = panel.windowFlags();
-    EXPECT_TRUE(flags.testFlag(Qt::Tool));
-    EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
-    EXPECT_TRUE(flags.testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(panel.testAttribute(Qt::WA_TranslucentBackground));
-    EXPECT_TRUE(panel.isHidden());
-}
-
 TEST(GlassPanelTest, OnHideRunsOnlyWhenAVisiblePanelIsHidden) {
     PanelRig rig;
     rig.panel.orderOut();

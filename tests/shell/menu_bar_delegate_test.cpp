@@ -239,17 +239,6 @@ TEST_F(MenuBarDelegateTest, ResizesToTheContentAfterTheAnnouncementsSettle) {
     EXPECT_EQ(panel().height(), 100);
 }
 
-TEST_F(MenuBarDelegateTest, OpensNextToTheIconOnItsScreen) {
-    delegate.togglePanel();
-    const QRect anchor = delegate.lastAnchor();
-    const QRect frame = panel().geometry();
-    const QRect available = panel().screen()->availableGeometry();
-    EXPECT_GE(frame.left(), std::min(available.left() + 8, available.right() - frame.width() - 8));
-    if (!delegate.openedAbove()) {
-        EXPECT_EQ(frame.top() + 16, anchor.bottom() + 1 + 6);
-    }
-}
-
 TEST_F(MenuBarDelegateTest, ShowPanelOpensOnlyAHiddenPanel) {
     delegate.showPanel();
     EXPECT_TRUE(shown());
