@@ -54,7 +54,7 @@ TEST(PanelSliders, BrightnessSendsOnceOnReleaseWithTheIntegerPart) {
     EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"dimming", 37}}));
 }
 
-TEST(PanelSliders, AMouseDragThroughTheRealSliderSendsOnlyOnRelease) {
+TEST(PanelSliders, AMouseDragThroughTheRealSliderSendsOnlyOnReleaseAndIgnoresReports) {
     PanelRig rig(oneBulb);
     TrackingSlider* slider = rig.panel->appearance()->brightnessSlider()->slider();
     const int y = slider->height() / 2;
@@ -65,10 +65,18 @@ TEST(PanelSliders, AMouseDragThroughTheRealSliderSendsOnlyOnRelease) {
     QCoreApplication::sendEvent(slider, &move);
     EXPECT_TRUE(rig.panel->editingBrightness());
     EXPECT_TRUE(rig.net.sent.empty());
+
+    // A report while the knob is held moves neither the knob nor the label.
+    const double held = rig.panel->brightness();
+    const QString label = rig.panel->appearance()->brightnessLabel()->text();
+    rig.report("10.0.0.5", R"({"state":true,"dimming":95})");
+    EXPECT_DOUBLE_EQ(slider->realValue(), held);
+    EXPECT_EQ(rig.panel->appearance()->brightnessLabel()->text(), label);
+
     QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(slider->width() / 3, y));
     ASSERT_EQ(rig.commands().size(), 1u);
     const auto dimming = rig.commands()[0].second["dimming"].get<std::int64_t>();
-    EXPECT_EQ(dimming, static_cast<std::int64_t>(rig.panel->brightness()));
+    EXPECT_EQ(dimming, static_cast<std::int64_t>(held));
     EXPECT_GT(dimming, 10);
     EXPECT_LT(dimming, 100);
 }
