@@ -9,7 +9,6 @@ namespace glowdeck {
 SwatchButton::SwatchButton(const QColor& color, const QString& name, QWidget* parent)
     : QAbstractButton(parent), color_(color) {
     setAccessibleName(name);
-    setToolTip(name);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
