@@ -123,10 +123,15 @@ void MenuBarDelegate::togglePanel() {
 }
 
 void MenuBarDelegate::showPanel() {
-    if (panel_ && !panel_->isVisible()) {
-        hiddenByFocusLoss_.invalidate();
-        togglePanel();
+    if (!panel_) {
+        return;
     }
+    if (panel_->isVisible()) {
+        panel_->makeKeyAndOrderFront();
+        return;
+    }
+    hiddenByFocusLoss_.invalidate();
+    togglePanel();
 }
 
 void MenuBarDelegate::startPanelActivity() {

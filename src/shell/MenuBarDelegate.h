@@ -46,7 +46,8 @@ public:
 
     // The tray icon's action: hides a shown panel, or places and shows a hidden one.
     void togglePanel();
-    // Shows the panel unless it is shown already (a second start of the program asks this).
+    // Shows the panel, or brings a shown one to the front (a second start of the program asks
+    // this).
     void showPanel();
     // Ends the shown-time activity, the sleep subscription and the controller.
     void applicationWillTerminate();

@@ -164,6 +164,17 @@ check "the second opening asks every bulb for its state" session_wait 30 refresh
 sleep 1
 check "the second opening does not broadcast" test "$(broadcasts "$before")" -eq 0
 
+# Another application taking the focus (what a click into it does under a window manager)
+# hides the panel; the panel opens again on the next click.
+tray_window=$(xdotool search --class trayer 2>/dev/null | while read -r w; do
+    session_viewable "$w" && echo "$w"
+done | head -n 1)
+xdotool windowfocus "$tray_window"
+check "focus moving to another application hides the panel" session_wait 30 hidden
+sleep 0.4
+click_icon
+check "the next click opens it again" session_wait 50 session_viewable "$panel"
+
 # The screen saver coming on hides the panel (when a session bus is there).
 if command -v dbus-send >/dev/null 2>&1 && [ "$DBUS_SESSION_BUS_ADDRESS" != "disabled:" ]; then
     dbus-send --session --type=signal /org/freedesktop/ScreenSaver \
