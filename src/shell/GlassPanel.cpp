@@ -10,7 +10,6 @@ namespace glowdeck {
 GlassPanel::GlassPanel(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setAttribute(Qt::WA_TranslucentBackground);
-    setAttribute(Qt::WA_ShowWithoutActivating, false);
     setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QStringLiteral("Glowdeck"));
