@@ -8,6 +8,7 @@
 #include "panel/MessageLine.h"
 #include "panel/PanelStyle.h"
 #include "panel/PowerButton.h"
+#include "panel/PowerSwitch.h"
 #include "panel/ToneLabel.h"
 
 #include <QAccessible>
@@ -215,6 +216,26 @@ TEST(PanelLook, QuietTextFollowsAPaletteChange) {
     const QColor shown = status->palette().color(QPalette::WindowText);
     QApplication::setPalette(before);
     EXPECT_EQ(shown, PanelStyle::secondary(dark));
+}
+
+TEST(PanelLayout, ALongNameIsShortenedAndKeepsTheSwitchInView) {
+    const std::string longName =
+        "The reading lamp in the far corner of the living room by the window";
+    for (const bool several : {false, true}) {
+        std::string saved = R"([{"ip":"10.0.0.5","name":")" + longName + R"("}])";
+        if (several)
+            saved.insert(saved.size() - 1, R"(,{"ip":"10.0.0.6","name":"Shelf"})");
+        PanelRig rig(saved);
+        rig.panel->resize(rig.panel->sizeHint());
+        rig.settle();
+        LightTile* tile = rig.panel->lightTile();
+        ASSERT_TRUE(tile->isVisible()) << several;
+        const QWidget* name = several ? static_cast<QWidget*>(tile->picker())
+                                      : static_cast<QWidget*>(tile->nameLabel());
+        EXPECT_EQ(rig.panel->width(), Panel::panelWidth) << several;
+        EXPECT_LE(tile->powerSwitch()->geometry().right(), tile->width()) << several;
+        EXPECT_LT(name->geometry().right(), tile->powerSwitch()->geometry().left()) << several;
+    }
 }
 
 TEST(PanelText, MarkupInANameShowsLiterally) {
