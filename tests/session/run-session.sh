@@ -8,7 +8,8 @@
 #
 #   run-session.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe
 #
-# Without a namespace it prints SKIPPED and exits 77 (1 when GLOWDECK_REQUIRE_NETNS=1).
+# With GLOWDECK_SESSION_EDGE=bottom the tray sits at the bottom of the screen and the panel
+# must open above it. Without a namespace it prints SKIPPED and exits 77 (1 when GLOWDECK_REQUIRE_NETNS=1).
 set -eu
 
 if [ $# -lt 3 ]; then
@@ -69,7 +70,15 @@ broadcasts() {
     tail -n "+$(($1 + 1))" "$simlog" | grep '"method":"getPilot"' |
         grep -c -e '"to":"255.255.255.255"' -e '"to":"10.77.0.255"' || true
 }
-shot() { import -window root "$GLOWDECK_SESSION_SHOTS/session-$1.png" 2>/dev/null || true; }
+SESSION_TRAY_EDGE=${GLOWDECK_SESSION_EDGE:-top}
+case $SESSION_TRAY_EDGE in
+top) suffix="" ;;
+bottom) suffix="-bottom" ;;
+*) echo "GLOWDECK_SESSION_EDGE must be top or bottom" >&2; exit 2 ;;
+esac
+shot() {
+    import -window root "$GLOWDECK_SESSION_SHOTS/session-$1$suffix.png" 2>/dev/null || true
+}
 
 # The program starts before the tray: it says so and waits for one.
 GLOWDECK_TRACE_STARTUP=1 session_start app "$app"
@@ -123,8 +132,13 @@ want_x=$centred
 [ "$want_x" -le "$right_limit" ] || want_x=$right_limit
 check "the panel is centred under the icon, 8 px inside the screen (x $X, want $want_x)" \
     test "$X" -eq "$want_x"
-check "the glass starts 6 px below the icon (y $Y, want $((IY + IH + 6 - 16)))" \
-    test "$Y" -eq $((IY + IH + 6 - 16))
+if [ "$SESSION_TRAY_EDGE" = top ]; then
+    check "the glass starts 6 px below the icon (y $Y, want $((IY + IH + 6 - 16)))" \
+        test "$Y" -eq $((IY + IH + 6 - 16))
+else
+    check "the glass ends 6 px above the icon (bottom $((Y + HEIGHT)), want $((IY - 6 + 16)))" \
+        test $((Y + HEIGHT)) -eq $((IY - 6 + 16))
+fi
 check "the panel is 356 px wide" test "$WIDTH" -eq 356
 # What taskbars go by to leave a window out: a utility window, transient for the application.
 check "the panel is a utility window kept out of taskbars" sh -c \

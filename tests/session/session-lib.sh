@@ -7,7 +7,8 @@
 #   session_wait TENTHS CMD...   # retries CMD every 0.1 s, at most TENTHS times
 #   session_desktop              # Xvfb, a compositor, a session bus, then session_tray
 #   session_display              # the same without the tray
-#   session_tray                 # an XEmbed tray at the top right of the screen
+#   session_tray                 # an XEmbed tray at the right of the top edge of the screen
+#                                # (the bottom edge when SESSION_TRAY_EDGE=bottom)
 
 SESSION_PIDS=""
 SESSION_DIR=""
@@ -100,7 +101,7 @@ session_display() {
 }
 
 session_tray() {
-    session_start trayer trayer --edge top --align right --widthtype pixel --width 120 \
+    session_start trayer trayer --edge "${SESSION_TRAY_EDGE:-top}" --align right --widthtype pixel --width 120 \
         --height 28 --SetDockType true --transparent false
     # The tray's panel window is there once it is up.
     session_wait 100 sh -c 'xwininfo -root -tree | grep -q "\"panel\": (\"panel\" \"trayer\")"'
