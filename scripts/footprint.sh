@@ -81,7 +81,7 @@ echo "total: $(total_calls)"
 
 # Open the panel: discovery finds the bulbs, then polling runs every 10 s.
 eval "$(xdotool getwindowgeometry --shell "$icon")"
-xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) sleep 0.1 click 1
 sleep 5
 echo
 echo "VmRSS, panel shown with 3 bulbs: $(rss "$pid")"

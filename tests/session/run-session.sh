@@ -106,7 +106,7 @@ find_panel() {
         head -n 1)
     [ -n "$panel" ]
 }
-click_icon() { xdotool mousemove --sync $((IX + IW / 2)) $((IY + IH / 2)) click 1; }
+click_icon() { xdotool mousemove $((IX + IW / 2)) $((IY + IH / 2)) sleep 0.1 click 1; }
 
 click_icon
 check "a click on the icon opens the panel" session_wait 50 find_panel
@@ -150,7 +150,7 @@ where=$("$probe" | awk '/^power / { print $2, $3 }')
 echo "power button at +$where in the panel; selected light $first"
 before=$(lines)
 set -- $where
-xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+xdotool mousemove $((X + $1)) $((Y + $2)) sleep 0.1 click 1
 followed_up() { [ "$(requests "$before" getPilot "$first")" -ge 1 ]; }
 check "the power button sends setPilot to the selected light" \
     session_wait 30 sh -c "tail -n +$((before + 1)) '$simlog' | grep '\"method\":\"setPilot\"' | grep -q '\"to\":\"$first\"'"
@@ -191,9 +191,15 @@ check "the next click opens it again" session_wait 50 session_viewable "$panel"
 
 # The screen saver coming on hides the panel (when a session bus is there).
 if command -v dbus-send >/dev/null 2>&1 && [ "$DBUS_SESSION_BUS_ADDRESS" != "disabled:" ]; then
-    dbus-send --session --type=signal /org/freedesktop/ScreenSaver \
-        org.freedesktop.ScreenSaver.ActiveChanged boolean:true
-    check "the screen saver hides the panel" session_wait 30 hidden
+    saver() {
+        dbus-send --session --type=signal /org/freedesktop/ScreenSaver \
+            org.freedesktop.ScreenSaver.ActiveChanged "boolean:$1"
+    }
+    saver false
+    sleep 0.5
+    check "the screen saver going off leaves the panel shown" session_viewable "$panel"
+    saver true
+    check "the screen saver coming on hides the panel" session_wait 30 hidden
 else
     xdotool key Escape
     session_wait 30 hidden || true
