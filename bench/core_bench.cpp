@@ -14,9 +14,9 @@ namespace {
 std::string storedList(int count) {
     std::vector<Bulb> bulbs;
     for (int i = 0; i < count; ++i)
-        bulbs.push_back(Bulb::unseen("10.0." + std::to_string(i / 250) + "." +
-                                         std::to_string(i % 250 + 1),
-                                     "WiZ light " + std::to_string(i + 1)));
+        bulbs.push_back(
+            Bulb::unseen("10.0." + std::to_string(i / 250) + "." + std::to_string(i % 250 + 1),
+                         "WiZ light " + std::to_string(i + 1)));
     return *SavedLight::encode(bulbs);
 }
 

@@ -14,8 +14,7 @@ public:
     int setsockopt(int, int, int, const void*, socklen_t) override { return 0; }
     int fcntl(int, int, int) override { return 0; }
     int bind(int, const sockaddr*, socklen_t) override { return 0; }
-    ssize_t sendto(int, const void*, std::size_t length, int, const sockaddr*,
-                   socklen_t) override {
+    ssize_t sendto(int, const void*, std::size_t length, int, const sockaddr*, socklen_t) override {
         return static_cast<ssize_t>(length);
     }
     ssize_t recvfrom(int, void*, std::size_t, int, sockaddr*, socklen_t*) override;

@@ -30,8 +30,8 @@ QImage ScreenshotSurface::capture(qreal scale, QWidget* popup) {
     QPoint popupAt;
     if (popup != nullptr) {
         popupAt = mapFromGlobal(popup->pos());
-        logical = logical.expandedTo(QSize(popupAt.x() + popup->width() + margin,
-                                           popupAt.y() + popup->height() + margin));
+        logical = logical.expandedTo(
+            QSize(popupAt.x() + popup->width() + margin, popupAt.y() + popup->height() + margin));
     }
     QImage image(logical * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);

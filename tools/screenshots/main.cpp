@@ -4,6 +4,7 @@
 // controller on a fake socket layer that records sends, fed with bulb replies by hand.
 #include "ScreenshotSurface.h"
 
+#include "OfflineSockets.h"
 #include "model/Lights.h"
 #include "model/MemoryStore.h"
 #include "model/VirtualLoop.h"
@@ -12,7 +13,6 @@
 #include "panel/Panel.h"
 #include "panel/PanelHeader.h"
 #include "panel/SegmentedControl.h"
-#include "OfflineSockets.h"
 
 #include <QApplication>
 #include <QDir>
