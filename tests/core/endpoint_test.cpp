@@ -88,20 +88,5 @@ TEST(Endpoint, AFloodIsReadInBoundedPasses) {
     EXPECT_EQ(rig.lights->bulbs().size(), 100u);
 }
 
-TEST(Endpoint, DatagramsAreCutAtTheBufferSize) {
-    Rig rig;
-    std::string padded = R"({"method":"getPilot","result":{"state":true}})";
-    padded.append(UdpEndpoint::maxDatagram, ' ');
-    rig.net.inbox = {{padded, "10.0.0.5"}};
-    rig.loop.readable(FakeSocketApi::fakeFD);
-    EXPECT_EQ(rig.ips(), std::vector<std::string>{"10.0.0.5"}) << "the cut leaves valid JSON";
-
-    std::string long_ = R"({"method":"getPilot","result":{"state":true,"x":")";
-    long_.append(UdpEndpoint::maxDatagram, 'x').append("\"}}");
-    rig.net.inbox = {{long_, "10.0.0.6"}};
-    rig.loop.readable(FakeSocketApi::fakeFD);
-    EXPECT_EQ(rig.lights->bulbs().size(), 1u) << "a cut object no longer parses";
-}
-
 } // namespace
 } // namespace glowdeck::testing
