@@ -6,32 +6,27 @@
 #include <limits>
 #include <set>
 #include <string>
+#include <utility>
 
 using namespace glowdeck;
 
 namespace {
 
 TEST(ColorsTest, ComponentsRoundHalvesAwayFromZeroWithoutClamping) {
-    struct Case {
-        double fraction;
-        int expected;
-    };
-    const Case cases[] = {
-        {0.0, 0},
-        {1.0, 255},
-        {0.5, 128},
-        {0.498, 127},
-        {1.0 / 255.0, 1},
-        {-0.5, -128},
-        {1.02, 260},
-        {-0.01, -3},
-        {std::nan(""), 0},
-        {1e300, std::numeric_limits<int>::max()},
-        {-1e300, std::numeric_limits<int>::min()},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.fraction);
-        EXPECT_EQ(component255(c.fraction), c.expected);
+    const std::pair<double, int> cases[] = {{0.0, 0},
+                                            {1.0, 255},
+                                            {0.5, 128},
+                                            {0.498, 127},
+                                            {1.0 / 255.0, 1},
+                                            {-0.5, -128},
+                                            {1.02, 260},
+                                            {-0.01, -3},
+                                            {std::nan(""), 0},
+                                            {1e300, std::numeric_limits<int>::max()},
+                                            {-1e300, std::numeric_limits<int>::min()}};
+    for (const auto& [fraction, expected] : cases) {
+        SCOPED_TRACE(fraction);
+        EXPECT_EQ(component255(fraction), expected);
     }
 }
 
@@ -49,7 +44,7 @@ TEST(ColorsTest, SwatchesAreTheNamedHuesInOrder) {
     for (std::size_t i = 0; i < all.size(); ++i) {
         SCOPED_TRACE(expected[i].name);
         EXPECT_EQ(std::string(all[i].name), expected[i].name);
-        EXPECT_EQ(all[i].color.spec(), QColor::Rgb);
+        EXPECT_EQ(all[i].color, all[i].color.toRgb()); // equality includes the colour model
         const int hue = all[i].color.hsvHue();
         EXPECT_GE(hue, expected[i].hueFrom);
         EXPECT_LE(hue, expected[i].hueTo);

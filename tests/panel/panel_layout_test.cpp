@@ -35,6 +35,10 @@ struct SectionsCase {
     bool picker;
 };
 
+void PrintTo(const SectionsCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class PanelSections : public ::testing::TestWithParam<SectionsCase> {};
 
 TEST_P(PanelSections, ShowTheSectionsThatApply) {
@@ -58,13 +62,13 @@ TEST_P(PanelSections, ShowTheSectionsThatApply) {
 
 INSTANTIATE_TEST_SUITE_P(
     States, PanelSections,
-    ::testing::Values(SectionsCase{"no lights", "[]", std::nullopt, false, false, false, false},
-                      SectionsCase{"lights, none selected", twoBulbs, std::nullopt, true, false,
-                                   false, false},
-                      SectionsCase{"selection not in the list", twoBulbs, "10.0.0.99", false, false,
-                                   false, false},
-                      SectionsCase{"one light", oneBulb, std::nullopt, false, true, false, false},
-                      SectionsCase{"two lights", twoBulbs, std::nullopt, false, true, true, true}));
+    ::testing::Values(
+        SectionsCase{"NoLights", "[]", std::nullopt, false, false, false, false},
+        SectionsCase{"NoneSelected", twoBulbs, std::nullopt, true, false, false, false},
+        SectionsCase{"SelectionNotInTheList", twoBulbs, "10.0.0.99", false, false, false, false},
+        SectionsCase{"OneLight", oneBulb, std::nullopt, false, true, false, false},
+        SectionsCase{"TwoLights", twoBulbs, std::nullopt, false, true, true, true}),
+    [](const auto& param) { return std::string(param.param.what); });
 
 TEST(PanelLayout, ForgettingTheLastLightFallsBackToDefaultsAndTheEmptyState) {
     PanelRig rig(oneBulb);
@@ -139,36 +143,29 @@ TEST(PanelLayout, EmptyStateTextStaysInsideTheTile) {
 }
 
 // Status line: "Not responding" from 35 s without a report, or when never heard from.
-struct StatusCase {
-    std::chrono::milliseconds since;
-    bool on;
-    const char* expected;
-};
-
-class PanelStatus : public ::testing::TestWithParam<StatusCase> {};
-
-TEST_P(PanelStatus, SaysWhetherTheLightAnswers) {
-    const auto& c = GetParam();
-    PanelRig rig(oneBulb);
-    rig.report("10.0.0.5", c.on ? R"({"state":true})" : R"({"state":false})");
-    rig.loop.advance(c.since);
-    rig.lights->setSelected("10.0.0.5"); // an announcement, so the panel looks again
-    rig.settle();
-    EXPECT_EQ(rig.panel->lightTile()->statusLabel()->text().toStdString(), c.expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Ages, PanelStatus,
-                         ::testing::Values(StatusCase{0ms, true, "On"},
-                                           StatusCase{34'900ms, false, "Off"},
-                                           StatusCase{35'000ms, true, "Not responding"}));
-
-TEST(PanelLayout, ALightNeverHeardFromIsNotRespondingAndShownOff) {
-    PanelRig rig(oneBulb);
-    EXPECT_EQ(rig.panel->lightTile()->statusLabel()->text(), "Not responding");
-    EXPECT_FALSE(rig.panel->lightTile()->powerButton()->isOn());
-    EXPECT_EQ(rig.panel->lightTile()->powerButton()->toolTip(), "Turn on");
-    rig.report("10.0.0.5", R"({"state":true})");
-    EXPECT_EQ(rig.panel->lightTile()->powerButton()->toolTip(), "Turn off");
+TEST(PanelLayout, StatusSaysWhetherTheLightAnswers) {
+    const struct {
+        const char* pilot; // nullptr: never heard from
+        std::chrono::milliseconds since;
+        const char* status;
+        const char* powerTip;
+    } cases[] = {{R"({"state":true})", 0ms, "On", "Turn off"},
+                 {R"({"state":false})", 34'900ms, "Off", "Turn on"},
+                 {R"({"state":true})", 35'000ms, "Not responding", "Turn off"},
+                 {nullptr, 0ms, "Not responding", "Turn on"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.status);
+        PanelRig rig(oneBulb);
+        if (c.pilot)
+            rig.report("10.0.0.5", c.pilot);
+        rig.loop.advance(c.since);
+        rig.lights->setSelected("10.0.0.5"); // an announcement, so the panel looks again
+        rig.settle();
+        LightTile* tile = rig.panel->lightTile();
+        EXPECT_EQ(tile->statusLabel()->text().toStdString(), c.status);
+        EXPECT_EQ(tile->powerButton()->toolTip().toStdString(), c.powerTip);
+        EXPECT_EQ(tile->powerButton()->isOn(), std::string(c.powerTip) == "Turn off");
+    }
 }
 
 TEST(PanelPicker, ListsEveryLightInOrderWithOneCheckmarkAndSelects) {

@@ -134,12 +134,6 @@ TEST(PanelForms, AddLightKeepsACancelledAddressAndClearsAnAddedOne) {
     EXPECT_EQ(rig.lights->bulbs()[0].ip, "10.0.0.9");
     EXPECT_TRUE(rig.panel->lightSection()->isVisible());
 
-    // Empty: the controller complains on the message line, and the field stays empty.
-    rig.panel->openAddLight();
-    EXPECT_EQ(form->field()->text(), "");
-    form->acceptButton()->click();
-    rig.settle();
-    EXPECT_EQ(rig.lights->message(), "Enter a valid bulb IPv4 address.");
     rig.panel->openAddLight();
     EXPECT_EQ(form->field()->text(), "");
 }
