@@ -106,8 +106,6 @@ TEST_P(SetPilot, ChangesWhatTheBulbReports) {
 INSTANTIATE_TEST_SUITE_P(
     Params, SetPilot,
     ::testing::Values(
-        Change{
-            "Dimming", {{"state", true}, {"dimming", 40}}, {{"state", true}, {"dimming", 40}}, {}},
         Change{"Off", {{"state", false}}, {{"state", false}, {"dimming", 100}}, {}},
         Change{"Colour",
                {{"state", true}, {"r", 255}, {"g", 10}, {"b", 0}},
