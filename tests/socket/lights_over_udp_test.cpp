@@ -74,22 +74,33 @@ std::string reportOfSize(std::size_t size) {
     return bytes;
 }
 
-// Odd datagrams never hold up the report queued behind them; of these, only the largest
-// datagram the controller reads whole counts (from 127.0.0.4).
-TEST(ReadPass, OddDatagramsNeverHoldUpTheNextReport) {
+// Odd datagrams change nothing, not even the message line, and never hold up the report
+// queued behind them; only the largest datagram the controller reads whole counts.
+TEST(ReadPass, OddDatagramsChangeNothingAndNeverHoldUpTheNextReport) {
     LiveRig rig;
     auto& lights = rig.start();
     auto& bulb = rig.simulator.addBulb("127.0.0.2");
     sim::DatagramSocket odd("127.0.0.3", 38899, false);
     sim::DatagramSocket largest("127.0.0.4", 38899, false);
-    ASSERT_TRUE(odd.sendTo("127.0.0.1", rig.lightsPort(), ""));
-    ASSERT_TRUE(odd.sendTo("127.0.0.1", rig.lightsPort(), "{\"method\":"));
-    ASSERT_TRUE(
-        odd.sendTo("127.0.0.1", rig.lightsPort(), reportOfSize(UdpEndpoint::maxDatagram + 1)));
+    const auto sendOdd = [&] {
+        // The empty one last: while it waits, the socket reports nothing pending.
+        for (const auto& bytes : {std::string("{\"method\":"),
+                                  reportOfSize(UdpEndpoint::maxDatagram + 1), std::string()})
+            ASSERT_TRUE(odd.sendTo("127.0.0.1", rig.lightsPort(), bytes));
+    };
+    lights.add("not an address"); // leaves a message an odd datagram must not clear
+    const auto message = lights.message();
+    ASSERT_TRUE(message.has_value());
+    sendOdd();
+    ASSERT_GT(rig.pendingForLights(), 0);
+    ASSERT_TRUE(rig.drainLights());
+    EXPECT_TRUE(lights.bulbs().empty());
+    EXPECT_EQ(lights.message(), message);
+
+    sendOdd();
     ASSERT_TRUE(
         largest.sendTo("127.0.0.1", rig.lightsPort(), reportOfSize(UdpEndpoint::maxDatagram)));
     ASSERT_TRUE(bulb.sendSync("127.0.0.1", rig.lightsPort()));
-
     ASSERT_TRUE(rig.runUntil([&] { return std::ranges::count(ips(lights), "127.0.0.2") > 0; }));
     EXPECT_EQ(ips(lights), (std::vector<std::string>{"127.0.0.4", "127.0.0.2"}));
 }
