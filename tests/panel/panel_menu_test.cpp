@@ -21,7 +21,10 @@ using namespace glowdeck::testing;
 
 namespace {
 
-QAction* entry(QMenu& menu, const QString& text) {
+// The options menu's entry called `text`, as the menu would open now.
+QAction* entry(PanelRig& rig, const QString& text) {
+    QMenu& menu = *rig.panel->header()->optionsMenu();
+    PanelRig::entries(menu);
     for (QAction* action : menu.actions())
         if (action->text() == text)
             return action;
@@ -39,22 +42,19 @@ TEST(PanelMenu, HoldsOnlyTheEntriesThatApply) {
                                                     "10.0.0.5", "-", "Quit Glowdeck"}));
     for (QAction* action : menu.actions())
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
-    QAction* quit = entry(menu, "Quit Glowdeck");
+    QAction* quit = entry(one, "Quit Glowdeck");
     ASSERT_NE(quit, nullptr);
     EXPECT_EQ(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_TRUE(one.panel->actions().contains(quit));
-}
 
-TEST(PanelMenu, OpensThroughTheAccessibilityPressAction) {
-    PanelRig rig(oneBulb);
-    QToolButton* options = rig.panel->header()->optionsButton();
+    // The button opens it for assistive technologies too.
+    QToolButton* options = one.panel->header()->optionsButton();
     EXPECT_EQ(options->toolTip(), "More options");
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(options);
     ASSERT_NE(face, nullptr);
     face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QMenu* menu = rig.panel->header()->optionsMenu();
-    EXPECT_TRUE(menu->isVisible());
-    menu->hide();
+    EXPECT_TRUE(menu.isVisible());
+    menu.hide();
 }
 
 TEST(PanelMenu, CtrlQReachesQuitWhileThePanelHasTheFocus) {
@@ -92,8 +92,7 @@ TEST(PanelMenu, ForgetDismissesTheColourPickerFirst) {
     QColorDialog* dialog = rig.panel->colors().dialog();
     ASSERT_TRUE(dialog->isVisible());
     dialog->setCurrentColor(Qt::red); // a colour on its way
-    PanelRig::entries(*rig.panel->header()->optionsMenu());
-    entry(*rig.panel->header()->optionsMenu(), "Forget Light")->trigger();
+    entry(rig, "Forget Light")->trigger();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(rig.panel->colors().hasPendingDelivery());
     rig.settle();
@@ -123,8 +122,7 @@ TEST(PanelForms, AddLightKeepsACancelledAddressAndClearsAnAddedOne) {
     EXPECT_FALSE(rig.panel->addingLight());
     EXPECT_TRUE(rig.lights->bulbs().empty());
 
-    PanelRig::entries(*rig.panel->header()->optionsMenu());
-    entry(*rig.panel->header()->optionsMenu(), "Add Light…")->trigger();
+    entry(rig, "Add Light…")->trigger();
     ASSERT_TRUE(form->isVisible());
     EXPECT_EQ(form->field()->text(), " 10.0.0.9 ");
     form->acceptButton()->click();
@@ -138,13 +136,19 @@ TEST(PanelForms, AddLightKeepsACancelledAddressAndClearsAnAddedOne) {
     EXPECT_EQ(form->field()->text(), "");
 }
 
-TEST(PanelForms, RenameOpensWithTheCurrentNameAndSavesWhatWasTyped) {
+TEST(PanelForms, RenameOpensWithTheCurrentNameBlocksThePanelAndSavesWhatWasTyped) {
     PanelRig rig(twoBulbs);
     rig.lights->setSelected("10.0.0.6");
     rig.settle();
-    PanelRig::entries(*rig.panel->header()->optionsMenu());
-    entry(*rig.panel->header()->optionsMenu(), "Rename Light…")->trigger();
     FormSheet* form = rig.panel->renameForm();
+    rig.panel->openRename();
+    EXPECT_FALSE(rig.panel->lightSection()->isEnabled());
+    form->cancelButton()->click();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(rig.panel->lightSection()->isEnabled());
+    EXPECT_EQ(rig.lights->bulbs()[1].name, "Shelf");
+
+    entry(rig, "Rename Light…")->trigger();
     ASSERT_TRUE(form->isVisible());
     EXPECT_TRUE(rig.panel->editingName());
     EXPECT_EQ(form->title(), "Rename Light");
@@ -158,15 +162,6 @@ TEST(PanelForms, RenameOpensWithTheCurrentNameAndSavesWhatWasTyped) {
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(rig.panel->editingName());
     EXPECT_EQ(rig.lights->bulbs()[1].name, "Reading <i>lamp</i>");
-    EXPECT_EQ(rig.lights->bulbs()[0].name, "Desk");
-}
-
-TEST(PanelForms, AnOpenFormBlocksThePanelBeneathIt) {
-    PanelRig rig(oneBulb);
-    rig.panel->openRename();
-    EXPECT_FALSE(rig.panel->lightSection()->isEnabled());
-    rig.panel->renameForm()->cancelButton()->click();
-    EXPECT_TRUE(rig.panel->lightSection()->isEnabled());
     EXPECT_EQ(rig.lights->bulbs()[0].name, "Desk");
 }
 
