@@ -1,7 +1,6 @@
 #include "PollLoop.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <poll.h>
 
 namespace glowdeck {
