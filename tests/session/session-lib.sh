@@ -23,7 +23,7 @@ session_init() {
     export DBUS_SESSION_BUS_ADDRESS="disabled:"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE
     trap session_cleanup EXIT
-    trap 'exit 130' INT TERM
+    trap 'exit 130' INT TERM HUP PIPE
 }
 
 session_start() {
