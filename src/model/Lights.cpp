@@ -18,6 +18,11 @@ Bulb sampleBulb(WallTime now) {
     return {"192.168.1.42", "Desk Light", true, 72.0, 2700.0, 6, now};
 }
 
+// Matches the bulbs at `ip`.
+auto hasAddress(const std::string& ip) {
+    return [&ip](const Bulb& bulb) { return bulb.ip == ip; };
+}
+
 std::string defaultName(std::size_t count) {
     return "WiZ light " + std::to_string(count + 1);
 }
@@ -151,11 +156,14 @@ void Lights::setScanning(bool scanning) {
     scanning_ = scanning;
 }
 
+std::vector<Bulb>::iterator Lights::find(const std::string& ip) {
+    return std::find_if(bulbs_.begin(), bulbs_.end(), hasAddress(ip));
+}
+
 const Bulb* Lights::current() const {
     if (!selected_)
         return nullptr;
-    auto found = std::find_if(bulbs_.begin(), bulbs_.end(),
-                              [this](const Bulb& bulb) { return bulb.ip == *selected_; });
+    auto found = std::find_if(bulbs_.begin(), bulbs_.end(), hasAddress(*selected_));
     return found == bulbs_.end() ? nullptr : &*found;
 }
 
@@ -196,26 +204,25 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
     if (state == pilot.end() || !state->is_boolean())
         return;
 
-    auto known = std::find_if(bulbs_.begin(), bulbs_.end(),
-                              [&](const Bulb& bulb) { return bulb.ip == from; });
-    const bool isNew = known == bulbs_.end();
-    Bulb bulb = isNew ? Bulb::unseen(from, defaultName(bulbs_.size())) : *known;
-
-    bulb.on = state->get<bool>();
-    bulb.lastSeen = loop_.now();
-    if (auto dimming = number(pilot, "dimming"))
-        bulb.brightness = *dimming;
-    if (auto temp = number(pilot, "temp"))
-        bulb.temperature = *temp;
-    bulb.sceneID = sceneNumber(pilot);
+    auto apply = [&](Bulb& bulb) {
+        bulb.on = state->get<bool>();
+        bulb.lastSeen = loop_.now();
+        if (auto dimming = number(pilot, "dimming"))
+            bulb.brightness = *dimming;
+        if (auto temp = number(pilot, "temp"))
+            bulb.temperature = *temp;
+        bulb.sceneID = sceneNumber(pilot);
+    };
 
     willChange_.notify();
-    if (isNew) {
+    if (auto known = find(from); known != bulbs_.end()) {
+        apply(*known);
+    } else {
+        Bulb bulb = Bulb::unseen(from, defaultName(bulbs_.size()));
+        apply(bulb);
         bulbs_.push_back(std::move(bulb));
         save();
         updatePolling();
-    } else {
-        *known = std::move(bulb);
     }
     if (!selected_)
         setSelected(from);
@@ -311,9 +318,7 @@ void Lights::add(std::string_view typed) {
         setMessage(std::string(messages::invalidAddress));
         return;
     }
-    bool known = std::any_of(bulbs_.begin(), bulbs_.end(),
-                             [&](const Bulb& bulb) { return bulb.ip == address; });
-    if (!known) {
+    if (find(address) == bulbs_.end()) {
         willChange_.notify();
         bulbs_.push_back(Bulb::unseen(address, defaultName(bulbs_.size())));
     }
@@ -326,7 +331,7 @@ void Lights::add(std::string_view typed) {
 void Lights::remove() {
     willChange_.notify();
     if (selected_)
-        std::erase_if(bulbs_, [this](const Bulb& bulb) { return bulb.ip == *selected_; });
+        std::erase_if(bulbs_, hasAddress(*selected_));
     setSelected(bulbs_.empty() ? std::nullopt : std::optional(bulbs_.front().ip));
     save();
     updatePolling();
@@ -335,8 +340,7 @@ void Lights::remove() {
 void Lights::rename(std::string_view name) {
     if (!selected_)
         return;
-    auto found = std::find_if(bulbs_.begin(), bulbs_.end(),
-                              [this](const Bulb& bulb) { return bulb.ip == *selected_; });
+    auto found = find(*selected_);
     if (found == bulbs_.end())
         return;
     willChange_.notify();

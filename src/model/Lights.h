@@ -85,6 +85,8 @@ public:
 
 private:
     void updatePolling();
+    // The first bulb with address `ip`, or end().
+    std::vector<Bulb>::iterator find(const std::string& ip);
     void load();
     void setMessage(std::optional<std::string> text);
     void setScanning(bool scanning);
