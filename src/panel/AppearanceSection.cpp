@@ -6,6 +6,7 @@
 #include "Icons.h"
 #include "MacSlider.h"
 #include "PanelStyle.h"
+#include "SectionLayout.h"
 #include "SegmentedControl.h"
 #include "SwatchButton.h"
 #include "ToneLabel.h"
@@ -43,23 +44,12 @@ QHBoxLayout* sliderRow(QWidget* lead, MacSlider* slider, QWidget* trail) {
 } // namespace
 
 AppearanceSection::AppearanceSection(QWidget* parent) : QWidget(parent) {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(10);
-
-    auto* header = new QHBoxLayout;
-    header->setContentsMargins(0, 0, 0, 0);
-    header->addWidget(
-        new ToneLabel(tr("Brightness"), PanelStyle::headline(), ToneLabel::Tone::Primary, this));
-    header->addStretch(1);
+    auto* column = SectionLayout::column(this);
     brightnessValue_ =
         new ToneLabel(QString(), PanelStyle::body(), ToneLabel::Tone::Secondary, this);
-    brightnessValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     brightnessValue_->setMinimumWidth(
         QFontMetrics(brightnessValue_->font()).horizontalAdvance("100%"));
-    header->addWidget(brightnessValue_);
-    column->addLayout(header);
+    column->addLayout(SectionLayout::header(tr("Brightness"), brightnessValue_, this));
 
     brightness_ = new MacSlider(10, 100, tr("Brightness"), this);
     column->addLayout(sliderRow(new GlyphLabel("sun.min.fill", 14, {}, this), brightness_,

@@ -2,11 +2,11 @@
 
 #include "PanelStyle.h"
 #include "PresetTile.h"
+#include "SectionLayout.h"
 #include "ToneLabel.h"
 #include "model/Lights.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace glowdeck {
@@ -17,21 +17,10 @@ constexpr int gap = 7;
 } // namespace
 
 PresetsSection::PresetsSection(Lights& lights, QWidget* parent) : QWidget(parent) {
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(10);
-
-    auto* header = new QHBoxLayout;
-    header->setContentsMargins(0, 0, 0, 0);
-    header->addWidget(
-        new ToneLabel(tr("Presets"), PanelStyle::headline(), ToneLabel::Tone::Primary, this));
-    header->addStretch(1);
+    auto* column = SectionLayout::column(this);
     activeName_ = new ToneLabel(QString(), PanelStyle::caption(), ToneLabel::Tone::Secondary, this);
-    activeName_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     activeName_->hide();
-    header->addWidget(activeName_);
-    column->addLayout(header);
+    column->addLayout(SectionLayout::header(tr("Presets"), activeName_, this));
 
     auto* grid = new QGridLayout;
     grid->setContentsMargins(0, 0, 0, 0);
