@@ -175,7 +175,6 @@ void Panel::refresh() {
 void Panel::sync() {
     const Bulb* current = lights_.current();
     setBrightness(current ? current->brightness : 100);
-    current = lights_.current();
     setTemperature(clampTemperature(current ? current->temperature : 2700));
 }
 
