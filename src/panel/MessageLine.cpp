@@ -20,9 +20,7 @@ MessageLine::MessageLine(QWidget* parent)
 }
 
 void MessageLine::setMessage(const QString& text) {
-    if (this->text() == text)
-        return;
-    setText(text);
+    setTextIfChanged(text);
     align();
 }
 
