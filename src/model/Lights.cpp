@@ -146,6 +146,10 @@ void Lights::setSelected(std::optional<std::string> ip) {
     selected_ = std::move(ip);
 }
 
+void Lights::showMessage(std::string text) {
+    setMessage(std::move(text));
+}
+
 void Lights::setMessage(std::optional<std::string> text) {
     willChange_.notify();
     message_ = std::move(text);

@@ -44,6 +44,9 @@ public:
 
     // The light picker writes the selection directly.
     void setSelected(std::optional<std::string> ip);
+    // Puts a failure the controller cannot see itself (one of the shell's) on the status line,
+    // where it is replaced and cleared like the controller's own.
+    void showMessage(std::string text);
 
     // The first bulb whose address is the selection, or null. Valid until the list changes.
     const Bulb* current() const;

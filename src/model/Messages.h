@@ -5,7 +5,7 @@
 
 namespace glowdeck::messages {
 
-// Every text the controller can show on the panel's status line.
+// Every text the panel's status line can show.
 inline constexpr std::string_view noBulbsReplied =
     "No bulbs replied. Use the same Wi-Fi, enable WiZ LAN control, or add an IP below.";
 inline constexpr std::string_view cannotOpen = "Could not open the local network connection.";
@@ -20,6 +20,15 @@ inline std::string cannotSend(std::string_view ip) {
 
 inline std::string rejected(std::string_view ip) {
     return std::string(ip) + " rejected the command. This bulb may not support it.";
+}
+
+// Writing or removing the entry that starts the program at login failed for `reason`.
+inline std::string cannotStartAtLogin(std::string_view reason) {
+    return "Could not turn on Start at Login: " + std::string(reason) + ".";
+}
+
+inline std::string cannotStopAtLogin(std::string_view reason) {
+    return "Could not turn off Start at Login: " + std::string(reason) + ".";
 }
 
 } // namespace glowdeck::messages

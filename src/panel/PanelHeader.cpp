@@ -66,6 +66,9 @@ PanelHeader::PanelHeader(Lights& lights, QWidget* parent) : QWidget(parent), lig
     addressLabel_->setContentsMargins(28, 3, 12, 3);
     address_->setDefaultWidget(addressLabel_);
 
+    startAtLogin_ = new QAction(tr("Start at Login"), this);
+    startAtLogin_->setCheckable(true);
+
     quit_ = new QAction(tr("Quit Glowdeck"), this);
     quit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit_->setShortcutContext(Qt::WindowShortcut);
@@ -99,6 +102,7 @@ void PanelHeader::populate() {
         menu_.addAction(address_);
     }
     menu_.addSeparator();
+    menu_.addAction(startAtLogin_);
     menu_.addAction(quit_);
 }
 

@@ -28,6 +28,9 @@ public:
     QMenu* optionsMenu() { return &menu_; }
     // "Quit Glowdeck", Ctrl+Q: the owner also adds it to its window so the shortcut works there.
     QAction* quitAction() const { return quit_; }
+    // "Start at Login", checkable, in every state just above Quit; whoever knows how to start the
+    // program at login sets its check mark as the menu opens and acts on it.
+    QAction* startAtLoginAction() const { return startAtLogin_; }
     void openMenu();
 
 Q_SIGNALS:
@@ -52,6 +55,7 @@ private:
     QAction* forget_;
     QWidgetAction* address_;
     QLabel* addressLabel_;
+    QAction* startAtLogin_;
     QAction* quit_;
 };
 

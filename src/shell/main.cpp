@@ -1,3 +1,4 @@
+#include "CommandLine.h"
 #include "DisplayPlatform.h"
 #include "LumidexApp.h"
 #include "SingleInstance.h"
@@ -5,11 +6,16 @@
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    QApplication::setApplicationName(QStringLiteral("Glowdeck"));
+    QApplication::setApplicationVersion(QStringLiteral(GLOWDECK_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Glowdeck"));
+    QApplication::setDesktopFileName(QStringLiteral(GLOWDECK_APP_ID));
+    if (const auto status = glowdeck::CommandLine::handle(argc, argv)) {
+        return *status;
+    }
+
     glowdeck::DisplayPlatform::apply();
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Glowdeck"));
-    QApplication::setOrganizationName(QStringLiteral("Glowdeck"));
-    QApplication::setDesktopFileName(QStringLiteral("glowdeck"));
 
     glowdeck::SingleInstance instance;
     if (instance.notifyRunning()) {

@@ -34,12 +34,13 @@ QAction* entry(PanelRig& rig, const QString& text) {
 TEST(PanelMenu, HoldsOnlyTheEntriesThatApply) {
     PanelRig none;
     EXPECT_EQ(PanelRig::entries(*none.panel->header()->optionsMenu()),
-              QStringList({"Add Light…", "-", "Quit Glowdeck"}));
+              QStringList({"Add Light…", "-", "Start at Login", "Quit Glowdeck"}));
 
     PanelRig one(oneBulb);
     QMenu& menu = *one.panel->header()->optionsMenu();
-    EXPECT_EQ(PanelRig::entries(menu), QStringList({"Add Light…", "Rename Light…", "Forget Light",
-                                                    "10.0.0.5", "-", "Quit Glowdeck"}));
+    EXPECT_EQ(PanelRig::entries(menu),
+              QStringList({"Add Light…", "Rename Light…", "Forget Light", "10.0.0.5", "-",
+                           "Start at Login", "Quit Glowdeck"}));
     for (QAction* action : menu.actions())
         EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
     QAction* quit = entry(one, "Quit Glowdeck");

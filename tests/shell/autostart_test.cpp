@@ -1,0 +1,188 @@
+#include "model/Lights.h"
+#include "model/MemoryStore.h"
+#include "model/VirtualLoop.h"
+#include "panel/Panel.h"
+#include "panel/PanelHeader.h"
+#include "shell/Autostart.h"
+#include "shell/GlassContent.h"
+#include "shell/GlassView.h"
+#include "support/FakeSocketApi.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using glowdeck::Autostart;
+
+namespace {
+
+const QString id = QStringLiteral("io.github.glowdeck.Test");
+
+// Sets an environment variable for the test's lifetime.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment() {
+        if (wasSet_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* name_;
+    bool wasSet_;
+    QByteArray old_;
+};
+
+// The user's configuration lives in a temporary folder.
+class AutostartTest : public ::testing::Test {
+protected:
+    QString path(const QString& name) const { return home_.filePath(name); }
+    QString entryFile() const { return path(QStringLiteral("autostart/") + id + ".desktop"); }
+
+    // An executable file at `name` in the temporary folder.
+    QString program(const QString& name) {
+        const QString file = path(name);
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile out(file);
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return file;
+    }
+
+    void writeEntry(const QString& text) {
+        QDir().mkpath(path("autostart"));
+        QFile out(entryFile());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(text.toUtf8());
+    }
+
+    // desktop-file-validate's complaints about the entry, empty when it has none.
+    QString validation() const {
+        const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+        if (validator.isEmpty())
+            return {};
+        QProcess process;
+        process.start(validator, {entryFile()});
+        process.waitForFinished(10000);
+        return QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+    }
+
+    QTemporaryDir home_;
+    ScopedEnvironment config_{"XDG_CONFIG_HOME", home_.path().toLocal8Bit()};
+};
+
+TEST_F(AutostartTest, TheMenuEntryWritesOnlyWhenAskedAndFollowsTheFile) {
+    const QString previousId = QGuiApplication::desktopFileName();
+    QGuiApplication::setDesktopFileName(id);
+    glowdeck::MemoryStore store;
+    glowdeck::VirtualLoop loop;
+    glowdeck::testing::FakeSocketApi sockets;
+    glowdeck::Lights lights(false, store, loop, sockets);
+    std::unique_ptr<glowdeck::GlassView> glass(glowdeck::makeGlassContent(lights));
+    auto* panel = static_cast<glowdeck::Panel*>(glass->contentView());
+    QMenu& menu = *panel->header()->optionsMenu();
+    QAction& entry = *panel->header()->startAtLoginAction();
+    const auto open = [&menu] { Q_EMIT menu.aboutToShow(); };
+
+    open();
+    EXPECT_TRUE(entry.isCheckable());
+    EXPECT_FALSE(entry.isChecked());
+    EXPECT_FALSE(QFileInfo::exists(path("autostart")));
+
+    entry.trigger();
+    EXPECT_TRUE(entry.isChecked());
+    QFile file(entryFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains(
+        "\nExec=" + QCoreApplication::applicationFilePath().toUtf8() + "\n"));
+    EXPECT_EQ(validation(), "");
+
+    // An entry of the same name that starts something else is not ours: the mark is off, and
+    // turning it on makes it start this program.
+    writeEntry("[Desktop Entry]\nType=Application\nName=Other\nExec=/usr/bin/true\n");
+    open();
+    EXPECT_FALSE(entry.isChecked());
+    entry.trigger();
+    EXPECT_TRUE(entry.isChecked());
+    EXPECT_TRUE(Autostart::forThisProgram().enabled());
+
+    entry.trigger();
+    EXPECT_FALSE(entry.isChecked());
+    EXPECT_FALSE(QFileInfo::exists(entryFile()));
+    EXPECT_EQ(lights.message(), std::nullopt);
+
+    // A file where the folder should be.
+    QDir(path("autostart")).removeRecursively();
+    QFile blocker(path("autostart"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    entry.trigger();
+    EXPECT_FALSE(entry.isChecked());
+    ASSERT_TRUE(lights.message().has_value());
+    EXPECT_EQ(lights.message()->rfind("Could not turn on Start at Login: cannot create ", 0), 0u)
+        << *lights.message();
+
+    QGuiApplication::setDesktopFileName(previousId);
+}
+
+TEST_F(AutostartTest, AnEntryCountsOnlyWhileItStartsThisProgram) {
+    const QString glowdeck = program("bin/glowdeck");
+    ScopedEnvironment searchPath("PATH", QFile::encodeName(path("bin")) + ":/usr/bin:/bin");
+    ASSERT_TRUE(QFile::link(glowdeck, path("link-to-glowdeck")));
+    const Autostart autostart(id, glowdeck);
+    struct Row {
+        QString entry;
+        bool enabled;
+    };
+    const Row rows[] = {
+        {"[Desktop Entry]\nExec=" + glowdeck + "\n", true},
+        {"[Desktop Entry]\nExec = \"" + glowdeck + "\" %U\n", true},
+        {"[Desktop Entry]\nExec=glowdeck\n", true},
+        {"[Desktop Entry]\nExec=" + path("link-to-glowdeck") + " --flag\n", true},
+        {"[Desktop Entry]\nExec=" + glowdeck + "\nHidden=true\n", false},
+        {"[Desktop Entry]\nExec=" + glowdeck + "\nX-GNOME-Autostart-enabled=false\n", false},
+        {"[Desktop Entry]\nExec=" + glowdeck + "-other\n", false},
+        {"[Desktop Entry]\nExec=" + path("bin") + "\n", false},
+        {"[Desktop Entry]\nName=Glowdeck\n[Desktop Action quit]\nExec=" + glowdeck + "\n", false},
+        {"[Desktop Entry]\n", false},
+    };
+    for (const Row& row : rows) {
+        writeEntry(row.entry);
+        EXPECT_EQ(autostart.enabled(), row.enabled) << row.entry.toStdString();
+    }
+    ASSERT_TRUE(QFile::remove(entryFile()));
+    EXPECT_FALSE(autostart.enabled());
+    EXPECT_EQ(autostart.setEnabled(false), std::nullopt); // nothing to remove
+}
+
+TEST_F(AutostartTest, WrittenEntriesStartProgramsWithAnyPath) {
+    for (const QString& name :
+         {QStringLiteral("plain/glowdeck"), QStringLiteral("with space/glow deck"),
+          QStringLiteral("odd/\"quoted\" $HOME `x` 50% back\\slash")}) {
+        const QString file = program(name);
+        const Autostart autostart(id, file);
+        ASSERT_EQ(autostart.setEnabled(true), std::nullopt) << name.toStdString();
+        EXPECT_TRUE(autostart.enabled()) << name.toStdString();
+        EXPECT_FALSE(Autostart(id, file + "x").enabled()) << name.toStdString();
+        EXPECT_EQ(validation(), "") << name.toStdString();
+    }
+}
+
+} // namespace
