@@ -11,6 +11,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     iproute2 util-linux strace
     xvfb xdotool trayer xcompmgr x11-utils imagemagick dbus dbus-x11
+    # the Debian package and its checks
+    dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -28,6 +28,8 @@ void print(std::FILE* stream, const QString& text) {
 } // namespace
 
 std::optional<int> CommandLine::handle(int argc, char** argv) {
+    if (argc < 2)
+        return std::nullopt; // the usual start: nothing to read
     QCommandLineParser parser;
     // Qt's own options are single-dash words: -platform, not -p -l -a ...
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
