@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QStringList>
 
 #include <algorithm>
 
@@ -19,8 +18,8 @@ namespace {
 
 // Characters that make an Exec argument need quotes, and those that need a backslash inside
 // them (the desktop entry specification's rules).
-const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-const QString escapedInQuotes = QStringLiteral("\"`$\\");
+constexpr QStringView reserved = u" \t\n\"'\\><~|&;$*?#()`";
+constexpr QStringView escapedInQuotes = u"\"`$\\";
 
 // The Exec= value that runs `program` with no arguments: the argument quoted where needed,
 // '%' doubled, then the escapes of a string value.
