@@ -120,9 +120,8 @@ void Lights::load() {
     if (!stored)
         return;
     auto saved = SavedLight::decode(*stored);
-    if (!saved)
-        return; // a bad value stays until the next save replaces it
-    for (auto& light : *saved)
+    storedPartly_ = !saved.complete;
+    for (auto& light : saved.lights)
         bulbs_.push_back(Bulb::unseen(std::move(light.ip), std::move(light.name)));
     if (!bulbs_.empty())
         selected_ = bulbs_.front().ip;
@@ -134,8 +133,12 @@ void Lights::save() {
     auto encoded = SavedLight::encode(bulbs_);
     if (!encoded)
         return;
-    if (defaults_.data(storeKey) == encoded)
+    auto stored = defaults_.data(storeKey);
+    if (stored == encoded)
         return;
+    if (storedPartly_ && stored && !defaults_.data(unreadableKey))
+        defaults_.setData(unreadableKey, *stored);
+    storedPartly_ = false;
     defaults_.setData(storeKey, *encoded);
 }
 

@@ -23,6 +23,9 @@ namespace glowdeck {
 class Lights {
 public:
     static constexpr std::string_view storeKey = "bulbs";
+    // Where a stored list that could not be read completely is kept, once, before the first
+    // save replaces it.
+    static constexpr std::string_view unreadableKey = "bulbs.unreadable";
     static constexpr std::chrono::milliseconds discoveryWait{3000};
     static constexpr std::chrono::milliseconds pollInterval{10'000};
     static constexpr std::chrono::milliseconds pollTolerance{2000};
@@ -110,6 +113,8 @@ private:
     bool panelVisible_ = false;
     bool hasDiscovered_ = false;
     bool preview_ = false;
+    // The stored list holds more than was loaded: keep its bytes before replacing them.
+    bool storedPartly_ = false;
 };
 
 } // namespace glowdeck
