@@ -152,6 +152,7 @@ void Lights::setSelected(std::optional<std::string> ip) {
 void Lights::setMessage(std::optional<std::string> text) {
     willChange_.notify();
     message_ = std::move(text);
+    rejectedAt_.reset();
 }
 
 void Lights::setScanning(bool scanning) {
@@ -195,6 +196,7 @@ void Lights::receiveReply(std::string_view bytes, const std::string& from) {
         return;
     case Wire::Reply::Kind::Rejected:
         setMessage(messages::rejected(from));
+        rejectedAt_ = loop_.monotonicNow();
         return;
     case Wire::Reply::Kind::Pilot:
         receivePilot(reply.pilot, from);
@@ -229,7 +231,7 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
     }
     if (!selected_)
         setSelected(from);
-    if (message_)
+    if (message_ && !(rejectedAt_ && loop_.monotonicNow() - *rejectedAt_ < rejectionHold))
         setMessage(std::nullopt);
 }
 
@@ -299,6 +301,8 @@ void Lights::updatePolling() {
 // --- Commands ---
 
 void Lights::control(const Params& params, bool all) {
+    if (rejectedAt_)
+        setMessage(std::nullopt);
     std::vector<std::string> targets;
     if (all) {
         targets.reserve(bulbs_.size());
