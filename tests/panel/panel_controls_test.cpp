@@ -4,11 +4,11 @@
 #include "panel/AppearanceSection.h"
 #include "panel/Colors.h"
 #include "panel/LightTile.h"
-#include "panel/MacSlider.h"
 #include "panel/PowerButton.h"
 #include "panel/PowerSwitch.h"
 #include "panel/PresetTile.h"
 #include "panel/PresetsSection.h"
+#include "panel/ReleaseSlider.h"
 #include "panel/SegmentedControl.h"
 #include "panel/SwatchButton.h"
 #include "panel/ToneLabel.h"
@@ -32,7 +32,7 @@ using json = nlohmann::json;
 namespace {
 
 // The user presses a slider, drags it to `value` and, unless `release` is false, lets go.
-void drag(MacSlider* slider, double value, bool release = true) {
+void drag(ReleaseSlider* slider, double value, bool release = true) {
     Q_EMIT slider->editingChanged(true);
     Q_EMIT slider->valueEdited(value);
     if (release)

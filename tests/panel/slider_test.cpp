@@ -1,4 +1,4 @@
-#include "panel/MacSlider.h"
+#include "panel/ReleaseSlider.h"
 #include "panel/TrackingSlider.h"
 
 #include <QAccessible>
@@ -17,16 +17,16 @@ using namespace glowdeck;
 
 namespace {
 
-// What a MacSlider reported, in order: editing flags and edited values.
+// What a ReleaseSlider reported, in order: editing flags and edited values.
 using Report = std::variant<bool, double>;
 
 struct Recorder {
     std::vector<Report> reports;
     QObject context;
-    explicit Recorder(MacSlider& slider) {
-        QObject::connect(&slider, &MacSlider::editingChanged, &context,
+    explicit Recorder(ReleaseSlider& slider) {
+        QObject::connect(&slider, &ReleaseSlider::editingChanged, &context,
                          [this](bool editing) { reports.emplace_back(editing); });
-        QObject::connect(&slider, &MacSlider::valueEdited, &context,
+        QObject::connect(&slider, &ReleaseSlider::valueEdited, &context,
                          [this](double value) { reports.emplace_back(value); });
     }
     int flags(bool which) const {
@@ -40,7 +40,7 @@ struct Recorder {
 class SliderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        brightness = std::make_unique<MacSlider>(10.0, 100.0, "Brightness");
+        brightness = std::make_unique<ReleaseSlider>(10.0, 100.0, "Brightness");
         brightness->resize(300, 26);
         brightness->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(brightness.get()));
@@ -51,7 +51,7 @@ protected:
         return QPoint(static_cast<int>(knob()->width() * fraction), knob()->height() / 2);
     }
 
-    std::unique_ptr<MacSlider> brightness;
+    std::unique_ptr<ReleaseSlider> brightness;
 };
 
 TEST_F(SliderTest, DragReportsOnePressValuesThenOneRelease) {
@@ -154,7 +154,7 @@ TEST_F(SliderTest, HidingDuringAPressEndsIt) {
 
 TEST_F(SliderTest, DestroyingDuringAPressIsSafe) {
     bool released = false;
-    QObject::connect(brightness.get(), &MacSlider::editingChanged,
+    QObject::connect(brightness.get(), &ReleaseSlider::editingChanged,
                      [&](bool editing) { released = !editing; });
     QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));
     brightness.reset();
@@ -168,7 +168,7 @@ TEST(TrackingSliderTest, ValuesSurviveExactlyAndModelValuesAreClamped) {
     for (const Case c : {Case{10, 100, 37.8}, Case{2200, 6500, 2749.9}, Case{2200, 6500, 6500},
                          Case{2200, 6500, 2750.0}, Case{10, 100, 10}}) {
         SCOPED_TRACE(c.value);
-        MacSlider model(c.minimum, c.maximum, "x");
+        ReleaseSlider model(c.minimum, c.maximum, "x");
         model.setValue(c.value);
         EXPECT_EQ(model.value(), c.value);
 

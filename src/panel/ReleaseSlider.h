@@ -11,11 +11,11 @@ class TrackingSlider;
 // every value the user gives it, and brackets editing: true when a mouse press begins and false
 // when it ends; a change made any other way (keyboard, wheel, assistive technology) is followed
 // by a lone false, so that the caller acts on it at once.
-class MacSlider : public QWidget {
+class ReleaseSlider : public QWidget {
     Q_OBJECT
 public:
-    MacSlider(double minimum, double maximum, const QString& label, QWidget* parent = nullptr);
-    ~MacSlider() override;
+    ReleaseSlider(double minimum, double maximum, const QString& label, QWidget* parent = nullptr);
+    ~ReleaseSlider() override;
 
     double value() const;
 

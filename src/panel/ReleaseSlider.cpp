@@ -1,4 +1,4 @@
-#include "MacSlider.h"
+#include "ReleaseSlider.h"
 
 #include "TrackingSlider.h"
 
@@ -7,7 +7,7 @@
 
 namespace glowdeck {
 
-MacSlider::MacSlider(double minimum, double maximum, const QString& label, QWidget* parent)
+ReleaseSlider::ReleaseSlider(double minimum, double maximum, const QString& label, QWidget* parent)
     : QWidget(parent), slider_(new TrackingSlider(minimum, maximum, this)) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -15,29 +15,29 @@ MacSlider::MacSlider(double minimum, double maximum, const QString& label, QWidg
     setFocusProxy(slider_);
     slider_->setAccessibleName(label);
 
-    connect(slider_, &TrackingSlider::realValueChanged, this, &MacSlider::userChanged);
-    connect(slider_, &TrackingSlider::editingChanged, this, &MacSlider::editingChanged);
+    connect(slider_, &TrackingSlider::realValueChanged, this, &ReleaseSlider::userChanged);
+    connect(slider_, &TrackingSlider::editingChanged, this, &ReleaseSlider::editingChanged);
 }
 
-MacSlider::~MacSlider() {
+ReleaseSlider::~ReleaseSlider() {
     // Tearing down the widgets hides the slider, which ends a press in progress; that must not
-    // reach a MacSlider that is already half destroyed.
+    // reach a ReleaseSlider that is already half destroyed.
     slider_->disconnect(this);
 }
 
-double MacSlider::value() const {
+double ReleaseSlider::value() const {
     return slider_->realValue();
 }
 
-void MacSlider::setValue(double value) {
+void ReleaseSlider::setValue(double value) {
     if (slider_->trackingMouse())
         return;
     slider_->setRealValue(value);
 }
 
-void MacSlider::userChanged(double value) {
+void ReleaseSlider::userChanged(double value) {
     // A receiver may delete this slider in response; stop quietly if it does.
-    const QPointer<MacSlider> self(this);
+    const QPointer<ReleaseSlider> self(this);
     Q_EMIT valueEdited(value);
     if (!self.isNull() && !slider_->trackingMouse())
         Q_EMIT editingChanged(false);
