@@ -20,7 +20,7 @@ ReleaseSlider::ReleaseSlider(double minimum, double maximum, const QString& labe
 }
 
 ReleaseSlider::~ReleaseSlider() {
-    // Tearing down the widgets hides the slider, which ends a press in progress; that must not
+    // Tearing down the widgets hides the slider, which ends an edit in progress; that must not
     // reach a ReleaseSlider that is already half destroyed.
     slider_->disconnect(this);
 }
@@ -30,7 +30,7 @@ double ReleaseSlider::value() const {
 }
 
 void ReleaseSlider::setValue(double value) {
-    if (slider_->trackingMouse())
+    if (slider_->editing())
         return;
     slider_->setRealValue(value);
 }
@@ -39,7 +39,7 @@ void ReleaseSlider::userChanged(double value) {
     // A receiver may delete this slider in response; stop quietly if it does.
     const QPointer<ReleaseSlider> self(this);
     Q_EMIT valueEdited(value);
-    if (!self.isNull() && !slider_->trackingMouse())
+    if (!self.isNull() && !slider_->editing())
         Q_EMIT editingChanged(false);
 }
 

@@ -124,6 +124,46 @@ TEST_F(SliderTest, ChangesOutsideAPressEndWithALoneRelease) {
     }
 }
 
+// One notch of a mouse wheel, or one event of a touchpad swipe, over the slider.
+void turnWheel(TrackingSlider* slider, int steps = 1) {
+    const QPointF local(slider->width() / 2.0, slider->height() / 2.0);
+    QWheelEvent notch(local, slider->mapToGlobal(local), QPoint(), QPoint(0, 120 * steps),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(slider, &notch);
+}
+
+TEST_F(SliderTest, AWheelGestureIsOneEditEndingWhenTheWheelRests) {
+    brightness->setValue(50.0);
+    Recorder rec(*brightness);
+    for (int i = 0; i < 5; ++i) {
+        turnWheel(knob());
+        EXPECT_TRUE(knob()->editing());
+    }
+    brightness->setValue(20.0); // a report meanwhile leaves it where the wheel put it
+    EXPECT_GT(brightness->value(), 50.0);
+    EXPECT_EQ(rec.reports.front(), Report(true));
+    EXPECT_EQ(rec.flags(false), 0);
+    EXPECT_EQ(rec.reports.size(), 6u); // true, then the five values
+    const double turned = brightness->value();
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rec.flags(false) == 1; }, 2000));
+    EXPECT_FALSE(knob()->editing());
+    EXPECT_EQ(rec.reports.back(), Report(false));
+    EXPECT_EQ(rec.flags(true), 1);
+    EXPECT_EQ(brightness->value(), turned);
+    brightness->setValue(20.0);
+    EXPECT_EQ(brightness->value(), 20.0);
+
+    // A press during a gesture carries it on to the release.
+    turnWheel(knob(), -1);
+    QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));
+    QTest::qWait(TrackingSlider::wheelGestureEnd.count() + 100);
+    EXPECT_TRUE(knob()->editing());
+    QTest::mouseRelease(knob(), Qt::LeftButton, {}, at(0.5));
+    EXPECT_EQ(rec.flags(true), 2);
+    EXPECT_EQ(rec.flags(false), 2);
+}
+
 TEST_F(SliderTest, ModelUpdatesWaitForTheRelease) {
     Recorder rec(*brightness);
     QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));
