@@ -90,14 +90,14 @@ Panel::Panel(Lights& lights, QWidget* parent)
     connect(appearance_, &AppearanceSection::swatchChosen, this, &Panel::applyColor);
     connect(appearance_, &AppearanceSection::moreColorsRequested, this, &Panel::showColors);
 
-    connect(addForm_, &FormSheet::textEdited, this, [this](const QString& text) { ip_ = text; });
+    connect(addForm_, &FormSheet::textChanged, this, [this](const QString& text) { ip_ = text; });
     connect(addForm_, &FormSheet::accepted, this, [this] {
         lights_.add(ip_.toStdString());
         ip_.clear();
         closeForms();
     });
     connect(addForm_, &FormSheet::cancelled, this, &Panel::closeForms);
-    connect(renameForm_, &FormSheet::textEdited, this,
+    connect(renameForm_, &FormSheet::textChanged, this,
             [this](const QString& text) { name_ = text; });
     connect(renameForm_, &FormSheet::accepted, this, [this] {
         lights_.rename(name_.toStdString());

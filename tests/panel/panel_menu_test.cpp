@@ -136,6 +136,35 @@ TEST(PanelForms, AddLightKeepsACancelledAddressAndClearsAnAddedOne) {
     EXPECT_EQ(form->field()->text(), "");
 }
 
+// A screen reader, dictation or automation sets the field's text without typing it.
+TEST(PanelForms, TakeTheFieldsTextHoweverItGotThere) {
+    auto setThroughAccessibility = [](FormSheet* form, const QString& text) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form->field());
+        ASSERT_NE(face, nullptr);
+        ASSERT_NE(face->editableTextInterface(), nullptr);
+        face->editableTextInterface()->replaceText(0, int(form->field()->text().size()), text);
+        ASSERT_EQ(form->field()->text(), text);
+    };
+    PanelRig rig(oneBulb);
+    FormSheet* add = rig.panel->addLightForm();
+    rig.panel->openAddLight();
+    setThroughAccessibility(add, "10.0.0.8");
+    add->cancelButton()->click();
+    rig.panel->openAddLight();
+    EXPECT_EQ(add->field()->text(), "10.0.0.8") << "kept on cancel";
+    setThroughAccessibility(add, "10.0.0.9");
+    add->acceptButton()->click();
+    rig.settle();
+    EXPECT_EQ(rig.lights->selected(), "10.0.0.9");
+    EXPECT_FALSE(rig.lights->message());
+
+    FormSheet* rename = rig.panel->renameForm();
+    rig.panel->openRename();
+    setThroughAccessibility(rename, "Porch");
+    rename->acceptButton()->click();
+    EXPECT_EQ(rig.lights->current()->name, "Porch");
+}
+
 TEST(PanelForms, RenameOpensWithTheCurrentNameBlocksThePanelAndSavesWhatWasTyped) {
     PanelRig rig(twoBulbs);
     rig.lights->setSelected("10.0.0.6");
