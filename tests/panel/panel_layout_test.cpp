@@ -1,6 +1,7 @@
 #include "PanelRig.h"
 
 #include "panel/AllLightsRow.h"
+#include "panel/AppearanceSection.h"
 #include "panel/ControlTile.h"
 #include "panel/EmptyState.h"
 #include "panel/LightPicker.h"
@@ -12,8 +13,12 @@
 #include "panel/PowerSwitch.h"
 #include "panel/PresetTile.h"
 #include "panel/PresetsSection.h"
+#include "panel/ReleaseSlider.h"
+#include "panel/SegmentedControl.h"
 #include "panel/ToneLabel.h"
+#include "panel/TrackingSlider.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -179,6 +184,39 @@ TEST(PanelLayout, AShortPanelScrollsAndGrowingContentIsCutNotSqueezed) {
     expectPresetRowsApart(panel);
     EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
     EXPECT_EQ(scroll->verticalScrollBar()->value(), 0) << "cut at the bottom";
+}
+
+TEST(PanelLayout, SliderRangesNamesAndFixedTexts) {
+    PanelRig rig(twoBulbs);
+    AppearanceSection* section = rig.panel->appearance();
+    const struct {
+        ReleaseSlider* slider;
+        double minimum, maximum;
+        const char* name;
+    } sliders[] = {{section->brightnessSlider(), 10, 100, "Brightness"},
+                   {section->temperatureSlider(), 2200, 6500, "White temperature"}};
+    for (const auto& c : sliders) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.slider->slider()->minimumReal(), c.minimum);
+        EXPECT_EQ(c.slider->slider()->maximumReal(), c.maximum);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(c.slider->slider());
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->text(QAccessible::Name), c.name);
+    }
+
+    // What the panel says, as text or as a tip, in whichever state shows it.
+    QStringList said;
+    for (const QLabel* label : rig.panel->findChildren<QLabel*>())
+        said << label->text();
+    for (const QAbstractButton* button : rig.panel->findChildren<QAbstractButton*>())
+        said << button->text() << button->toolTip();
+    for (const char* text :
+         {"Glowdeck", "Discover lights", "More options", "Brightness", "White", "Color", "Warm",
+          "Cool", "More colors…", "More Colors…", "Presets", "All Lights", "On", "Off",
+          "No Lights Found", "Connect to the same Wi-Fi as your WiZ lights to get started.",
+          "Add Light…"})
+        EXPECT_TRUE(said.contains(QString::fromUtf8(text))) << text;
+    EXPECT_EQ(section->modeControl()->accessibleName(), "Light appearance");
 }
 
 TEST(PanelLayout, ControlTileInsetsNarrowContentAgainstTheLeftEdge) {
