@@ -120,9 +120,8 @@ void Lights::load() {
     if (!stored)
         return;
     auto saved = SavedLight::decode(*stored);
-    if (!saved)
-        return; // a bad value stays until the next save replaces it
-    for (auto& light : *saved)
+    storedPartly_ = !saved.complete;
+    for (auto& light : saved.lights)
         bulbs_.push_back(Bulb::unseen(std::move(light.ip), std::move(light.name)));
     if (!bulbs_.empty())
         selected_ = bulbs_.front().ip;
@@ -134,8 +133,12 @@ void Lights::save() {
     auto encoded = SavedLight::encode(bulbs_);
     if (!encoded)
         return;
-    if (defaults_.data(storeKey) == encoded)
+    auto stored = defaults_.data(storeKey);
+    if (stored == encoded)
         return;
+    if (storedPartly_ && stored && !defaults_.data(unreadableKey))
+        defaults_.setData(unreadableKey, *stored);
+    storedPartly_ = false;
     defaults_.setData(storeKey, *encoded);
 }
 
@@ -153,6 +156,7 @@ void Lights::showMessage(std::string text) {
 void Lights::setMessage(std::optional<std::string> text) {
     willChange_.notify();
     message_ = std::move(text);
+    rejectedAt_.reset();
 }
 
 void Lights::setScanning(bool scanning) {
@@ -196,6 +200,7 @@ void Lights::receiveReply(std::string_view bytes, const std::string& from) {
         return;
     case Wire::Reply::Kind::Rejected:
         setMessage(messages::rejected(from));
+        rejectedAt_ = loop_.monotonicNow();
         return;
     case Wire::Reply::Kind::Pilot:
         receivePilot(reply.pilot, from);
@@ -230,7 +235,7 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
     }
     if (!selected_)
         setSelected(from);
-    if (message_)
+    if (message_ && !(rejectedAt_ && loop_.monotonicNow() - *rejectedAt_ < rejectionHold))
         setMessage(std::nullopt);
 }
 
@@ -300,6 +305,8 @@ void Lights::updatePolling() {
 // --- Commands ---
 
 void Lights::control(const Params& params, bool all) {
+    if (rejectedAt_)
+        setMessage(std::nullopt);
     std::vector<std::string> targets;
     if (all) {
         targets.reserve(bulbs_.size());

@@ -23,10 +23,17 @@ namespace glowdeck {
 class Lights {
 public:
     static constexpr std::string_view storeKey = "bulbs";
+    // Where a stored list that could not be read completely is kept, once, before the first
+    // save replaces it.
+    static constexpr std::string_view unreadableKey = "bulbs.unreadable";
     static constexpr std::chrono::milliseconds discoveryWait{3000};
     static constexpr std::chrono::milliseconds pollInterval{10'000};
     static constexpr std::chrono::milliseconds pollTolerance{2000};
     static constexpr std::chrono::milliseconds followUpDelay{350};
+    // A bulb's rejection stays on the status line through the reports that follow it this
+    // closely (the rejected command's own follow-up among them); the user's next command or a
+    // new scan clears it at once.
+    static constexpr std::chrono::milliseconds rejectionHold{5000};
 
     // A preview controller holds one sample bulb and never touches the store or the network.
     Lights(bool preview, Store& defaults, EventLoop& loop,
@@ -105,6 +112,8 @@ private:
     std::optional<std::string> selected_;
     std::optional<std::string> message_;
     bool scanning_ = false;
+    // When the message shown is a bulb's rejection: the time it came.
+    std::optional<MonoTime> rejectedAt_;
 
     UdpEndpoint endpoint_;
     Handle poller_;
@@ -113,6 +122,8 @@ private:
     bool panelVisible_ = false;
     bool hasDiscovered_ = false;
     bool preview_ = false;
+    // The stored list holds more than was loaded: keep its bytes before replacing them.
+    bool storedPartly_ = false;
 };
 
 } // namespace glowdeck

@@ -1,5 +1,7 @@
 #include "SavedLight.h"
 
+#include "Wire.h"
+
 #include <nlohmann/json.hpp>
 
 namespace glowdeck {
@@ -17,22 +19,23 @@ std::optional<std::string> SavedLight::encode(const std::vector<Bulb>& bulbs) {
     }
 }
 
-std::optional<std::vector<SavedLight>> SavedLight::decode(std::string_view bytes) {
-    json list = json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+SavedLight::Decoded SavedLight::decode(std::string_view bytes) {
+    const json list = Wire::parse(bytes);
     if (!list.is_array())
-        return std::nullopt;
-    std::vector<SavedLight> lights;
-    lights.reserve(list.size());
+        return {};
+    Decoded decoded{{}, true};
+    decoded.lights.reserve(list.size());
     for (const auto& element : list) {
-        if (!element.is_object())
-            return std::nullopt;
-        auto ip = element.find("ip");
+        auto ip = element.find("ip"); // end() for anything but an object
         auto name = element.find("name");
-        if (ip == element.end() || name == element.end() || !ip->is_string() || !name->is_string())
-            return std::nullopt;
-        lights.push_back({ip->get<std::string>(), name->get<std::string>()});
+        if (ip == element.end() || name == element.end() || !ip->is_string() ||
+            !name->is_string()) {
+            decoded.complete = false;
+            continue;
+        }
+        decoded.lights.push_back({ip->get<std::string>(), name->get<std::string>()});
     }
-    return lights;
+    return decoded;
 }
 
 } // namespace glowdeck

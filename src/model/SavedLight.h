@@ -18,9 +18,15 @@ struct SavedLight {
     // The stored bytes for `bulbs`, or nothing when a name or address is not valid UTF-8.
     static std::optional<std::string> encode(const std::vector<Bulb>& bulbs);
 
-    // The list held by `bytes`, or nothing when they are not such an array (any element that
-    // is not an object with string "ip" and "name" rejects the whole list).
-    static std::optional<std::vector<SavedLight>> decode(std::string_view bytes);
+    // What a stored value holds: every element that is an object with a string "ip" and a
+    // string "name", in order. `complete` is false when anything was left out, or when the
+    // bytes are not a JSON array at all.
+    struct Decoded {
+        std::vector<SavedLight> lights;
+        bool complete = false;
+        bool operator==(const Decoded&) const = default;
+    };
+    static Decoded decode(std::string_view bytes);
 
     bool operator==(const SavedLight&) const = default;
 };

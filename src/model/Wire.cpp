@@ -17,6 +17,13 @@ bool Wire::validIP(std::string_view text) {
     return address != "0.0.0.0" && address != "255.255.255.255" && !address.ends_with(".255");
 }
 
+json Wire::parse(std::string_view bytes) {
+    // The parser takes a NUL byte for the end of the input; in JSON text it is never valid.
+    if (bytes.find('\0') != std::string_view::npos)
+        return json(json::value_t::discarded);
+    return json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+}
+
 std::optional<std::string> Wire::request(std::string_view method, const Params& params) {
     json encodedParams = json::object();
     for (const auto& param : params)
@@ -30,7 +37,7 @@ std::optional<std::string> Wire::request(std::string_view method, const Params& 
 }
 
 Wire::Reply Wire::parseReply(std::string_view bytes) {
-    json message = json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+    json message = Wire::parse(bytes);
     if (!message.is_object())
         return {};
     auto method = message.find("method");

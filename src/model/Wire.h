@@ -31,6 +31,10 @@ struct Wire {
     // {"method":…,"params":{…}} as compact UTF-8 JSON, or nothing when it cannot be encoded.
     static std::optional<std::string> request(std::string_view method, const Params& params);
 
+    // The JSON value held by `bytes`, or a discarded value when they are not exactly one JSON
+    // text (a NUL byte anywhere included).
+    static nlohmann::json parse(std::string_view bytes);
+
     // Classifies one received datagram.
     static Reply parseReply(std::string_view bytes);
 };

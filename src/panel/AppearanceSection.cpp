@@ -4,8 +4,8 @@
 #include "Divider.h"
 #include "GlyphLabel.h"
 #include "Icons.h"
-#include "MacSlider.h"
 #include "PanelStyle.h"
+#include "ReleaseSlider.h"
 #include "SectionLayout.h"
 #include "SegmentedControl.h"
 #include "SwatchButton.h"
@@ -29,7 +29,7 @@ QString integerPart(double value) {
     return QString::number(WholeNumber::towardZero(value));
 }
 
-QHBoxLayout* sliderRow(QWidget* lead, MacSlider* slider, QWidget* trail) {
+QHBoxLayout* sliderRow(QWidget* lead, ReleaseSlider* slider, QWidget* trail) {
     auto* row = new QHBoxLayout;
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(10);
@@ -51,11 +51,12 @@ AppearanceSection::AppearanceSection(QWidget* parent) : QWidget(parent) {
         QFontMetrics(brightnessValue_->font()).horizontalAdvance("100%"));
     column->addLayout(SectionLayout::header(tr("Brightness"), brightnessValue_, this));
 
-    brightness_ = new MacSlider(10, 100, tr("Brightness"), this);
+    brightness_ = new ReleaseSlider(10, 100, tr("Brightness"), this);
     column->addLayout(sliderRow(new GlyphLabel("sun.min.fill", 14, {}, this), brightness_,
                                 new GlyphLabel("sun.max.fill", 18, {}, this)));
-    connect(brightness_, &MacSlider::valueEdited, this, &AppearanceSection::brightnessEdited);
-    connect(brightness_, &MacSlider::editingChanged, this, &AppearanceSection::brightnessEditing);
+    connect(brightness_, &ReleaseSlider::valueEdited, this, &AppearanceSection::brightnessEdited);
+    connect(brightness_, &ReleaseSlider::editingChanged, this,
+            &AppearanceSection::brightnessEditing);
 
     column->addWidget(new Divider(0, this));
 
@@ -78,12 +79,13 @@ QWidget* AppearanceSection::buildWhiteRows() {
     auto* column = new QVBoxLayout(rows);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(10);
-    temperature_ = new MacSlider(2200, 6500, tr("White temperature"), rows);
+    temperature_ = new ReleaseSlider(2200, 6500, tr("White temperature"), rows);
     column->addLayout(sliderRow(new GlyphLabel("sun.haze.fill", 16, standardOrange(), rows),
                                 temperature_,
                                 new GlyphLabel("sun.max.fill", 18, standardBlue(), rows)));
-    connect(temperature_, &MacSlider::valueEdited, this, &AppearanceSection::temperatureEdited);
-    connect(temperature_, &MacSlider::editingChanged, this, &AppearanceSection::temperatureEditing);
+    connect(temperature_, &ReleaseSlider::valueEdited, this, &AppearanceSection::temperatureEdited);
+    connect(temperature_, &ReleaseSlider::editingChanged, this,
+            &AppearanceSection::temperatureEditing);
 
     auto* caption = new QHBoxLayout;
     caption->setContentsMargins(0, 0, 0, 0);

@@ -9,7 +9,7 @@ class QToolButton;
 namespace glowdeck {
 
 class GlyphLabel;
-class MacSlider;
+class ReleaseSlider;
 class SegmentedControl;
 class SwatchButton;
 class ToneLabel;
@@ -33,8 +33,8 @@ public:
     void showTemperatureLabel(double kelvin);
     void showMode(int mode);
 
-    MacSlider* brightnessSlider() const { return brightness_; }
-    MacSlider* temperatureSlider() const { return temperature_; }
+    ReleaseSlider* brightnessSlider() const { return brightness_; }
+    ReleaseSlider* temperatureSlider() const { return temperature_; }
     ToneLabel* brightnessLabel() const { return brightnessValue_; }
     ToneLabel* temperatureLabel() const { return temperatureValue_; }
     SegmentedControl* modeControl() const { return mode_; }
@@ -61,12 +61,12 @@ private:
     QWidget* buildColourRows();
     void restyle();
 
-    MacSlider* brightness_;
+    ReleaseSlider* brightness_;
     ToneLabel* brightnessValue_;
     SegmentedControl* mode_;
     QWidget* whiteRows_;
     QWidget* colourRows_;
-    MacSlider* temperature_ = nullptr;
+    ReleaseSlider* temperature_ = nullptr;
     ToneLabel* temperatureValue_ = nullptr;
     QList<SwatchButton*> swatches_;
     QToolButton* moreButton_ = nullptr;

@@ -43,7 +43,7 @@ FormSheet::FormSheet(const QString& title, const QString& message, const QString
     field_->setAccessibleName(placeholder);
     field_->setClearButtonEnabled(false);
     column->addWidget(field_);
-    connect(field_, &QLineEdit::textEdited, this, &FormSheet::textEdited);
+    connect(field_, &QLineEdit::textChanged, this, &FormSheet::textChanged);
 
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 4, 0, 0);

@@ -11,8 +11,9 @@ class ToneLabel;
 
 // A small modal form drawn over the panel: a title, an optional message, one text field and a
 // primary and a Cancel button. It covers its parent while open and takes the keyboard; Escape
-// cancels, Return in the field presses the primary button. The field reports every edit, so the
-// owner can keep its text between openings.
+// cancels, Return in the field presses the primary button. The field reports every change of its
+// text, however it came (typing, pasting, an input method, dragging, an assistive technology), so
+// the owner can keep its text between openings.
 class FormSheet : public QWidget {
     Q_OBJECT
 public:
@@ -34,7 +35,7 @@ public:
     QSize sizeHint() const override;
 
 Q_SIGNALS:
-    void textEdited(const QString& text);
+    void textChanged(const QString& text);
     void accepted(const QString& text);
     void cancelled();
 

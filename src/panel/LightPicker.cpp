@@ -1,6 +1,7 @@
 #include "LightPicker.h"
 
 #include "Icons.h"
+#include "MenuButtonAccessible.h"
 #include "MenuText.h"
 #include "PanelStyle.h"
 #include "model/Lights.h"
@@ -17,19 +18,20 @@ constexpr int gap = 4;
 } // namespace
 
 LightPicker::LightPicker(Lights& lights, QWidget* parent)
-    : QAbstractButton(parent), lights_(lights) {
+    : QAbstractButton(parent), lights_(lights), menu_(this) {
     setFont(PanelStyle::headline());
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    MenuButtonAccessible::attach(this, &menu_);
     connect(this, &QAbstractButton::clicked, this, &LightPicker::openMenu);
     connect(&menu_, &QMenu::aboutToShow, this, &LightPicker::populate);
 }
 
 void LightPicker::setLight(const QString& name, const std::string& ip) {
     ip_ = ip;
-    if (text() != name) {
-        setText(name);
+    if (name_ != name) {
+        name_ = name; // not the button's text, which would make a shortcut of "&x"
         setAccessibleName(name);
         updateGeometry();
         update();
@@ -47,6 +49,8 @@ void LightPicker::populate() {
         const std::string ip = bulb.ip;
         QAction* entry = menu_.addAction(MenuText::escape(QString::fromStdString(bulb.name)));
         entry->setData(QString::fromStdString(ip));
+        entry->setCheckable(true);
+        entry->setChecked(ip == ip_);
         if (ip == ip_)
             entry->setIcon(check);
         connect(entry, &QAction::triggered, this, [this, ip] { lights_.setSelected(ip); });
@@ -56,7 +60,7 @@ void LightPicker::populate() {
 QSize LightPicker::sizeHint() const {
     const QFontMetrics metrics(font());
     const int textWidth =
-        static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(text())));
+        static_cast<int>(std::ceil(QFontMetricsF(font()).horizontalAdvance(name_)));
     return {textWidth + 1 + gap + chevronSize + 2, metrics.height()};
 }
 
@@ -72,7 +76,7 @@ void LightPicker::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     const int room = width() - gap - chevronSize - 2;
     // Elide only what truly does not fit (metrics round; the hint leaves a pixel of slack).
-    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room);
+    const QString shown = fontMetrics().elidedText(name_, Qt::ElideRight, room);
     const int textWidth = fontMetrics().horizontalAdvance(shown);
     painter.drawText(QRect(0, 0, room, height()), Qt::AlignLeft | Qt::AlignVCenter, shown);
     painter.setFont(Icons::font(chevronSize + 2));

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ChoiceMenu.h"
+
 #include <QAbstractButton>
-#include <QMenu>
 
 namespace glowdeck {
 
@@ -9,7 +10,7 @@ class Lights;
 
 // The light tile's name when there are several lights: the name with a small chevron. A click
 // opens a menu of every known light, built as it opens, with a checkmark on the tile's light;
-// choosing one selects it.
+// choosing one selects it. The name shows as given: an '&' in it is no keyboard shortcut.
 class LightPicker : public QAbstractButton {
     Q_OBJECT
 public:
@@ -17,6 +18,7 @@ public:
 
     // The light the tile shows: its name is the label, its address gets the checkmark.
     void setLight(const QString& name, const std::string& ip);
+    const QString& name() const { return name_; }
 
     QMenu* menu() { return &menu_; }
     // Opens the menu under the button.
@@ -32,8 +34,9 @@ private:
     void populate();
 
     Lights& lights_;
+    QString name_;
     std::string ip_;
-    QMenu menu_;
+    ChoiceMenu menu_;
 };
 
 } // namespace glowdeck

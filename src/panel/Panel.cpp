@@ -15,12 +15,35 @@
 #include "model/Lights.h"
 
 #include <QAction>
+#include <QProxyStyle>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace glowdeck {
+
+namespace {
+
+// The vertical scroll bar of a panel too tall for its screen: no wider than the panel's padding,
+// and drawn over it, so the content keeps its full width.
+class ScrollBarStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        if (metric == PM_ScrollBarExtent || metric == PM_ScrollView_ScrollBarOverlap)
+            return std::min(QProxyStyle::pixelMetric(PM_ScrollBarExtent, option, widget),
+                            Panel::padding - 2);
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+} // namespace
 
 Panel::Panel(Lights& lights, QWidget* parent)
     : QWidget(parent), lights_(lights), color_(standardOrange()) {
@@ -32,8 +55,18 @@ Panel::Panel(Lights& lights, QWidget* parent)
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    content_ = new QWidget(this);
-    outer->addWidget(content_);
+    scroll_ = new QScrollArea(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFocusPolicy(Qt::NoFocus); // the controls take the keyboard, and scroll into view
+    scroll_->viewport()->setAutoFillBackground(false);
+    auto* barStyle = new ScrollBarStyle;
+    barStyle->setParent(scroll_->verticalScrollBar());
+    scroll_->verticalScrollBar()->setStyle(barStyle);
+    outer->addWidget(scroll_);
+    content_ = new QWidget;
     column_ = new QVBoxLayout(content_);
     column_->setContentsMargins(padding, padding, padding, padding);
     column_->setSpacing(0);
@@ -64,6 +97,10 @@ Panel::Panel(Lights& lights, QWidget* parent)
 
     message_ = new MessageLine(content_);
     column_->addWidget(message_);
+    column_->addStretch(1); // height beyond the content's own stays below it
+
+    scroll_->setWidget(content_);
+    content_->setAutoFillBackground(false);
 
     addForm_ = new FormSheet(tr("Add Light"),
                              tr("Enter the light’s IP address from your router or WiZ app."),
@@ -90,14 +127,14 @@ Panel::Panel(Lights& lights, QWidget* parent)
     connect(appearance_, &AppearanceSection::swatchChosen, this, &Panel::applyColor);
     connect(appearance_, &AppearanceSection::moreColorsRequested, this, &Panel::showColors);
 
-    connect(addForm_, &FormSheet::textEdited, this, [this](const QString& text) { ip_ = text; });
+    connect(addForm_, &FormSheet::textChanged, this, [this](const QString& text) { ip_ = text; });
     connect(addForm_, &FormSheet::accepted, this, [this] {
         lights_.add(ip_.toStdString());
         ip_.clear();
         closeForms();
     });
     connect(addForm_, &FormSheet::cancelled, this, &Panel::closeForms);
-    connect(renameForm_, &FormSheet::textEdited, this,
+    connect(renameForm_, &FormSheet::textChanged, this,
             [this](const QString& text) { name_ = text; });
     connect(renameForm_, &FormSheet::accepted, this, [this] {
         lights_.rename(name_.toStdString());
@@ -270,15 +307,28 @@ QSize Panel::sizeHint() const {
 }
 
 int Panel::heightForWidth(int width) const {
-    QLayout* outer = layout();
-    const int content = outer->hasHeightForWidth() ? outer->totalHeightForWidth(width)
-                                                   : outer->totalSizeHint().height();
-    return content;
+    // A section whose rows came or went since the event loop last ran still reports its old size
+    // to the column: lay the sections out first, innermost first.
+    const auto nested = content_->findChildren<QWidget*>();
+    for (auto widget = nested.rbegin(); widget != nested.rend(); ++widget) {
+        if (QLayout* layout = (*widget)->layout())
+            layout->activate();
+    }
+    return column_->hasHeightForWidth() ? column_->totalHeightForWidth(width)
+                                        : column_->totalSizeHint().height();
 }
 
 void Panel::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     sync();
+}
+
+void Panel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // Fitted shorter than the content: the screen is too short, so it scrolls. Content that grows
+    // later only waits for the window to catch up, cut at the bottom meanwhile.
+    const bool capped = height() < heightForWidth(width());
+    scroll_->setVerticalScrollBarPolicy(capped ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
 }
 
 } // namespace glowdeck

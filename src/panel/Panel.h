@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+class QScrollArea;
 class QVBoxLayout;
 
 namespace glowdeck {
@@ -29,8 +30,10 @@ class PresetsSection;
 // The control panel: header, the current light with its appearance and presets (or an invitation
 // to add a light), and the controller's status message. It redraws from the controller's state
 // after every change announcement and keeps its own slider values, form texts and mode.
-// Fixed width; its height follows its content. Transparent: the window behind it draws the
-// surface.
+// Fixed width; its height follows its content. Given less height than that, the content keeps its
+// own height: it scrolls when the panel was fitted that short (a short screen), and is cut at the
+// bottom while the window catches up with content that grew. Transparent: the window behind it
+// draws the surface.
 class Panel : public QWidget {
     Q_OBJECT
 public:
@@ -70,6 +73,8 @@ public:
     ColorPanelController& colors() { return colors_; }
 
     // Sections, for the shell and for tests.
+    QScrollArea* scrollArea() const { return scroll_; }
+    QWidget* content() const { return content_; }
     PanelHeader* header() const { return header_; }
     QWidget* lightSection() const { return lightSection_; }
     LightTile* lightTile() const { return lightTile_; }
@@ -91,6 +96,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void scheduleRefresh();
@@ -124,6 +130,7 @@ private:
     bool refreshPending_ = false;
     ChangeSignal::Connection observation_;
 
+    QScrollArea* scroll_;
     QWidget* content_;
     QVBoxLayout* column_;
     PanelHeader* header_;

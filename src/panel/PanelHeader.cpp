@@ -1,6 +1,7 @@
 #include "PanelHeader.h"
 
 #include "Icons.h"
+#include "MenuButtonAccessible.h"
 #include "PanelStyle.h"
 #include "Spinner.h"
 #include "ToneLabel.h"
@@ -31,7 +32,8 @@ QToolButton* iconButton(const QString& tip, QWidget* parent) {
 
 } // namespace
 
-PanelHeader::PanelHeader(Lights& lights, QWidget* parent) : QWidget(parent), lights_(lights) {
+PanelHeader::PanelHeader(Lights& lights, QWidget* parent)
+    : QWidget(parent), lights_(lights), menu_(this) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 3, 4, 3);
     row->setSpacing(6);
@@ -49,6 +51,7 @@ PanelHeader::PanelHeader(Lights& lights, QWidget* parent) : QWidget(parent), lig
     // A plain button that opens the menu itself: a press through an assistive technology then
     // opens it too.
     options_ = iconButton(tr("More options"), this);
+    MenuButtonAccessible::attach(options_, &menu_);
     connect(options_, &QToolButton::clicked, this, &PanelHeader::openMenu);
     row->addWidget(options_);
 
@@ -59,8 +62,10 @@ PanelHeader::PanelHeader(Lights& lights, QWidget* parent) : QWidget(parent), lig
     forget_ = new QAction(tr("Forget Light"), this);
     connect(forget_, &QAction::triggered, this, &PanelHeader::forgetRequested);
 
-    // The address is information, not a command: a line of text that cannot be chosen.
+    // The address is information, not a command: a line of text that cannot be chosen, by
+    // assistive technologies either (disabled, though it is drawn in the same quiet colour).
     address_ = new QWidgetAction(this);
+    address_->setEnabled(false);
     addressLabel_ = new QLabel;
     addressLabel_->setTextFormat(Qt::PlainText);
     addressLabel_->setContentsMargins(28, 3, 12, 3);

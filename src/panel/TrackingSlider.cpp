@@ -45,6 +45,9 @@ TrackingSlider::TrackingSlider(double minimum, double maximum, QWidget* parent)
     applyingModel_ = false;
 
     connect(this, &QAbstractSlider::valueChanged, this, &TrackingSlider::positionChanged);
+    wheelQuiet_.setSingleShot(true);
+    wheelQuiet_.setInterval(wheelGestureEnd);
+    connect(&wheelQuiet_, &QTimer::timeout, this, [this] { setEditing(trackingMouse_, false); });
 }
 
 double TrackingSlider::toReal(int position) const {
@@ -92,6 +95,10 @@ void TrackingSlider::setUserValue(double v) {
 void TrackingSlider::positionChanged(int position) {
     if (applyingModel_)
         return;
+    if (inWheelEvent_ && !editing()) {
+        setEditing(false, true);
+        wheelQuiet_.start();
+    }
     value_ = exactUserValue_.value_or(toReal(position));
     Q_EMIT realValueChanged(value_);
 }
@@ -101,8 +108,8 @@ void TrackingSlider::mousePressEvent(QMouseEvent* event) {
         QSlider::mousePressEvent(event);
         return;
     }
-    trackingMouse_ = true;
-    Q_EMIT editingChanged(true);
+    wheelQuiet_.stop();
+    setEditing(true, false);
     QSlider::mousePressEvent(event);
     // A press the slider turns down (an empty range, another button held) gets no release here.
     if (!event->isAccepted())
@@ -115,28 +122,43 @@ void TrackingSlider::mouseReleaseEvent(QMouseEvent* event) {
         endTracking();
 }
 
+void TrackingSlider::wheelEvent(QWheelEvent* event) {
+    const bool wasInWheelEvent = std::exchange(inWheelEvent_, true);
+    QSlider::wheelEvent(event);
+    inWheelEvent_ = wasInWheelEvent;
+    if (wheeling_)
+        wheelQuiet_.start(); // the gesture goes on while the wheel turns, at the ends too
+}
+
 void TrackingSlider::hideEvent(QHideEvent* event) {
-    // A slider hidden under the user's hand never sees the release: end the drag here.
-    if (trackingMouse_) {
-        setSliderDown(false);
-        endTracking();
-    }
+    // A slider hidden under the user's hand never sees the release: end the edit here.
+    interrupt();
     QSlider::hideEvent(event);
 }
 
 void TrackingSlider::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::EnabledChange && !isEnabled() && trackingMouse_) {
-        setSliderDown(false);
-        endTracking();
-    }
+    if (event->type() == QEvent::EnabledChange && !isEnabled())
+        interrupt();
     QSlider::changeEvent(event);
 }
 
 void TrackingSlider::endTracking() {
-    if (!trackingMouse_)
-        return;
-    trackingMouse_ = false;
-    Q_EMIT editingChanged(false);
+    wheelQuiet_.stop();
+    setEditing(false, false);
+}
+
+void TrackingSlider::interrupt() {
+    if (trackingMouse_)
+        setSliderDown(false);
+    endTracking();
+}
+
+void TrackingSlider::setEditing(bool mouse, bool wheel) {
+    const bool was = editing();
+    trackingMouse_ = mouse;
+    wheeling_ = wheel;
+    if (editing() != was)
+        Q_EMIT editingChanged(editing());
 }
 
 } // namespace glowdeck

@@ -113,6 +113,18 @@ Handle makeTimer(int interval, bool singleShot, Qt::TimerType type, std::functio
     return std::make_unique<TimerHandle>(timer, std::move(firing));
 }
 
+// Qt fires a coarse timer anywhere within 5 % of its interval, early as well as late. Aim so
+// that the early edge of that window is the due time when its late edge still falls within the
+// tolerance; otherwise aim at the due time, and a wake-up that comes early waits out the rest.
+void armRepeat(QTimer& timer, Duration left, bool coarse, Duration tolerance) {
+    Duration delay = left;
+    if (coarse && left * 20 / 19 * 21 / 20 - left <= tolerance) {
+        delay = left * 20 / 19;
+    }
+    timer.setTimerType(coarse ? Qt::CoarseTimer : Qt::PreciseTimer);
+    timer.start(milliseconds(delay));
+}
+
 } // namespace
 
 WallTime QtEventLoop::now() const {
@@ -132,8 +144,33 @@ Handle QtEventLoop::after(Duration delay, std::function<void()> task) {
 }
 
 Handle QtEventLoop::every(Duration interval, Duration tolerance, std::function<void()> tick) {
-    Qt::TimerType type = coarseFor(interval, tolerance) ? Qt::CoarseTimer : Qt::PreciseTimer;
-    return makeTimer(milliseconds(interval), false, type, std::move(tick));
+    if (interval <= Duration::zero()) {
+        return makeTimer(0, false, Qt::PreciseTimer, std::move(tick));
+    }
+    // One single-shot timer, armed afresh for each tick at its due time.
+    auto firing = std::make_shared<Firing>();
+    auto* timer = new QTimer;
+    timer->setSingleShot(true);
+    const bool coarse = coarseFor(interval, tolerance);
+    auto due = std::make_shared<MonoTime>(MonoClock::now() + interval);
+    QObject::connect(timer, &QTimer::timeout,
+                     [firing, timer, due, interval, tolerance, coarse, tick = std::move(tick)] {
+                         const MonoTime now = MonoClock::now();
+                         if (now < *due) {
+                             timer->setTimerType(Qt::PreciseTimer);
+                             timer->start(milliseconds(*due - now));
+                             return;
+                         }
+                         // Ticks missed altogether (the machine slept) are not made up.
+                         while (*due <= now) {
+                             *due += interval;
+                         }
+                         armRepeat(*timer, *due - now, coarse, tolerance);
+                         FiringScope scope(*firing);
+                         tick();
+                     });
+    armRepeat(*timer, interval, coarse, tolerance);
+    return std::make_unique<TimerHandle>(timer, std::move(firing));
 }
 
 Handle QtEventLoop::watchReadable(int fd, std::function<void()> onReadable,

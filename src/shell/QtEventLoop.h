@@ -6,11 +6,12 @@ namespace glowdeck {
 
 // The core's event facilities on the Qt event loop of the calling (main) thread.
 //
-// Timers: after() is a single-shot Qt::PreciseTimer. every() is a repeating QTimer whose type
-// follows the tolerance the caller allows: with a tolerance of at least 5 % of the interval it is
-// a Qt::CoarseTimer (Qt lets those fire up to 5 % of the interval late, which the caller accepts,
-// and re-arms them from their due time, so the phase is kept), otherwise a Qt::PreciseTimer.
-// Intervals are rounded up to whole milliseconds.
+// Timers: after() is a single-shot Qt::PreciseTimer. every() runs tick n at start + n * interval,
+// never before: a single-shot QTimer armed for each tick, whose type follows the tolerance the
+// caller allows. With a tolerance of at least 5 % of the interval it is a Qt::CoarseTimer (Qt lets
+// those fire within 5 % of the interval either way; one that fires early is followed up by a
+// precise one for the rest), otherwise a Qt::PreciseTimer. Ticks missed altogether, as across a
+// suspend, are skipped rather than made up. Delays are rounded up to whole milliseconds.
 //
 // Watches: watchReadable() is a QSocketNotifier of type Read (level-triggered). Cancelling it
 // disables and deletes the notifier before running the cancel handler, so the handler may close

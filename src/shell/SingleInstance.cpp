@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 
+#include <memory>
 #include <unistd.h>
 
 namespace glowdeck {
@@ -31,53 +33,101 @@ QString SingleInstance::defaultName() {
     return QDir(QDir::tempPath()).filePath(QStringLiteral("glowdeck-%1.socket").arg(::getuid()));
 }
 
-bool SingleInstance::notifyRunning(int timeoutMs) const {
+SingleInstance::Answer SingleInstance::ask(int timeoutMs) const {
     QLocalSocket socket;
     socket.connectToServer(name_);
     if (!socket.waitForConnected(timeoutMs)) {
-        return false;
+        const auto error = socket.error();
+        return error == QLocalSocket::ConnectionRefusedError ||
+                       error == QLocalSocket::ServerNotFoundError
+                   ? Answer::NobodyListening
+                   : Answer::NoAnswer;
     }
     socket.write(showRequest);
     if (!socket.waitForBytesWritten(timeoutMs)) {
-        return false;
+        return Answer::NoAnswer;
     }
     // The running instance closes the connection once it has read the request.
     socket.waitForDisconnected(timeoutMs);
+    return Answer::Shown;
+}
+
+bool SingleInstance::notifyRunning(int timeoutMs) {
+    if (server_ != nullptr) {
+        return false;
+    }
+    // Twice: a start that finds nobody may lose the socket to one racing it and then asks that
+    // one, and an instance too busy to answer gets a second chance.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        switch (ask(timeoutMs)) {
+        case Answer::Shown:
+            return true;
+        case Answer::NobodyListening:
+            if (claim(timeoutMs) != Claim::Held) {
+                return false; // listening now, or unable to: either way this one runs
+            }
+            break;
+        case Answer::NoAnswer:
+            break;
+        }
+    }
+    // Someone holds the socket and runs, but did not take the request.
     return true;
+}
+
+SingleInstance::Claim SingleInstance::claim(int timeoutMs) {
+    // One start at a time looks whether anyone listens and, if nobody does, listens itself.
+    // (Listening puts the new socket in place of whatever file is there.)
+    QLockFile lock(name_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(timeoutMs)) {
+        return Claim::Held;
+    }
+    QLocalSocket probe;
+    probe.connectToServer(name_);
+    if (probe.waitForConnected(timeoutMs) ||
+        (probe.error() != QLocalSocket::ConnectionRefusedError &&
+         probe.error() != QLocalSocket::ServerNotFoundError)) {
+        return Claim::Held;
+    }
+    auto server = std::make_unique<QLocalServer>(this);
+    server->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server->listen(name_)) {
+        return Claim::Failed;
+    }
+    server_ = server.release();
+    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptPending);
+    return Claim::Listening;
 }
 
 bool SingleInstance::listen(std::function<void()> onShowRequest) {
     onShowRequest_ = std::move(onShowRequest);
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(name_)) {
-        // Left behind by an instance that did not end cleanly: nobody answered on it.
-        QLocalServer::removeServer(name_);
-        if (!server_->listen(name_)) {
-            delete server_;
-            server_ = nullptr;
-            return false;
-        }
+    if (server_ == nullptr && claim(1000) != Claim::Listening) {
+        return false;
     }
-    connect(server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* client = server_->nextPendingConnection()) {
-            connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            connect(client, &QLocalSocket::readyRead, this, [this, client] {
-                if (!client->canReadLine()) {
-                    if (client->bytesAvailable() > 64) {
-                        client->disconnectFromServer();
-                    }
-                    return;
-                }
-                const QByteArray line = client->readLine(64);
-                client->disconnectFromServer();
-                if (line == showRequest && onShowRequest_) {
-                    onShowRequest_();
-                }
-            });
-        }
-    });
+    acceptPending(); // requests that came in before there was anything to do with them
     return true;
+}
+
+void SingleInstance::acceptPending() {
+    if (!onShowRequest_) {
+        return; // they wait in the queue
+    }
+    while (QLocalSocket* client = server_->nextPendingConnection()) {
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        connect(client, &QLocalSocket::readyRead, this, [this, client] {
+            if (!client->canReadLine()) {
+                if (client->bytesAvailable() > 64) {
+                    client->disconnectFromServer();
+                }
+                return;
+            }
+            const QByteArray line = client->readLine(64);
+            client->disconnectFromServer();
+            if (line == showRequest && onShowRequest_) {
+                onShowRequest_();
+            }
+        });
+    }
 }
 
 } // namespace glowdeck

@@ -11,6 +11,10 @@ namespace glowdeck {
 
 // One running program per user. The first instance listens on a per-user local socket; a later
 // one finds it there, asks it to open its panel and exits.
+//
+// Listening happens under a lock file next to the socket, and a socket file is taken over only
+// when a connection to it is refused (nobody listens there, as after a crash): of two starts
+// racing for it, exactly one listens and the other reaches it.
 class SingleInstance : public QObject {
 public:
     // `name`: the socket's name or full path; empty for the per-user default.
@@ -23,16 +27,28 @@ public:
     // with the user id in its name.
     static QString defaultName();
 
-    // Asks a running instance to show its panel. True when one took the request.
-    bool notifyRunning(int timeoutMs = 1000) const;
+    // Asks a running instance to show its panel; true when another instance runs (it has been
+    // asked, or holds the socket without answering). Otherwise this becomes the running
+    // instance: it listens from now on, and requests wait until listen() says what to do with
+    // them.
+    bool notifyRunning(int timeoutMs = 1000);
 
-    // Starts listening; `onShowRequest` runs for each request from a later instance. False when
-    // the socket could not be made (the program then runs without the single-instance rule).
+    // Handles requests from later instances with `onShowRequest`, listening first if
+    // notifyRunning() did not. False when this is not the running instance (the socket could not
+    // be made, or another instance holds it); the program then runs without the rule.
     bool listen(std::function<void()> onShowRequest);
 
     const QString& name() const { return name_; }
+    bool listening() const { return server_ != nullptr; }
 
 private:
+    enum class Answer { Shown, NobodyListening, NoAnswer };
+    enum class Claim { Listening, Held, Failed };
+    Answer ask(int timeoutMs) const;
+    // Listens on the socket, taking over a file nobody listens on; Held when someone does.
+    Claim claim(int timeoutMs);
+    void acceptPending();
+
     QString name_;
     QLocalServer* server_ = nullptr;
     std::function<void()> onShowRequest_;

@@ -55,7 +55,8 @@ TEST(Discovery, ReplyDuringTheScanAddsTheBulbStartsPollingAndSilencesTheVerdict)
 }
 
 TEST(Discovery, VerdictCountsAnyBulbSeenWithinThirtyFiveSeconds) {
-    for (auto [age, silenced] : {std::pair{34s, true}, std::pair{36s, false}}) {
+    for (auto [age, silenced] :
+         {std::pair{34s, true}, std::pair{35s, false}, std::pair{36s, false}}) {
         Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])");
         rig.report("10.0.0.5", R"({"state":true})");
         rig.loop.advance(age - 3s);

@@ -8,6 +8,21 @@ namespace {
 const char* threeBulbs =
     R"([{"ip":"10.0.0.1","name":"A"},{"ip":"10.0.0.2","name":"B"},{"ip":"10.0.0.3","name":"C"}])";
 
+// The status line belongs to what the bulbs and the network say; editing the list leaves it.
+TEST(Editing, ForgettingAndAddingLeaveTheMessageAndRenamingSendsNothing) {
+    Rig rig(threeBulbs);
+    rig.lights->add("bad");
+    const auto message = rig.lights->message();
+    ASSERT_TRUE(message);
+    rig.lights->remove();
+    rig.lights->add("10.0.0.9");
+    EXPECT_EQ(rig.lights->message(), message);
+    rig.net.clearSent();
+    rig.lights->rename("Porch");
+    rig.loop.advance(std::chrono::seconds(1));
+    EXPECT_TRUE(rig.net.sent.empty());
+}
+
 TEST(Editing, AddTrimsSelectsSavesAndQueries) {
     const char* typed[] = {"  10.0.0.9\n", "\t10.0.0.9 ",
                            "\xC2\xA0"

@@ -1,5 +1,6 @@
 #include "Rig.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace glowdeck::testing {
@@ -113,9 +114,54 @@ TEST(Replies, RejectionSetsTheMessageAndLeavesTheBulb) {
     rig.lights->receiveReply(R"({"method":"getPilot","error":{},"result":{"state":true}})",
                              "10.0.0.5");
     EXPECT_FALSE(rig.lights->bulbs()[0].lastSeen) << "an error wins over a valid result";
+}
 
+// The rejected command's own follow-up report comes 0.35 s later: the rejection must outlive it.
+TEST(Replies, ARejectionStaysUntilTheNextCommandAScanOrAReportFiveSecondsLater) {
+    using namespace std::chrono_literals;
+    const struct {
+        const char* what;
+        std::function<void(Rig&)> then;
+        bool kept;
+    } cases[] = {
+        {"the follow-up report",
+         [](Rig& rig) {
+             rig.loop.advance(Lights::followUpDelay);
+             rig.report("10.0.0.5", R"({"state":true})");
+         },
+         true},
+        {"a report 4.9 s later",
+         [](Rig& rig) {
+             rig.loop.advance(4900ms);
+             rig.report("10.0.0.6", R"({"state":true})");
+         },
+         true},
+        {"a report 5 s later",
+         [](Rig& rig) {
+             rig.loop.advance(5s);
+             rig.report("10.0.0.5", R"({"state":true})");
+         },
+         false},
+        {"the next command",
+         [](Rig& rig) {
+             rig.lights->control({{"state", true}}, false);
+         },
+         false},
+        {"a new scan", [](Rig& rig) { rig.lights->discover(); }, false},
+    };
+    for (const auto& c : cases) {
+        Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"},{"ip":"10.0.0.6","name":"Hall"}])");
+        rig.lights->control({{"sceneId", std::int64_t{1000}}}, false);
+        rig.lights->receiveReply(R"({"method":"setPilot","error":{"code":-32602}})", "10.0.0.5");
+        c.then(rig);
+        EXPECT_EQ(rig.lights->message().has_value(), c.kept) << c.what;
+    }
+
+    // Any other message goes with the next report, as before.
+    Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])");
+    rig.lights->add("x");
     rig.report("10.0.0.5", R"({"state":true})");
-    EXPECT_FALSE(rig.lights->message()) << "a state report clears the message";
+    EXPECT_FALSE(rig.lights->message());
 }
 
 TEST(Replies, ParseErrorWithoutMethodSetsNoMessage) {

@@ -15,24 +15,52 @@ TEST(SavedLights, LoadingKeepsOrderSelectsTheFirstAndStartsUnseen) {
     EXPECT_FALSE(rig.lights->message());
 }
 
-TEST(SavedLights, UnreadableValuesLoadAsAnEmptyListAndStayStored) {
-    const char* values[] = {
-        "[]",
-        R"([{"ip":"10.0.0.5"}])",
-        R"([{"ip":"10.0.0.5","name":7}])",
-        R"([{"ip":"10.0.0.5","name":"Desk"},3])",
-        R"({"ip":"10.0.0.5","name":"Desk"})",
-        "not json",
-        "",
-        "[{\"ip\":\"10.0.0.5\",\"name\":\"\xff\"}]",
+// Whatever can be read loads; a value read only in part is kept aside before the first save
+// replaces it, once.
+TEST(SavedLights, ReadableEntriesLoadAndAPartlyReadValueIsKeptBeforeItIsReplaced) {
+    using namespace std::string_literals;
+    const struct {
+        std::string value;
+        std::vector<std::string> loaded;
+        bool complete;
+    } cases[] = {
+        {"[]", {}, true},
+        {R"([ {"ip":"10.0.0.5", "name":"Desk"} ])", {"10.0.0.5"}, true},
+        {R"([{"ip":"10.0.0.5"}])", {}, false},
+        {R"([{"ip":"10.0.0.5","name":7}])", {}, false},
+        {R"([3,{"ip":"10.0.0.5","name":"Desk","on":1},"x",{"ip":7,"name":"A"},)"
+         R"({"ip":"10.0.0.6","name":"Hall"}])",
+         {"10.0.0.5", "10.0.0.6"},
+         false},
+        {R"({"ip":"10.0.0.5","name":"Desk"})", {}, false},
+        {"not json", {}, false},
+        {"", {}, false},
+        {"[{\"ip\":\"10.0.0.5\",\"name\":\"\xff\"}]", {}, false},
+        {R"([{"ip":"10.0.0.5","name":"Desk"}])"s + '\0' + "]", {}, false},
     };
-    for (const char* value : values) {
-        Rig rig(value);
-        EXPECT_TRUE(rig.lights->bulbs().empty()) << value;
-        EXPECT_FALSE(rig.lights->selected()) << value;
-        EXPECT_FALSE(rig.lights->message()) << value;
-        EXPECT_EQ(rig.store.data("bulbs"), value) << value;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        Rig rig(c.value);
+        EXPECT_EQ(rig.ips(), c.loaded);
+        EXPECT_EQ(rig.lights->selected().has_value(), !c.loaded.empty());
+        EXPECT_FALSE(rig.lights->message());
+        EXPECT_EQ(rig.store.data("bulbs"), c.value) << "untouched until a save";
+
+        rig.lights->add("10.0.0.9");
+        const auto kept = c.complete ? std::nullopt : std::optional(c.value);
+        EXPECT_EQ(rig.store.data("bulbs.unreadable"), kept);
+        EXPECT_EQ(rig.ips().back(), "10.0.0.9");
+        rig.lights->remove();
+        EXPECT_EQ(rig.store.data("bulbs.unreadable"), kept);
     }
+
+    // A later run with another damaged list keeps the first one.
+    Rig rig("[1]");
+    rig.lights->add("10.0.0.9");
+    rig.store.setData("bulbs", "[2]");
+    rig.build();
+    rig.lights->add("10.0.0.8");
+    EXPECT_EQ(rig.store.data("bulbs.unreadable"), "[1]");
 }
 
 TEST(SavedLights, NoStoredValueLoadsNothing) {

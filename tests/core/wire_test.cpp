@@ -88,6 +88,9 @@ TEST(Wire, ParseReplyClassifiesEveryDatagram) {
         {"params not an object", R"({"method":"syncPilot","params":"on"})", Kind::Dropped},
         {"empty", "", Kind::Dropped},
         {"trailing garbage", R"({"method":"getPilot","result":{"state":true}}x)", Kind::Dropped},
+        {"NUL after the object",
+         std::string(R"({"method":"getPilot","result":{"state":true}})") + '\0' + "x",
+         Kind::Dropped},
     };
     for (const auto& c : cases) {
         auto reply = Wire::parseReply(c.bytes);

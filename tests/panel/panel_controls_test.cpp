@@ -4,11 +4,11 @@
 #include "panel/AppearanceSection.h"
 #include "panel/Colors.h"
 #include "panel/LightTile.h"
-#include "panel/MacSlider.h"
 #include "panel/PowerButton.h"
 #include "panel/PowerSwitch.h"
 #include "panel/PresetTile.h"
 #include "panel/PresetsSection.h"
+#include "panel/ReleaseSlider.h"
 #include "panel/SegmentedControl.h"
 #include "panel/SwatchButton.h"
 #include "panel/ToneLabel.h"
@@ -16,6 +16,7 @@
 #include "panel/WholeNumber.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QColorDialog>
 #include <QPushButton>
 #include <QTest>
@@ -32,7 +33,7 @@ using json = nlohmann::json;
 namespace {
 
 // The user presses a slider, drags it to `value` and, unless `release` is false, lets go.
-void drag(MacSlider* slider, double value, bool release = true) {
+void drag(ReleaseSlider* slider, double value, bool release = true) {
     Q_EMIT slider->editingChanged(true);
     Q_EMIT slider->valueEdited(value);
     if (release)
@@ -87,7 +88,7 @@ TEST(PanelSliders, AMouseDragSendsOnlyOnReleaseAndReportsMeanwhileMoveOnlyTheOth
     EXPECT_DOUBLE_EQ(slider->realValue(), 55);
 }
 
-TEST(PanelSliders, KeyboardChangesSendAtOnce) {
+TEST(PanelSliders, KeyboardChangesSendAtOnceAndAWheelGestureOnceWhenItEnds) {
     PanelRig rig(oneBulb);
     TrackingSlider* slider = rig.panel->appearance()->temperatureSlider()->slider();
     slider->setFocus();
@@ -98,6 +99,23 @@ TEST(PanelSliders, KeyboardChangesSendAtOnce) {
     EXPECT_TRUE(commands[0].second.contains("temp"));
     EXPECT_LT(commands[1].second["temp"].get<int>(), 2700);
     EXPECT_FALSE(rig.panel->editingTemperature());
+
+    // Five wheel notches: the caption follows each, one command goes out at the end.
+    const QString before = rig.panel->appearance()->temperatureLabel()->text();
+    for (int i = 0; i < 5; ++i) {
+        const QPointF local(slider->width() / 2.0, slider->height() / 2.0);
+        QWheelEvent notch(local, slider->mapToGlobal(local), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(slider, &notch);
+    }
+    EXPECT_TRUE(rig.panel->editingTemperature());
+    EXPECT_EQ(rig.commands().size(), 2u);
+    EXPECT_NE(rig.panel->appearance()->temperatureLabel()->text(), before);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.commands().size() == 3; }, 2000));
+    EXPECT_EQ(rig.commands()[2].second["temp"],
+              WholeNumber::nearestHundred(rig.panel->temperature()));
+    QTest::qWait(100);
+    EXPECT_EQ(rig.commands().size(), 3u);
 }
 
 TEST(PanelSliders, TemperatureReleaseSendsTheNearestHundredAndShowsTheWholeKelvin) {

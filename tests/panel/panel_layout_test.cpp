@@ -1,23 +1,36 @@
 #include "PanelRig.h"
 
 #include "panel/AllLightsRow.h"
+#include "panel/AppearanceSection.h"
 #include "panel/ControlTile.h"
 #include "panel/EmptyState.h"
 #include "panel/LightPicker.h"
 #include "panel/LightTile.h"
 #include "panel/MessageLine.h"
+#include "panel/PanelHeader.h"
 #include "panel/PanelStyle.h"
 #include "panel/PowerButton.h"
 #include "panel/PowerSwitch.h"
+#include "panel/PresetTile.h"
+#include "panel/PresetsSection.h"
+#include "panel/ReleaseSlider.h"
+#include "panel/SegmentedControl.h"
 #include "panel/ToneLabel.h"
+#include "panel/TrackingSlider.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <functional>
 
 using namespace glowdeck;
 using namespace glowdeck::testing;
@@ -115,6 +128,97 @@ TEST(PanelLayout, MessageLineFollowsTheControllerAndWrapsInsideTheWidth) {
     EXPECT_EQ(rig.panel->sizeHint().height(), plainHeight);
 }
 
+// The rows of the preset grid, each a tile's height plus the gap apart: nothing overlaps.
+void expectPresetRowsApart(Panel& panel) {
+    const auto& tiles = panel.presets()->tiles();
+    for (int i = 3; i < tiles.size(); i += 3)
+        EXPECT_EQ(tiles[i]->y() - tiles[i - 3]->y(), PresetTile::tileHeight + 7) << i;
+}
+
+TEST(PanelLayout, AShortPanelScrollsAndGrowingContentIsCutNotSqueezed) {
+    PanelRig rig(twoBulbs);
+    Panel& panel = *rig.panel;
+    QScrollArea* scroll = panel.scrollArea();
+    const int natural = panel.sizeHint().height();
+
+    // A screen too short for it: the content keeps its height and scrolls.
+    panel.resize(Panel::panelWidth, 400);
+    rig.settle();
+    EXPECT_GE(panel.content()->height(), natural);
+    EXPECT_EQ(panel.content()->width(), Panel::panelWidth) << "the bar lies over the padding";
+    expectPresetRowsApart(panel);
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_LE(scroll->verticalScrollBar()->width(), Panel::padding);
+
+    // Every control can be reached: the keyboard brings the last one into view, and so does the
+    // wheel.
+    panel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel, 1000));
+    QWidget* last = panel.allLightsRow()->offButton();
+    for (int i = 0; i < 40 && QApplication::focusWidget() != last; ++i)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &panel,
+                        Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), last);
+    const QRect seen = scroll->viewport()->rect();
+    EXPECT_TRUE(seen.contains(QRect(last->mapTo(scroll->viewport(), QPoint()), last->size())));
+    scroll->verticalScrollBar()->setValue(0);
+    const QPointF middle(scroll->viewport()->width() / 2.0, 20);
+    for (int i = 0; i < 20; ++i) {
+        QWheelEvent wheel(middle, scroll->viewport()->mapToGlobal(middle), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(scroll->viewport(), &wheel);
+    }
+    EXPECT_EQ(scroll->verticalScrollBar()->value(), scroll->verticalScrollBar()->maximum());
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+
+    // Fitted again; then the content grows before the window catches up: cut, not squeezed,
+    // and no scroll bar comes and goes.
+    panel.resize(Panel::panelWidth, natural);
+    rig.settle();
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+    rig.lights->add("not an address");
+    rig.settle();
+    ASSERT_TRUE(panel.messageLine()->isVisible());
+    EXPECT_GT(panel.content()->height(), panel.height());
+    expectPresetRowsApart(panel);
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_EQ(scroll->verticalScrollBar()->value(), 0) << "cut at the bottom";
+}
+
+TEST(PanelLayout, SliderRangesNamesAndFixedTexts) {
+    PanelRig rig(twoBulbs);
+    AppearanceSection* section = rig.panel->appearance();
+    const struct {
+        ReleaseSlider* slider;
+        double minimum, maximum;
+        const char* name;
+    } sliders[] = {{section->brightnessSlider(), 10, 100, "Brightness"},
+                   {section->temperatureSlider(), 2200, 6500, "White temperature"}};
+    for (const auto& c : sliders) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.slider->slider()->minimumReal(), c.minimum);
+        EXPECT_EQ(c.slider->slider()->maximumReal(), c.maximum);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(c.slider->slider());
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->text(QAccessible::Name), c.name);
+    }
+
+    // What the panel says, as text or as a tip, in whichever state shows it.
+    QStringList said;
+    for (const QLabel* label : rig.panel->findChildren<QLabel*>())
+        said << label->text();
+    for (const QAbstractButton* button : rig.panel->findChildren<QAbstractButton*>())
+        said << button->text() << button->toolTip();
+    for (const char* text :
+         {"Glowdeck", "Discover lights", "More options", "Brightness", "White", "Color", "Warm",
+          "Cool", "More colors…", "More Colors…", "Presets", "All Lights", "On", "Off",
+          "No Lights Found", "Connect to the same Wi-Fi as your WiZ lights to get started.",
+          "Add Light…"})
+        EXPECT_TRUE(said.contains(QString::fromUtf8(text))) << text;
+    EXPECT_EQ(section->modeControl()->accessibleName(), "Light appearance");
+}
+
 TEST(PanelLayout, ControlTileInsetsNarrowContentAgainstTheLeftEdge) {
     QWidget host;
     auto* content = new QLabel("x");
@@ -127,14 +231,57 @@ TEST(PanelLayout, ControlTileInsetsNarrowContentAgainstTheLeftEdge) {
     EXPECT_EQ(tile->sizeHint().height(), 20 + 24);
 }
 
-TEST(PanelLayout, EmptyStateTextStaysInsideTheTile) {
+// Every line of the empty state's text is shown whole, whatever the panel is doing: before a
+// scan, during one, with its verdict, and while the window is catching up with the content.
+TEST(PanelLayout, EmptyStateTextIsNeverClipped) {
     PanelRig rig;
-    rig.panel->resize(rig.panel->sizeHint());
-    rig.settle();
-    EmptyState* empty = rig.panel->emptyState();
-    EXPECT_EQ(empty->width(), Panel::panelWidth - 4 * 12);
-    for (auto* label : empty->findChildren<QLabel*>())
-        EXPECT_LE(label->geometry().right(), empty->width()) << label->text().toStdString();
+    Panel& panel = *rig.panel;
+    EmptyState* empty = panel.emptyState();
+    auto fit = [&] {
+        panel.resize(panel.sizeHint());
+        rig.settle();
+    };
+    const struct {
+        const char* state;
+        std::function<void()> enter;
+    } states[] = {
+        {"idle", fit},
+        {"scanning",
+         [&] {
+             panel.header()->rediscoverButton()->click();
+             rig.settle();
+             fit();
+         }},
+        {"verdict",
+         [&] {
+             rig.loop.advance(Lights::discoveryWait);
+             rig.settle();
+             fit();
+         }},
+        {"scanning again, the window still as tall as the verdict",
+         [&] {
+             panel.header()->rediscoverButton()->click();
+             rig.settle();
+         }},
+        {"the window catching up with a taller content",
+         [&] {
+             panel.resize(Panel::panelWidth, panel.sizeHint().height() - 40);
+             rig.settle();
+         }},
+    };
+    for (const auto& c : states) {
+        SCOPED_TRACE(c.state);
+        c.enter();
+        ASSERT_TRUE(empty->isVisible());
+        EXPECT_EQ(empty->width(), Panel::panelWidth - 4 * 12);
+        for (const QLabel* label : empty->findChildren<QLabel*>()) {
+            SCOPED_TRACE(label->text().toStdString());
+            EXPECT_LE(label->geometry().right(), empty->width());
+            if (label->wordWrap()) {
+                EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+            }
+        }
+    }
 }
 
 // Status line: "Not responding" from 35 s without a report, or when never heard from.
@@ -170,29 +317,34 @@ TEST(PanelPicker, ListsEveryLightInOrderWithOneCheckmarkAndSelects) {
     rig.settle();
     LightPicker* picker = rig.panel->lightTile()->picker();
     ASSERT_TRUE(picker->isVisible());
-    EXPECT_EQ(picker->text(), "Lamp");
+    EXPECT_EQ(picker->name(), "Lamp");
 
     EXPECT_EQ(PanelRig::entries(*picker->menu()), QStringList({"Lamp", "Lamp", "Tom && Jerry"}));
     const auto actions = picker->menu()->actions();
-    int checked = 0;
-    for (int i = 0; i < actions.size(); ++i)
-        if (!actions[i]->icon().isNull()) {
-            ++checked;
-            EXPECT_EQ(i, 1); // the same name twice: told apart by address
-        }
-    EXPECT_EQ(checked, 1);
+    // The same name twice: told apart by address. Assistive technologies hear the mark too.
+    EXPECT_EQ(picker->menu()->parentWidget(), picker);
+    QAccessibleInterface* menuFace = QAccessible::queryAccessibleInterface(picker->menu());
+    ASSERT_NE(menuFace, nullptr);
+    for (int i = 0; i < actions.size(); ++i) {
+        EXPECT_EQ(!actions[i]->icon().isNull(), i == 1) << i;
+        EXPECT_EQ(bool(menuFace->child(i)->state().checked), i == 1) << i;
+    }
 
     // Opens for assistive technologies too.
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(picker);
     ASSERT_NE(face, nullptr);
     face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(QTest::qWaitFor([&] { return picker->menu()->isVisible(); }, 1000));
+    ASSERT_EQ(face->childCount(), 1);
+    EXPECT_EQ(face->child(0)->object(), picker->menu());
     picker->menu()->hide();
 
     picker->menu()->actions()[2]->trigger(); // the entries were rebuilt as it opened
     EXPECT_EQ(rig.lights->selected(), "10.0.0.7");
     rig.settle();
-    EXPECT_EQ(picker->text(), "Tom & Jerry");
+    EXPECT_EQ(picker->name(), "Tom & Jerry");
+    EXPECT_EQ(picker->accessibleName(), "Tom & Jerry");
+    EXPECT_TRUE(picker->shortcut().isEmpty()) << "no Alt shortcut from the '&'";
     EXPECT_TRUE(rig.net.sent.empty());
 }
 

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QWidgetAction>
 #include <gtest/gtest.h>
 
 using namespace glowdeck;
@@ -41,20 +42,36 @@ TEST(PanelMenu, HoldsOnlyTheEntriesThatApply) {
     EXPECT_EQ(PanelRig::entries(menu),
               QStringList({"Add Light…", "Rename Light…", "Forget Light", "10.0.0.5", "-",
                            "Start at Login", "Quit Glowdeck"}));
-    for (QAction* action : menu.actions())
-        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    // Assistive technologies reach it from the panel; the address is a line of information for
+    // them too, though it looks like the others.
+    EXPECT_EQ(menu.parentWidget(), one.panel->header());
+    QAccessibleInterface* menuFace = QAccessible::queryAccessibleInterface(&menu);
+    ASSERT_NE(menuFace, nullptr);
+    ASSERT_EQ(menuFace->childCount(), 7);
+    for (int i : {0, 1, 2, 5, 6})
+        EXPECT_FALSE(menuFace->child(i)->state().disabled) << i;
+    EXPECT_EQ(menuFace->child(3)->text(QAccessible::Name), "10.0.0.5");
+    EXPECT_TRUE(menuFace->child(3)->state().disabled);
+    const QWidget* address = static_cast<QWidgetAction*>(menu.actions()[3])->defaultWidget();
+    EXPECT_EQ(address->palette().color(QPalette::Disabled, QPalette::WindowText),
+              address->palette().color(QPalette::Active, QPalette::WindowText));
     QAction* quit = entry(one, "Quit Glowdeck");
     ASSERT_NE(quit, nullptr);
     EXPECT_EQ(quit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_TRUE(one.panel->actions().contains(quit));
 
-    // The button opens it for assistive technologies too.
+    // The button opens it for assistive technologies too, and leads them to it.
     QToolButton* options = one.panel->header()->optionsButton();
     EXPECT_EQ(options->toolTip(), "More options");
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(options);
     ASSERT_NE(face, nullptr);
+    EXPECT_TRUE(face->state().hasPopup);
+    EXPECT_EQ(face->childCount(), 0);
     face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(menu.isVisible());
+    ASSERT_EQ(face->childCount(), 1);
+    EXPECT_EQ(face->child(0)->object(), &menu);
+    EXPECT_EQ(face->indexOfChild(face->child(0)), 0);
     menu.hide();
 }
 
@@ -135,6 +152,35 @@ TEST(PanelForms, AddLightKeepsACancelledAddressAndClearsAnAddedOne) {
 
     rig.panel->openAddLight();
     EXPECT_EQ(form->field()->text(), "");
+}
+
+// A screen reader, dictation or automation sets the field's text without typing it.
+TEST(PanelForms, TakeTheFieldsTextHoweverItGotThere) {
+    auto setThroughAccessibility = [](FormSheet* form, const QString& text) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form->field());
+        ASSERT_NE(face, nullptr);
+        ASSERT_NE(face->editableTextInterface(), nullptr);
+        face->editableTextInterface()->replaceText(0, int(form->field()->text().size()), text);
+        ASSERT_EQ(form->field()->text(), text);
+    };
+    PanelRig rig(oneBulb);
+    FormSheet* add = rig.panel->addLightForm();
+    rig.panel->openAddLight();
+    setThroughAccessibility(add, "10.0.0.8");
+    add->cancelButton()->click();
+    rig.panel->openAddLight();
+    EXPECT_EQ(add->field()->text(), "10.0.0.8") << "kept on cancel";
+    setThroughAccessibility(add, "10.0.0.9");
+    add->acceptButton()->click();
+    rig.settle();
+    EXPECT_EQ(rig.lights->selected(), "10.0.0.9");
+    EXPECT_FALSE(rig.lights->message());
+
+    FormSheet* rename = rig.panel->renameForm();
+    rig.panel->openRename();
+    setThroughAccessibility(rename, "Porch");
+    rename->acceptButton()->click();
+    EXPECT_EQ(rig.lights->current()->name, "Porch");
 }
 
 TEST(PanelForms, RenameOpensWithTheCurrentNameBlocksThePanelAndSavesWhatWasTyped) {

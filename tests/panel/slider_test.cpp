@@ -1,4 +1,4 @@
-#include "panel/MacSlider.h"
+#include "panel/ReleaseSlider.h"
 #include "panel/TrackingSlider.h"
 
 #include <QAccessible>
@@ -17,16 +17,16 @@ using namespace glowdeck;
 
 namespace {
 
-// What a MacSlider reported, in order: editing flags and edited values.
+// What a ReleaseSlider reported, in order: editing flags and edited values.
 using Report = std::variant<bool, double>;
 
 struct Recorder {
     std::vector<Report> reports;
     QObject context;
-    explicit Recorder(MacSlider& slider) {
-        QObject::connect(&slider, &MacSlider::editingChanged, &context,
+    explicit Recorder(ReleaseSlider& slider) {
+        QObject::connect(&slider, &ReleaseSlider::editingChanged, &context,
                          [this](bool editing) { reports.emplace_back(editing); });
-        QObject::connect(&slider, &MacSlider::valueEdited, &context,
+        QObject::connect(&slider, &ReleaseSlider::valueEdited, &context,
                          [this](double value) { reports.emplace_back(value); });
     }
     int flags(bool which) const {
@@ -40,7 +40,7 @@ struct Recorder {
 class SliderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        brightness = std::make_unique<MacSlider>(10.0, 100.0, "Brightness");
+        brightness = std::make_unique<ReleaseSlider>(10.0, 100.0, "Brightness");
         brightness->resize(300, 26);
         brightness->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(brightness.get()));
@@ -51,7 +51,7 @@ protected:
         return QPoint(static_cast<int>(knob()->width() * fraction), knob()->height() / 2);
     }
 
-    std::unique_ptr<MacSlider> brightness;
+    std::unique_ptr<ReleaseSlider> brightness;
 };
 
 TEST_F(SliderTest, DragReportsOnePressValuesThenOneRelease) {
@@ -124,6 +124,46 @@ TEST_F(SliderTest, ChangesOutsideAPressEndWithALoneRelease) {
     }
 }
 
+// One notch of a mouse wheel, or one event of a touchpad swipe, over the slider.
+void turnWheel(TrackingSlider* slider, int steps = 1) {
+    const QPointF local(slider->width() / 2.0, slider->height() / 2.0);
+    QWheelEvent notch(local, slider->mapToGlobal(local), QPoint(), QPoint(0, 120 * steps),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(slider, &notch);
+}
+
+TEST_F(SliderTest, AWheelGestureIsOneEditEndingWhenTheWheelRests) {
+    brightness->setValue(50.0);
+    Recorder rec(*brightness);
+    for (int i = 0; i < 5; ++i) {
+        turnWheel(knob());
+        EXPECT_TRUE(knob()->editing());
+    }
+    brightness->setValue(20.0); // a report meanwhile leaves it where the wheel put it
+    EXPECT_GT(brightness->value(), 50.0);
+    EXPECT_EQ(rec.reports.front(), Report(true));
+    EXPECT_EQ(rec.flags(false), 0);
+    EXPECT_EQ(rec.reports.size(), 6u); // true, then the five values
+    const double turned = brightness->value();
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rec.flags(false) == 1; }, 2000));
+    EXPECT_FALSE(knob()->editing());
+    EXPECT_EQ(rec.reports.back(), Report(false));
+    EXPECT_EQ(rec.flags(true), 1);
+    EXPECT_EQ(brightness->value(), turned);
+    brightness->setValue(20.0);
+    EXPECT_EQ(brightness->value(), 20.0);
+
+    // A press during a gesture carries it on to the release.
+    turnWheel(knob(), -1);
+    QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));
+    QTest::qWait(TrackingSlider::wheelGestureEnd.count() + 100);
+    EXPECT_TRUE(knob()->editing());
+    QTest::mouseRelease(knob(), Qt::LeftButton, {}, at(0.5));
+    EXPECT_EQ(rec.flags(true), 2);
+    EXPECT_EQ(rec.flags(false), 2);
+}
+
 TEST_F(SliderTest, ModelUpdatesWaitForTheRelease) {
     Recorder rec(*brightness);
     QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));
@@ -154,7 +194,7 @@ TEST_F(SliderTest, HidingDuringAPressEndsIt) {
 
 TEST_F(SliderTest, DestroyingDuringAPressIsSafe) {
     bool released = false;
-    QObject::connect(brightness.get(), &MacSlider::editingChanged,
+    QObject::connect(brightness.get(), &ReleaseSlider::editingChanged,
                      [&](bool editing) { released = !editing; });
     QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));
     brightness.reset();
@@ -168,7 +208,7 @@ TEST(TrackingSliderTest, ValuesSurviveExactlyAndModelValuesAreClamped) {
     for (const Case c : {Case{10, 100, 37.8}, Case{2200, 6500, 2749.9}, Case{2200, 6500, 6500},
                          Case{2200, 6500, 2750.0}, Case{10, 100, 10}}) {
         SCOPED_TRACE(c.value);
-        MacSlider model(c.minimum, c.maximum, "x");
+        ReleaseSlider model(c.minimum, c.maximum, "x");
         model.setValue(c.value);
         EXPECT_EQ(model.value(), c.value);
 

@@ -2,14 +2,18 @@
 #include "model/Lights.h"
 #include "model/MemoryStore.h"
 #include "model/VirtualLoop.h"
+#include "panel/FormSheet.h"
+#include "panel/Panel.h"
 #include "shell/GlassPanel.h"
 #include "shell/GlassSurface.h"
+#include "shell/GlassView.h"
 #include "shell/MenuBarDelegate.h"
 #include "shell/OutsideClickWatch.h"
 #include "shell/SleepWatcher.h"
 #include "support/FakeSocketApi.h"
 
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -116,6 +120,13 @@ TEST_F(MenuBarDelegateTest, TrayClicksThatToggle) {
 
 TEST_F(MenuBarDelegateTest, EscapeHidesAndEndsTheShownTimeActivity) {
     delegate.togglePanel();
+    // Inside a form, Escape cancels only the form.
+    auto* content = static_cast<glowdeck::Panel*>(panel().surface()->glass()->contentView());
+    content->openAddLight();
+    QTest::keyClick(content->addLightForm()->field(), Qt::Key_Escape);
+    EXPECT_FALSE(content->addLightForm()->isVisible());
+    EXPECT_TRUE(shown());
+
     QTest::keyClick(&panel(), Qt::Key_Escape);
     EXPECT_FALSE(shown());
     EXPECT_FALSE(lights().panelVisible());

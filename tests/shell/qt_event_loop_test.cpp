@@ -8,6 +8,7 @@
 #include <memory>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 using namespace std::chrono_literals;
 using glowdeck::Handle;
@@ -108,6 +109,20 @@ TEST(QtEventLoopTest, RepeatingTimerFiresUntilItsHandleDiesOrItCancelsItself) {
     spinFor(40);
     EXPECT_EQ(ticks, stoppedAt);
     EXPECT_EQ(selfTicks, 2);
+}
+
+TEST(QtEventLoopTest, RepeatingTicksMayComeLateButNeverEarly) {
+    QtEventLoop loop;
+    constexpr auto interval = 150ms;
+    std::vector<glowdeck::MonoTime> ticks;
+    const auto start = glowdeck::MonoClock::now();
+    Handle timer = loop.every(interval, 30ms, [&] { ticks.push_back(glowdeck::MonoClock::now()); });
+    ASSERT_TRUE(QtEventLoop::coarseFor(interval, 30ms));
+    ASSERT_TRUE(spinUntil([&] { return ticks.size() >= 10; }, 5000));
+    timer.reset();
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        EXPECT_GE(ticks[i] - start, interval * static_cast<int>(i + 1)) << "tick " << i + 1;
+    }
 }
 
 TEST(QtEventLoopTest, TimerTypeFollowsTheTolerance) {

@@ -1,5 +1,6 @@
 #include "LiveRig.h"
 
+#include <map>
 #include <ostream>
 #include <string>
 
@@ -58,7 +59,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Exchange{
             "GetPilot", R"({"method":"getPilot","params":{}})",
-            R"({"method":"getPilot","env":"pro","result":{"mac":"a8bb50000001","rssi":-55,"src":"","state":true,"sceneId":0,"temp":2700,"dimming":100}})"},
+            R"({"method":"getPilot","env":"pro","result":{"mac":"a8bb7f000002","rssi":-55,"src":"","state":true,"sceneId":0,"temp":2700,"dimming":100}})"},
+        Exchange{
+            "GetSystemConfig", R"({"method":"getSystemConfig","params":{}})",
+            R"({"method":"getSystemConfig","env":"pro","result":{"mac":"a8bb7f000002","homeId":0,"roomId":0,"moduleName":"ESP01_SHRGB_03","fwVersion":"1.25.0","groupId":0,"drvConf":[20,2],"ping":0}})"},
+        Exchange{
+            "Registration",
+            R"({"method":"registration","params":{"phoneMac":"AAAAAAAAAAAA","register":false,"phoneIp":"1.2.3.4","id":"1"}})",
+            R"({"method":"registration","env":"pro","result":{"mac":"a8bb7f000002","success":true}})"},
         Exchange{"SetPilot", R"({"method":"setPilot","params":{"state":false,"dimming":10}})",
                  R"({"method":"setPilot","env":"pro","result":{"success":true}})"},
         Exchange{
@@ -112,6 +120,15 @@ INSTANTIATE_TEST_SUITE_P(
                {{"r", 255}, {"g", 10}, {"b", 0}, {"sceneId", 0}},
                {"temp"}},
         Change{"Scene", {{"state", true}, {"sceneId", 12}}, {{"sceneId", 12}}, {"temp", "r"}},
+        Change{"SceneSpeed",
+               {{"sceneId", 4}, {"speed", 150}},
+               {{"sceneId", 4}, {"speed", 150}},
+               {"temp"}},
+        Change{"WhiteChannels",
+               {{"c", 255}, {"w", 20}},
+               {{"r", 0}, {"g", 0}, {"b", 0}, {"c", 255}, {"w", 20}},
+               {"temp", "speed"}},
+        Change{"SpeedOutOfRange", {{"speed", 5}}, {{"temp", 2700}}, {"speed"}},
         Change{"Temperature",
                {{"state", true}, {"temp", 4000}},
                {{"temp", 4000}, {"sceneId", 0}},
@@ -202,7 +219,54 @@ TEST(Sync, ReportsTheStateUnasked) {
     ASSERT_TRUE(sync.has_value());
     EXPECT_EQ(
         sync->bytes,
-        R"({"method":"syncPilot","env":"pro","params":{"mac":"a8bb50000001","rssi":-55,"src":"udp","state":false,"sceneId":6,"dimming":100}})");
+        R"({"method":"syncPilot","env":"pro","params":{"mac":"a8bb7f000002","rssi":-55,"src":"udp","state":false,"sceneId":6,"speed":100,"dimming":100}})");
+}
+
+// What client libraries rely on: a registered client hears from the bulb on the push port,
+// every bulb under a MAC of its own, until it takes the registration back.
+TEST(Sync, ARegisteredClientGetsReportsUntilItUnregisters) {
+    PollLoop loop;
+    sim::BulbSimulator simulator{
+        loop, {.listenForBroadcasts = false, .keepLog = true, .pushInterval = 50ms}};
+    sim::DatagramSocket client{"127.0.0.1", 0, false};
+    sim::DatagramSocket push{"127.0.0.1", sim::SimulatedBulb::pushPort, false};
+    simulator.addBulb("127.0.0.2");
+    simulator.addBulb("127.0.0.3");
+    const std::string registration =
+        R"({"method":"registration","params":{"phoneIp":"127.0.0.1","register":true,"phoneMac":"AAAAAAAAAAAA"}})";
+    for (const char* bulb : {"127.0.0.2", "127.0.0.3"})
+        ASSERT_TRUE(client.sendTo(bulb, sim::SimulatedBulb::port, registration));
+
+    std::map<std::string, int> reports; // by MAC
+    auto collect = [&] {
+        while (auto datagram = push.receive()) {
+            auto message = nlohmann::json::parse(datagram->bytes);
+            EXPECT_EQ(message["method"], "syncPilot");
+            reports[message["params"]["mac"]]++;
+        }
+        return reports.size() == 2 && reports.begin()->second >= 2 && reports.rbegin()->second >= 2;
+    };
+    auto watch = loop.watchReadable(push.fd(), [] {}, {});
+    ASSERT_TRUE(loop.runUntil(collect, LiveRig::patience));
+    EXPECT_TRUE(reports.contains("a8bb7f000002"));
+    EXPECT_TRUE(reports.contains("a8bb7f000003"));
+
+    const std::string unregister =
+        R"({"method":"registration","params":{"phoneIp":"127.0.0.1","register":false}})";
+    for (const char* bulb : {"127.0.0.2", "127.0.0.3"})
+        ASSERT_TRUE(client.sendTo(bulb, sim::SimulatedBulb::port, unregister));
+    ASSERT_TRUE(loop.runUntil(
+        [&] {
+            return simulator.bulb("127.0.0.3")->registered().empty() &&
+                   simulator.bulb("127.0.0.2")->registered().empty();
+        },
+        LiveRig::patience));
+    loop.runFor(20ms);
+    collect();
+    reports.clear();
+    loop.runFor(150ms);
+    collect();
+    EXPECT_TRUE(reports.empty());
 }
 
 TEST(Binding, ASecondSimulatorOnTheSameAddressFails) {

@@ -32,11 +32,15 @@ BulbSimulator::BulbSimulator(EventLoop& loop, Options options) : loop_(loop), op
 BulbSimulator::~BulbSimulator() = default;
 
 SimulatedBulb& BulbSimulator::addBulb(const std::string& address) {
+    in_addr bytes{};
     std::array<char, 13> mac{};
-    std::snprintf(mac.data(), mac.size(), "a8bb5%07zx", bulbs_.size() + 1);
-    // Built in place: a bulb owns its socket and cannot move.
+    if (::inet_pton(AF_INET, address.c_str(), &bytes) == 1)
+        std::snprintf(mac.data(), mac.size(), "a8bb%08x", ntohl(bytes.s_addr));
+    // Built in place: a bulb owns its socket and cannot move. (It throws for a bad address.)
     std::unique_ptr<Entry> entry(
-        new Entry{SimulatedBulb(loop_, address, mac.data(), options_.listenForBroadcasts), {}});
+        new Entry{SimulatedBulb(loop_, address, mac.data(), options_.listenForBroadcasts,
+                                options_.pushInterval),
+                  {}});
     auto* raw = entry.get();
     raw->watch = loop_.watchReadable(raw->bulb.fd(),
                                      [this, raw] { readFrom(raw->bulb.socket(), &raw->bulb); }, {});

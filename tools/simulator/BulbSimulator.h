@@ -26,6 +26,8 @@ public:
         // Keep every request in requests(); a long-running simulator that only reports them
         // through onRequest can turn this off.
         bool keepLog = true;
+        // How often a bulb reports to a client that registered with it.
+        Duration pushInterval = SimulatedBulb::defaultPushInterval;
     };
 
     explicit BulbSimulator(EventLoop& loop) : BulbSimulator(loop, Options{}) {}
@@ -34,7 +36,8 @@ public:
     BulbSimulator(const BulbSimulator&) = delete;
     BulbSimulator& operator=(const BulbSimulator&) = delete;
 
-    // Starts a bulb on `address`:38899. Its MAC is a8bb5000 followed by its number (1, 2, …).
+    // Starts a bulb on `address`:38899. Its MAC is a8bb followed by the four bytes of its
+    // address in hex (127.0.0.2: a8bb7f000002), so no two bulbs share one, across simulators too.
     // Throws std::system_error when the address cannot be bound.
     SimulatedBulb& addBulb(const std::string& address);
 

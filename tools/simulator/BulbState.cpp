@@ -1,5 +1,7 @@
 #include "BulbState.h"
 
+#include <algorithm>
+
 namespace glowdeck::sim {
 
 namespace {
@@ -32,12 +34,14 @@ nlohmann::ordered_json BulbState::pilot(std::string_view src) const {
     report["src"] = src;
     report["state"] = on;
     report["sceneId"] = sceneId;
+    if (sceneId != 0)
+        report["speed"] = speed;
     if (rgb) {
         report["r"] = (*rgb)[0];
         report["g"] = (*rgb)[1];
         report["b"] = (*rgb)[2];
-        report["c"] = 0;
-        report["w"] = 0;
+        report["c"] = c;
+        report["w"] = w;
     } else if (sceneId == 0) {
         report["temp"] = temp;
     }
@@ -58,9 +62,11 @@ std::optional<BulbState> BulbState::applied(const nlohmann::json& params) const 
     const auto newDimming = integer(params, "dimming", 0, 100, ok);
     const auto newTemp = integer(params, "temp", 1000, 10000, ok);
     const auto newScene = integer(params, "sceneId", 0, 1000, ok);
-    const std::array<std::optional<std::int64_t>, 3> newRgb{integer(params, "r", 0, 255, ok),
-                                                            integer(params, "g", 0, 255, ok),
-                                                            integer(params, "b", 0, 255, ok)};
+    const auto newSpeed = integer(params, "speed", 10, 200, ok);
+    const std::array<std::optional<std::int64_t>, 5> newColour{
+        integer(params, "r", 0, 255, ok), integer(params, "g", 0, 255, ok),
+        integer(params, "b", 0, 255, ok), integer(params, "c", 0, 255, ok),
+        integer(params, "w", 0, 255, ok)};
     if (!ok)
         return std::nullopt;
 
@@ -69,13 +75,18 @@ std::optional<BulbState> BulbState::applied(const nlohmann::json& params) const 
         next.on = *state;
     if (newDimming)
         next.dimming = *newDimming;
+    if (newSpeed)
+        next.speed = *newSpeed;
     if (newTemp) {
         next.temp = *newTemp;
         next.sceneId = 0;
         next.rgb.reset();
     }
-    if (newRgb[0] || newRgb[1] || newRgb[2]) {
-        next.rgb = {newRgb[0].value_or(0), newRgb[1].value_or(0), newRgb[2].value_or(0)};
+    if (std::any_of(newColour.begin(), newColour.end(),
+                    [](const auto& v) { return v.has_value(); })) {
+        next.rgb = {newColour[0].value_or(0), newColour[1].value_or(0), newColour[2].value_or(0)};
+        next.c = newColour[3].value_or(0);
+        next.w = newColour[4].value_or(0);
         next.sceneId = 0;
     }
     if (newScene) {

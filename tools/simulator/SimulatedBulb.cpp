@@ -23,9 +23,16 @@ std::string error(const std::string& method, int code, const char* text) {
 } // namespace
 
 SimulatedBulb::SimulatedBulb(EventLoop& loop, const std::string& address, std::string mac,
-                             bool shareAddress)
-    : loop_(loop), socket_(address, port, shareAddress) {
+                             bool shareAddress, Duration pushInterval)
+    : loop_(loop), socket_(address, port, shareAddress), pushInterval_(pushInterval) {
     state_.mac = std::move(mac);
+}
+
+std::vector<std::string> SimulatedBulb::registered() const {
+    std::vector<std::string> addresses;
+    for (const auto& entry : pushes_)
+        addresses.push_back(entry.first);
+    return addresses;
 }
 
 void SimulatedBulb::handle(const ReceivedRequest& request) {
@@ -58,6 +65,18 @@ void SimulatedBulb::answer(const ReceivedRequest& request, bool garbled) {
         auto message = envelope(request.method);
         message["result"] = state_.pilot("");
         bytes = message.dump();
+    } else if (request.method == "getSystemConfig") {
+        auto message = envelope(request.method);
+        message["result"] = {{"mac", state_.mac},     {"homeId", 0},
+                             {"roomId", 0},           {"moduleName", "ESP01_SHRGB_03"},
+                             {"fwVersion", "1.25.0"}, {"groupId", 0},
+                             {"drvConf", {20, 2}},    {"ping", 0}};
+        bytes = message.dump();
+    } else if (request.method == "registration") {
+        registration(request);
+        auto message = envelope(request.method);
+        message["result"] = {{"mac", state_.mac}, {"success", true}};
+        bytes = message.dump();
     } else if (request.method == "setPilot") {
         if (auto next = state_.applied(request.params)) {
             state_ = *next;
@@ -79,6 +98,24 @@ void SimulatedBulb::reply(const ReceivedRequest& request, const std::string& byt
     ++replyCount_;
     lastReply_ = bytes;
     socket_.sendTo(request.from, request.fromPort, bytes);
+}
+
+void SimulatedBulb::registration(const ReceivedRequest& request) {
+    // Reports go to the address the client names, else to where the request came from.
+    // (find() gives end() on anything but an object.)
+    std::string client = request.from;
+    if (auto phone = request.params.find("phoneIp");
+        phone != request.params.end() && phone->is_string())
+        client = phone->get<std::string>();
+    const auto wanted = request.params.find("register");
+    if (wanted != request.params.end() && wanted->is_boolean() && !wanted->get<bool>()) {
+        pushes_.erase(client);
+        return;
+    }
+    if (pushes_.size() >= maxClients && !pushes_.contains(client))
+        return;
+    pushes_[client] = loop_.every(pushInterval_, Duration::zero(),
+                                  [this, client] { sendSync(client, pushPort); });
 }
 
 bool SimulatedBulb::sendSync(const std::string& toAddress, std::uint16_t toPort) {

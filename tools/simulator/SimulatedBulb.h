@@ -6,7 +6,9 @@
 #include "ReceivedRequest.h"
 #include "model/EventLoop.h"
 
+#include <chrono>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,11 +16,19 @@ namespace glowdeck::sim {
 
 // One simulated WiZ bulb: its state, its own socket on port 38899 of its address (from which
 // every reply leaves), and the way it misbehaves, if it does.
+//
+// Besides "getPilot" and "setPilot" it answers "getSystemConfig" and "registration", as client
+// libraries expect. A client that registers gets a "syncPilot" report on the push port of its
+// "phoneIp" every `pushInterval`, until it registers with "register" false.
 class SimulatedBulb {
 public:
     static constexpr std::uint16_t port = 38899;
+    static constexpr std::uint16_t pushPort = 38900;
+    static constexpr std::chrono::seconds defaultPushInterval{5};
+    static constexpr std::size_t maxClients = 16;
 
-    SimulatedBulb(EventLoop& loop, const std::string& address, std::string mac, bool shareAddress);
+    SimulatedBulb(EventLoop& loop, const std::string& address, std::string mac, bool shareAddress,
+                  Duration pushInterval = defaultPushInterval);
 
     const std::string& address() const { return socket_.address(); }
     int fd() const { return socket_.fd(); }
@@ -40,15 +50,21 @@ public:
     int replyCount() const { return replyCount_; }
     const std::string& lastReply() const { return lastReply_; }
 
+    // The addresses that receive its reports, having registered.
+    std::vector<std::string> registered() const;
+
 private:
     void answer(const ReceivedRequest& request, bool garbled);
     void reply(const ReceivedRequest& request, const std::string& bytes);
+    void registration(const ReceivedRequest& request);
 
     EventLoop& loop_;
     DatagramSocket socket_;
     BulbState state_;
     Fault fault_;
     std::vector<Handle> delayed_;
+    Duration pushInterval_;
+    std::map<std::string, Handle> pushes_; // by client address
     int replyCount_ = 0;
     std::string lastReply_;
 };

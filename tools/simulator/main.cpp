@@ -3,9 +3,10 @@
 //   glowdeck-sim [--duration S] [--no-broadcast] [--fault ADDRESS=KIND] ADDRESS...
 //
 // Starts one bulb on port 38899 of each ADDRESS and prints every request received as one line
-// of JSON on standard output. KIND is drop, garble, reject or delay:MILLISECONDS, optionally
-// followed by @METHOD to misbehave only for that method. Runs until SIGINT or SIGTERM, or for
-// S seconds. Replies only ever go to addresses of this machine.
+// of JSON on standard output. The bulbs answer "getPilot", "setPilot", "getSystemConfig" and
+// "registration", and report to registered clients every few seconds. KIND is drop, garble, reject
+// or delay:MILLISECONDS, optionally followed by @METHOD to misbehave only for that method. Runs
+// until SIGINT or SIGTERM, or for S seconds. Replies only ever go to addresses of this machine.
 
 #include "BulbSimulator.h"
 #include "model/PollLoop.h"
@@ -103,7 +104,8 @@ int main(int argc, char** argv) {
 
     glowdeck::PollLoop loop;
     try {
-        glowdeck::sim::BulbSimulator simulator(loop, {broadcasts, false});
+        glowdeck::sim::BulbSimulator simulator(
+            loop, {.listenForBroadcasts = broadcasts, .keepLog = false});
         for (const auto& address : addresses)
             simulator.addBulb(address);
         for (const auto& [address, fault] : faults) {
