@@ -5,11 +5,11 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-    nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libgl-dev
+    nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     fonts-material-design-icons-iconfont
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    iproute2 util-linux strace
+    iproute2 util-linux strace python3-gi
     xvfb xdotool trayer xcompmgr x11-utils imagemagick dbus dbus-x11
     # the Debian package and its checks
     dpkg-dev file lintian appstream desktop-file-utils

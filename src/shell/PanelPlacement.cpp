@@ -14,15 +14,42 @@ int endX(const QRect& r) {
     return r.x() + r.width();
 }
 
-// Moves a window top so that its glass lies inside the available area vertically. A glass taller
+// Moves a window top so that its sheet lies inside the available area vertically. A sheet taller
 // than the area cannot happen with a capped height; the top edge wins if it does.
-int keepGlassInside(int top, int height, const QRect& available) {
+int keepSheetInside(int top, int height, const QRect& available) {
     const int lowest = endY(available) + PanelPlacement::margin - height;
     const int highest = available.y() - PanelPlacement::margin;
     return std::max(std::min(top, lowest), highest);
 }
 
+bool onAScreen(const QPoint& point, const QList<QRect>& screens) {
+    return std::any_of(screens.begin(), screens.end(),
+                       [&](const QRect& screen) { return screen.contains(point); });
+}
+
+QRect around(const QPoint& point) {
+    const int half = PanelPlacement::pointHalf;
+    return QRect(point - QPoint(half, half), QSize(2 * half, 2 * half));
+}
+
 } // namespace
+
+QRect PanelPlacement::anchor(const Clues& clues, const QList<QRect>& screens,
+                             const QRect& primary) {
+    const auto saysWhere = [](const QPoint& click) {
+        return click.x() >= iconRelativeLimit || click.y() >= iconRelativeLimit;
+    };
+    if (clues.click && saysWhere(*clues.click) && onAScreen(*clues.click, screens)) {
+        return around(*clues.click);
+    }
+    if (clues.icon.isValid()) {
+        return clues.icon;
+    }
+    if (clues.pointer && onAScreen(*clues.pointer, screens)) {
+        return around(*clues.pointer);
+    }
+    return QRect(endX(primary) - 2 * pointHalf, primary.y(), 2 * pointHalf, 2 * pointHalf);
+}
 
 int PanelPlacement::cappedHeight(const QRect& available, int wanted) {
     return std::max(0, std::min(available.height() - heightAllowance, wanted));
@@ -40,7 +67,7 @@ PanelPlacement::Placed PanelPlacement::frame(const QRect& anchor, const QRect& a
     const int anchorMid = anchor.y() + anchor.height() / 2;
     const bool above = anchorMid >= available.y() + available.height() / 2;
     int top = above ? anchor.y() - anchorGap + margin - h : endY(anchor) + anchorGap - margin;
-    top = keepGlassInside(top, h, available);
+    top = keepSheetInside(top, h, available);
     return {QRect(x, top, w, h), above};
 }
 
@@ -48,7 +75,7 @@ QRect PanelPlacement::resized(const QRect& current, bool above, const QRect& ava
                               const QSize& wanted) {
     const int h = cappedHeight(available, wanted.height());
     int top = above ? endY(current) - h : current.y();
-    top = keepGlassInside(top, h, available);
+    top = keepSheetInside(top, h, available);
     return QRect(current.x(), top, wanted.width(), h);
 }
 

@@ -1,18 +1,22 @@
 #pragma once
 
+#include <QList>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
+
+#include <optional>
 
 namespace glowdeck {
 
 // Where the panel window goes, in screen coordinates with the origin at the top left.
 //
-// The window is the glass plus a transparent margin of `margin` on every side. It is centred
+// The window is the sheet plus a transparent margin of `margin` on every side. It is centred
 // under the tray icon (the anchor), kept `screenInset` inside the left and right edges of the
-// screen's available area (the right-hand limit wins when the panel is too wide), and its glass
+// screen's available area (the right-hand limit wins when the panel is too wide), and its sheet
 // begins `anchorGap` below the anchor. When the anchor sits in the lower half of its screen (a
-// bar at the bottom) the panel opens above it instead, its glass ending `anchorGap` above the
-// anchor. Its height is capped at the available height less `heightAllowance`, and the glass is
+// bar at the bottom) the panel opens above it instead, its sheet ending `anchorGap` above the
+// anchor. Its height is capped at the available height less `heightAllowance`, and the sheet is
 // kept within the available area vertically.
 class PanelPlacement {
 public:
@@ -20,6 +24,33 @@ public:
     static constexpr int screenInset = 8;
     static constexpr int anchorGap = 6;
     static constexpr int heightAllowance = 16;
+
+    // Half the side of the square taken as the icon where only a point of it is known.
+    static constexpr int pointHalf = 12;
+
+    // What is known of where the tray icon is.
+    struct Clues {
+        // Where the tray said it was clicked.
+        std::optional<QPoint> click;
+        // The icon's place, where the tray gives it; empty otherwise.
+        QRect icon;
+        // The pointer's position, where it is known.
+        std::optional<QPoint> pointer;
+    };
+
+    // Hosts that do not know where the click was send (0, 0), and some (waybar before 0.10)
+    // send the position within the icon instead of the screen: a click within this distance
+    // of the screen's origin on both axes says nothing.
+    static constexpr int iconRelativeLimit = 64;
+
+    // The rectangle the panel hangs from: the first that applies of
+    //   - a square around the click, when that point lies on one of `screens` and not within
+    //     iconRelativeLimit of the origin;
+    //   - the icon's place;
+    //   - a square around the pointer, when it lies on one of `screens`;
+    //   - a square in the top-right corner of `primary`, the primary screen's available area,
+    //     where trays are most often.
+    static QRect anchor(const Clues& clues, const QList<QRect>& screens, const QRect& primary);
 
     struct Placed {
         QRect frame;
@@ -32,7 +63,7 @@ public:
     static Placed frame(const QRect& anchor, const QRect& available, const QSize& wanted);
 
     // The frame after the content asks for `wanted`: the left edge stays, and the top edge (or
-    // the bottom edge for a panel opened above its anchor) stays unless the glass would leave
+    // the bottom edge for a panel opened above its anchor) stays unless the sheet would leave
     // the available area.
     static QRect resized(const QRect& current, bool above, const QRect& available,
                          const QSize& wanted);

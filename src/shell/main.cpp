@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 #include "DisplayPlatform.h"
-#include "LumidexApp.h"
+#include "GlowdeckApp.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -21,6 +21,6 @@ int main(int argc, char* argv[]) {
     if (instance.notifyRunning()) {
         return 0;
     }
-    glowdeck::LumidexApp app(instance);
+    glowdeck::GlowdeckApp app(instance);
     return QApplication::exec();
 }

@@ -4,8 +4,8 @@
 #include "panel/Panel.h"
 #include "panel/PanelHeader.h"
 #include "shell/Autostart.h"
-#include "shell/GlassContent.h"
-#include "shell/GlassView.h"
+#include "shell/PanelWindow.h"
+#include "shell/TrayController.h"
 #include "support/FakeSocketApi.h"
 
 #include <QAction>
@@ -94,9 +94,10 @@ TEST_F(AutostartTest, TheMenuEntryWritesOnlyWhenAskedAndFollowsTheFile) {
     glowdeck::MemoryStore store;
     glowdeck::VirtualLoop loop;
     glowdeck::testing::FakeSocketApi sockets;
-    glowdeck::Lights lights(false, store, loop, sockets);
-    std::unique_ptr<glowdeck::GlassView> glass(glowdeck::makeGlassContent(lights));
-    auto* panel = static_cast<glowdeck::Panel*>(glass->contentView());
+    glowdeck::TrayController tray(store, loop, sockets);
+    tray.start();
+    glowdeck::Lights& lights = *tray.lights();
+    auto* panel = static_cast<glowdeck::Panel*>(tray.panel()->content());
     QMenu& menu = *panel->header()->optionsMenu();
     QAction& entry = *panel->header()->startAtLoginAction();
     const auto open = [&menu] { Q_EMIT menu.aboutToShow(); };

@@ -26,9 +26,9 @@ TEST(PanelPlacementTest, OpeningFrames) {
         bool above;
     };
     const Case cases[] = {
-        // Centred under the icon; the glass (16 inside the window) starts 6 below the icon.
+        // Centred under the icon; the sheet (16 inside the window) starts 6 below the icon.
         {"top bar", {1000, 2, 24, 24}, topBar, {356, 400}, {834, 16, 356, 400}, false},
-        // Mirrored for a bar at the bottom: the glass ends 6 above the icon.
+        // Mirrored for a bar at the bottom: the sheet ends 6 above the icon.
         {"bottom bar", {1000, 1054, 24, 24}, bottomBar, {356, 400}, {834, 664, 356, 400}, true},
         // Near the right edge the right side stays 8 inside the available area.
         {"icon at the right edge",
@@ -65,7 +65,7 @@ TEST(PanelPlacementTest, OpeningFrames) {
          {356, 300},
          {2734, 16, 356, 300},
          false},
-        // A pointer-sized anchor low in the top half: the glass is pulled back on screen.
+        // A pointer-sized anchor low in the top half: the sheet is pulled back on screen.
         {"anchor pushing the panel off the bottom",
          {300, 500, 24, 24},
          topBar,
@@ -80,15 +80,15 @@ TEST(PanelPlacementTest, OpeningFrames) {
     }
 }
 
-TEST(PanelPlacementTest, GlassStaysInsideTheAvailableAreaVertically) {
+TEST(PanelPlacementTest, SheetStaysInsideTheAvailableAreaVertically) {
     const QRect available(0, 28, 1920, 1052);
     for (int anchorY = 0; anchorY < 1080; anchorY += 37) {
         for (int height : {100, 600, 1036, 3000}) {
             const auto placed =
                 PanelPlacement::frame(QRect(500, anchorY, 24, 24), available, QSize(356, height));
-            const QRect glass = placed.frame.adjusted(16, 16, -16, -16);
-            EXPECT_GE(glass.top(), available.top()) << anchorY << " " << height;
-            EXPECT_LE(glass.bottom(), available.bottom()) << anchorY << " " << height;
+            const QRect sheet = placed.frame.adjusted(16, 16, -16, -16);
+            EXPECT_GE(sheet.top(), available.top()) << anchorY << " " << height;
+            EXPECT_LE(sheet.bottom(), available.bottom()) << anchorY << " " << height;
         }
     }
 }
@@ -137,5 +137,35 @@ TEST(PanelPlacementTest, ResizingKeepsTheEdgeNextToTheIcon) {
     for (const Case& c : cases) {
         const QRect frame = PanelPlacement::resized(c.current, c.above, c.available, c.wanted);
         EXPECT_EQ(frame, c.frame) << c.name << ": got " << describe(frame);
+    }
+}
+
+TEST(PanelPlacementTest, AnchorTakesTheFirstCluePresent) {
+    const QList<QRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    const QRect primary(0, 28, 1920, 1052);
+    const QRect icon(1800, 2, 24, 24);
+    using Clues = PanelPlacement::Clues;
+    struct Case {
+        const char* name;
+        Clues clues;
+        QRect anchor;
+    };
+    const Case cases[] = {
+        {"the click, before everything", {QPoint(1700, 14), icon, QPoint(5, 5)}, {1688, 2, 24, 24}},
+        {"a click on the second screen", {QPoint(3000, 1010), {}, {}}, {2988, 998, 24, 24}},
+        {"a click off every screen: the icon", {QPoint(5000, 14), icon, QPoint(5, 5)}, icon},
+        {"(0, 0) says nothing: the icon", {QPoint(0, 0), icon, {}}, icon},
+        {"a point within the icon says nothing",
+         {QPoint(10, 12), {}, QPoint(700, 500)},
+         {688, 488, 24, 24}},
+        {"a click near the origin on one axis only", {QPoint(20, 900), icon, {}}, {8, 888, 24, 24}},
+        {"no click: the icon", {{}, icon, QPoint(5, 5)}, icon},
+        {"no icon: the pointer", {{}, {}, QPoint(700, 500)}, {688, 488, 24, 24}},
+        {"a pointer off every screen: the corner", {{}, {}, QPoint(-50, 500)}, {1896, 28, 24, 24}},
+        {"nothing known: the corner", {}, {1896, 28, 24, 24}},
+    };
+    for (const Case& c : cases) {
+        const QRect anchor = PanelPlacement::anchor(c.clues, screens, primary);
+        EXPECT_EQ(anchor, c.anchor) << c.name << ": got " << describe(anchor);
     }
 }
