@@ -12,6 +12,7 @@
 #include "support/FakeSocketApi.h"
 
 #include <QApplication>
+#include <QSlider>
 
 #include <cstdio>
 
@@ -42,6 +43,14 @@ int main(int argc, char** argv) {
     }
     const QPoint centre = power->mapTo(&surface, power->rect().center());
     std::printf("power %d %d\n", centre.x(), centre.y());
+    // The brightness slider's track: its left end, its right end and its middle line.
+    for (auto* slider : surface.findChildren<QSlider*>()) {
+        if (slider->accessibleName() == QLatin1String("Brightness") && slider->isVisible()) {
+            const QPoint left = slider->mapTo(&surface, QPoint(0, slider->height() / 2));
+            std::printf("brightness %d %d %d\n", left.x(), left.x() + slider->width() - 1,
+                        left.y());
+        }
+    }
     std::printf("bulbs %zu\n", lights.bulbs().size());
     return 0;
 }
