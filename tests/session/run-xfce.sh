@@ -104,6 +104,7 @@ desktop_key() { xdotool key "$1"; }
 desktop_shot() { import -window root "$1"; }
 DESKTOP_TRAY="980 0 300 28"
 
+echo "clicks and keys: the X server's (XTEST), through xfce4-panel and xfwm4"
 session_start app "$1"
 DESKTOP_APP=$SESSION_PID_app
 desktop_checks
