@@ -2,7 +2,8 @@
 # (source after tests/netns/fake-lan.sh and session-lib.sh). The session script provides:
 #
 #   desktop_click X Y [BUTTON]   a real pointer click at screen position X,Y
-#   desktop_key NAME             a real key press (Escape)
+#   desktop_key NAME...          real key presses (Escape, Down, Return)
+#   desktop_type TEXT            real key presses that type TEXT (digits and dots)
 #   desktop_shot FILE            a screenshot of the whole screen as PNG
 #
 # and sets, before calling desktop_checks:
@@ -196,6 +197,26 @@ desktop_check_brightness() {
         test "${dimming:-0}" -ge 29 -a "${dimming:-0}" -le 45
 }
 
+# The options menu opens under its button, and its first entry opens the add-light form, which
+# takes the keyboard: an address typed there and confirmed with Return is stored.
+desktop_check_typing() {
+    session_geometry "$PANEL"
+    button=$("$DESKTOP_PROBE" | awk '/^options / { print $2, $3 }')
+    if [ -z "$button" ]; then
+        desktop_check "the probe finds the options button" false
+        return
+    fi
+    set -- $button
+    desktop_click $((X + $1)) $((Y + $2))
+    sleep 0.5
+    desktop_key Down Return
+    sleep 0.5
+    desktop_type 10.77.0.14
+    desktop_key Return
+    desktop_check "an address typed into the add-light form is stored" \
+        session_wait 30 grep -q "10\.77\.0\.14" "$XDG_CONFIG_HOME/Glowdeck/Glowdeck.conf"
+}
+
 # A second click on the icon, Escape and a click elsewhere each hide the shown panel.
 desktop_check_hiding() {
     desktop_hides_after "a second click on the icon" desktop_click_icon
@@ -213,6 +234,7 @@ desktop_checks() {
     desktop_check_brightness
     sleep 0.5
     desktop_shot "$GLOWDECK_SESSION_SHOTS/session-$DESKTOP_NAME.png"
+    desktop_check_typing
     desktop_check_hiding
     echo "the session took $(desktop_elapsed)"
 }

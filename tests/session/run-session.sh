@@ -107,7 +107,8 @@ DESKTOP_CONTRAST=$contrast
 DESKTOP_ICON_WINDOW=$icon
 desktop_shot() { import -window root "$1"; }
 desktop_click() { xdotool mousemove "$1" "$2" sleep 0.1 click "${3:-1}"; }
-desktop_key() { xdotool key "$1"; }
+desktop_key() { xdotool key "$@"; }
+desktop_type() { xdotool type --delay 50 "$1"; }
 desktop_check_icon
 check "nothing is sent before the panel opens" sh -c "! grep -q '\"method\"' '$simlog'"
 
@@ -189,12 +190,13 @@ check "the second opening asks every bulb for its state" session_wait 30 refresh
 sleep 1
 check "the second opening does not broadcast" test "$(broadcasts "$before")" -eq 0
 
-# The brightness slider; then a second click on the icon, Escape and a click elsewhere each
+# The brightness slider and the add-light form; then a second click on the icon, Escape and a click elsewhere each
 # hide the panel, and the icon opens it again.
 DESKTOP_PROBE=$probe
 DESKTOP_SIM_LOG=$simlog
 PANEL=$panel
 desktop_check_brightness
+desktop_check_typing
 ICON_X=$IX ICON_Y=$IY ICON_W=$IW ICON_H=$IH
 desktop_check_hiding
 

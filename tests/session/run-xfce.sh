@@ -100,7 +100,8 @@ session_wait 150 watcher || { echo "the panel's tray did not start"; cat "$SESSI
 desktop_click() {
     xdotool mousemove "$1" "$2" sleep 0.1 click "${3:-1}"
 }
-desktop_key() { xdotool key "$1"; }
+desktop_key() { xdotool key "$@"; }
+desktop_type() { xdotool type --delay 50 "$1"; }
 desktop_shot() { import -window root "$1"; }
 DESKTOP_TRAY="980 0 300 28"
 
