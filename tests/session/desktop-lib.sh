@@ -10,9 +10,8 @@
 #
 #   DESKTOP_NAME                 the screenshot is saved as session-$DESKTOP_NAME.png
 #   DESKTOP_TRAY="X Y W H"       the region of the screen where the tray draws its icons
-#   DESKTOP_APP, DESKTOP_SIM_LOG, DESKTOP_PROBE, DESKTOP_CONTRAST
-#                                the running program's PID, the simulator's request log, the
-#                                probe and the contrast tool
+#   DESKTOP_SIM_LOG, DESKTOP_PROBE, DESKTOP_CONTRAST
+#                                the simulator's request log, the probe and the contrast tool
 #   DESKTOP_ICON_WINDOW          the icon's own window, where the tray embeds one (XEmbed)
 #
 # Windows are found and measured on the X display (on Wayland, XWayland's), where the program
@@ -46,8 +45,8 @@ desktop_session_bus() {
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$SESSION_DIR/bus"
 }
 
-DESKTOP_PASSED=0
 DESKTOP_STARTED=$(date +%s.%N)
+DESKTOP_PASSED=0
 DESKTOP_FAILED=0
 DESKTOP_ICON_WINDOW=${DESKTOP_ICON_WINDOW:-}
 

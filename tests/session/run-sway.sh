@@ -94,7 +94,6 @@ DESKTOP_TRAY="980 0 300 28"
 
 echo "clicks and keys: wayvnc's virtual pointer and keyboard, through sway"
 session_start app "$DESKTOP_APP_PATH"
-DESKTOP_APP=$SESSION_PID_app
 desktop_checks
 desktop_summary || {
     echo "--- windows"

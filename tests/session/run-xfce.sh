@@ -107,7 +107,6 @@ DESKTOP_TRAY="980 0 300 28"
 
 echo "clicks and keys: the X server's (XTEST), through xfce4-panel and xfwm4"
 session_start app "$1"
-DESKTOP_APP=$SESSION_PID_app
 desktop_checks
 desktop_summary || {
     echo "--- windows"
