@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QPoint>
+
+#include <optional>
+
+class QWindow;
+
+namespace glowdeck {
+
+// What the panel window needs from an X server and Qt offers no call for. On any other
+// platform every call does nothing and reports failure.
+class X11Support {
+public:
+    // Whether the program talks to an X server.
+    static bool available();
+
+    // Asks the window manager to leave `window` out of task bars, window lists and pagers
+    // (_NET_WM_STATE_SKIP_TASKBAR and _NET_WM_STATE_SKIP_PAGER). For a window that is not
+    // shown: managers drop a window's state when it is hidden, and Qt keeps the state it finds
+    // when it shows one.
+    static void skipTaskbarAndPager(QWindow* window);
+
+    // Where `window` lies on the screen, as the server has it now. Qt follows the moves of its
+    // top-level windows, but not of a window another program has taken in (an icon in an XEmbed
+    // tray) when that program moves.
+    static std::optional<QPoint> rootPosition(QWindow* window);
+
+    // Grabs the pointer for `window`, with owner events: presses on this program's own windows
+    // reach them as usual, and every other press (on another program, the desktop, a bar) is
+    // reported to `window`, in its coordinates. False when the server refused: another program
+    // holds a grab, or the window is not viewable yet.
+    static bool grabPointer(QWindow* window);
+    static void ungrabPointer();
+};
+
+} // namespace glowdeck
