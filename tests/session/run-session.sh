@@ -118,9 +118,16 @@ find_panel() {
         head -n 1)
     [ -n "$panel" ]
 }
-click_icon() { xdotool mousemove $((IX + IW / 2)) $((IY + IH / 2)) sleep 0.1 click 1; }
+# Measures the icon where the tray has it now (a window manager may still be moving the tray)
+# and clicks its middle.
+click_icon() {
+    session_geometry "$icon"
+    IX=$X IY=$Y IW=$WIDTH IH=$HEIGHT
+    xdotool mousemove $((IX + IW / 2)) $((IY + IH / 2)) sleep 0.1 click 1
+}
 
 click_icon
+echo "clicked the icon at ${IX},${IY} ${IW}x${IH}"
 check "a click on the icon opens the panel" session_wait 50 find_panel
 screen_width=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
 
