@@ -9,7 +9,7 @@ packages=(
     fonts-material-design-icons-iconfont
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    iproute2 util-linux strace
+    iproute2 util-linux strace python3-gi
     xvfb xdotool trayer xcompmgr x11-utils imagemagick dbus dbus-x11
     # desktop sessions: window managers, StatusNotifierItem trays, Wayland
     openbox xfwm4 xfce4-panel xfconf sway waybar xwayland wayvnc grim python3

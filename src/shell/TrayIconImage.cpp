@@ -51,9 +51,9 @@ QImage TrayIconImage::render(int size) {
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal scale = size / unit;
     painter.scale(scale, scale);
-    // An outline of about one eleventh of the icon, and never under 1.5 pixels: wide enough to
+    // An outline of 3 units, as in the scalable icon, and never under 2 pixels: wide enough to
     // read on a light bar at tray sizes.
-    const qreal width = std::max(1.5, size / 11.0) / scale;
+    const qreal width = std::max(2.0, 3 * scale) / scale;
     painter.setPen(QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.setBrush(bulbGlass);
     painter.drawPath(bulb());
