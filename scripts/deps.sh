@@ -13,6 +13,8 @@ packages=(
     xvfb xdotool trayer xcompmgr x11-utils imagemagick dbus dbus-x11
     # the Debian package and its checks
     dpkg-dev file lintian appstream desktop-file-utils
+    # desktop sessions: window managers, StatusNotifierItem trays, Wayland
+    openbox xfwm4 xfce4-panel xfconf sway waybar xwayland wayvnc grim python3
 )
 
 missing=()

@@ -69,15 +69,15 @@ QRect TrayIcon::geometry() const {
         return QRect();
     }
     QRect icon = xembed_->geometry();
-    // Qt's idea of where the embedded icon is goes stale when the tray moves it; the server
-    // knows. The icon is the window Qt's XEmbed tray icon made for it.
+    // Qt's idea of where the embedded icon is, and of its size, goes stale when the tray moves
+    // or resizes it; the server knows. The icon is the window Qt's XEmbed tray icon made for it.
     const QWidgetList windows = QApplication::topLevelWidgets();
     const auto found = std::find_if(windows.begin(), windows.end(), [](const QWidget* window) {
         return window->inherits("QSystemTrayIconSys") && window->isVisible();
     });
     if (found != windows.end() && icon.isValid()) {
-        if (const auto position = X11Support::rootPosition((*found)->windowHandle())) {
-            icon.moveTopLeft(*position);
+        if (const auto server = X11Support::rootGeometry((*found)->windowHandle())) {
+            icon = *server;
         }
     }
     return icon;

@@ -65,21 +65,22 @@ void X11Support::skipTaskbarAndPager(QWindow* window) {
     xcb_flush(c);
 }
 
-std::optional<QPoint> X11Support::rootPosition(QWindow* window) {
+std::optional<QRect> X11Support::rootGeometry(QWindow* window) {
     xcb_connection_t* c = connection();
     if (c == nullptr || window == nullptr) {
         return std::nullopt;
     }
+    const auto id = static_cast<xcb_window_t>(window->winId());
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    const Reply<xcb_translate_coordinates_reply_t> reply(xcb_translate_coordinates_reply(
-        c,
-        xcb_translate_coordinates(c, static_cast<xcb_window_t>(window->winId()), screen->root, 0,
-                                  0),
-        nullptr));
-    if (!reply || !reply->same_screen) {
+    const auto translateCookie = xcb_translate_coordinates(c, id, screen->root, 0, 0);
+    const auto geometryCookie = xcb_get_geometry(c, id);
+    const Reply<xcb_translate_coordinates_reply_t> position(
+        xcb_translate_coordinates_reply(c, translateCookie, nullptr));
+    const Reply<xcb_get_geometry_reply_t> size(xcb_get_geometry_reply(c, geometryCookie, nullptr));
+    if (!position || !position->same_screen || !size) {
         return std::nullopt;
     }
-    return QPoint(reply->dst_x, reply->dst_y);
+    return QRect(position->dst_x, position->dst_y, size->width, size->height);
 }
 
 bool X11Support::grabPointer(QWindow* window) {

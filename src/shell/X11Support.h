@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPoint>
+#include <QRect>
 
 #include <optional>
 
@@ -21,10 +21,10 @@ public:
     // when it shows one.
     static void skipTaskbarAndPager(QWindow* window);
 
-    // Where `window` lies on the screen, as the server has it now. Qt follows the moves of its
-    // top-level windows, but not of a window another program has taken in (an icon in an XEmbed
-    // tray) when that program moves.
-    static std::optional<QPoint> rootPosition(QWindow* window);
+    // Where `window` lies on the screen and how large it is, as the server has it now. Qt
+    // follows the moves of its top-level windows, but not every move or resize of a window
+    // another program has taken in (an icon in an XEmbed tray).
+    static std::optional<QRect> rootGeometry(QWindow* window);
 
     // Grabs the pointer for `window`, with owner events: presses on this program's own windows
     // reach them as usual, and every other press (on another program, the desktop, a bar) is
