@@ -15,7 +15,7 @@ import struct
 import sys
 import time
 
-DISPLAY_ID, REGISTRY_ID, FAKE_INPUT_ID = 1, 2, 3
+DISPLAY_ID, REGISTRY_ID = 1, 2
 BUTTONS = {1: 0x110, 2: 0x112, 3: 0x111}  # BTN_LEFT, BTN_MIDDLE, BTN_RIGHT
 KEYS = {"Escape": 1, "Return": 28, "Tab": 15}  # evdev key codes
 PRESSED, RELEASED = 1, 0
@@ -31,7 +31,12 @@ class Connection:
         self.sock.connect(path)
         self.sock.settimeout(5)
         self.buffer = b""
-        self.next_id = 4
+        # New objects take the next free id, in order.
+        self.next_id = 3
+
+    def new_id(self):
+        self.next_id += 1
+        return self.next_id - 1
 
     def send(self, object_id, opcode, payload=b""):
         self.sock.sendall(struct.pack("<II", object_id, (8 + len(payload)) << 16 | opcode) + payload)
@@ -52,8 +57,7 @@ class Connection:
 
     def roundtrip(self, on_event=lambda object_id, opcode, body: None):
         """Sends wl_display.sync and hands every event up to its answer to on_event."""
-        callback = self.next_id
-        self.next_id += 1
+        callback = self.new_id()
         self.send(DISPLAY_ID, 0, uint(callback))
         for object_id, opcode, body in self.events():
             if object_id == DISPLAY_ID and opcode == 0:
@@ -84,6 +88,7 @@ def string_at(body, offset):
 
 
 def fake_input(connection):
+    """Binds the compositor's fake input and introduces this client to it; returns its id."""
     globals_found = {}
 
     def on_global(object_id, opcode, body):
@@ -101,32 +106,34 @@ def fake_input(connection):
     if version < 4:
         raise SystemExit(f"org_kde_kwin_fake_input version {version} has no keyboard")
     interface = "org_kde_kwin_fake_input"
-    connection.send(REGISTRY_ID, 0, uint(name) + string(interface) + uint(4) + uint(FAKE_INPUT_ID))
-    connection.send(FAKE_INPUT_ID, AUTHENTICATE, string("Glowdeck session test") + string("drives the session"))
+    fake = connection.new_id()
+    connection.send(REGISTRY_ID, 0, uint(name) + string(interface) + uint(4) + uint(fake))
+    connection.send(fake, AUTHENTICATE, string("Glowdeck session test") + string("drives the session"))
     connection.roundtrip()
+    return fake
 
 
 def main(argv):
     if len(argv) < 2 or argv[1] not in ("click", "key"):
         raise SystemExit(__doc__)
     connection = Connection()
-    fake_input(connection)
+    fake = fake_input(connection)
     if argv[1] == "click":
         x, y = float(argv[2]), float(argv[3])
         button = BUTTONS[int(argv[4]) if len(argv) > 4 else 1]
-        connection.send(FAKE_INPUT_ID, POINTER_MOTION_ABSOLUTE, fixed(x) + fixed(y))
+        connection.send(fake, POINTER_MOTION_ABSOLUTE, fixed(x) + fixed(y))
         connection.roundtrip()
         time.sleep(0.05)
-        connection.send(FAKE_INPUT_ID, BUTTON, uint(button) + uint(PRESSED))
+        connection.send(fake, BUTTON, uint(button) + uint(PRESSED))
         connection.roundtrip()
         time.sleep(0.05)
-        connection.send(FAKE_INPUT_ID, BUTTON, uint(button) + uint(RELEASED))
+        connection.send(fake, BUTTON, uint(button) + uint(RELEASED))
     else:
         key = KEYS[argv[2]]
-        connection.send(FAKE_INPUT_ID, KEYBOARD_KEY, uint(key) + uint(PRESSED))
+        connection.send(fake, KEYBOARD_KEY, uint(key) + uint(PRESSED))
         connection.roundtrip()
         time.sleep(0.03)
-        connection.send(FAKE_INPUT_ID, KEYBOARD_KEY, uint(key) + uint(RELEASED))
+        connection.send(fake, KEYBOARD_KEY, uint(key) + uint(RELEASED))
     connection.roundtrip()
 
 

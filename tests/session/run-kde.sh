@@ -40,7 +40,11 @@ glowdeck_netns_enter "$here/run-kde.sh" "$@"
 if [ "$(id -u)" -eq 0 ]; then
     glowdeck_netns_require_fresh
     glowdeck_fake_lan_up
-    desktop_enter_user "$here/run-kde.sh" "$@"
+    # As desktop_enter_user, with a /proc of the new PID namespace: KWin finds its clients'
+    # programs there, and hands its restricted interfaces (fake input among them) only to
+    # clients it can find.
+    exec unshare --user --map-user=1000 --map-group=1000 --pid --fork --kill-child --mount-proc \
+        /bin/sh "$here/run-kde.sh" "$@"
 fi
 
 DESKTOP_NAME=kde
@@ -114,9 +118,9 @@ echo "\$DISPLAY" >"$SESSION_DIR/xdisplay"
 exec sleep 1000
 EOF
 chmod +x "$SESSION_DIR/report-display.sh"
-KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 \
-    LIBGL_ALWAYS_SOFTWARE=1 QT_LOGGING_RULES="kwin_scripting.debug=true" \
-    session_start kwin kwin_wayland --virtual --xwayland --width 1280 --height 800 \
+# Every client may take screenshots and use fake input; scripts' output goes to the log.
+session_start kwin env KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 \
+    LIBGL_ALWAYS_SOFTWARE=1 QT_LOGGING_RULES="kwin_scripting.debug=true" kwin_wayland --virtual --xwayland --width 1280 --height 800 \
     --socket wayland-0 --no-lockscreen --no-global-shortcuts "$SESSION_DIR/report-display.sh"
 session_wait 300 grep -q : "$SESSION_DIR/xdisplay" ||
     { echo "KWin did not start"; tail -n 30 "$SESSION_DIR/kwin.log"; exit 1; }
@@ -134,12 +138,13 @@ QT_QPA_PLATFORM=wayland XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE KDE_FUL
 SESSION_PIDS="$! $SESSION_PIDS"
 export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
 
-# Runs a KWin script; prints the lines it prints (KWin logs them as "js: ...").
+# Runs a KWin script in which @QUERY@ stands for its name; prints what the script prints after
+# its name (KWin logs it as "js: ...").
 kwin_scripts=0
 kwin_query() {
     kwin_scripts=$((kwin_scripts + 1))
     name="glowdeck_query_$kwin_scripts"
-    printf '%s\n' "$1" >"$SESSION_DIR/$name.js"
+    printf '%s\n' "$1" | sed "s/@QUERY@/$name/g" >"$SESSION_DIR/$name.js"
     mark=$(wc -l <"$SESSION_DIR/kwin.log")
     gdbus call --session --dest org.kde.KWin --object-path /Scripting \
         --method org.kde.kwin.Scripting.loadScript "$SESSION_DIR/$name.js" "$name" >/dev/null &&
@@ -158,7 +163,7 @@ var lines = workspace.clientList().map(function (w) {
     return [w.resourceClass, g.x, g.y, g.width, g.height, 'skipTaskbar=' + w.skipTaskbar,
             'skipPager=' + w.skipPager, 'skipSwitcher=' + w.skipSwitcher].join(' ');
 });
-print('$name ' + lines.join(' | ') + ' |');"
+print('@QUERY@ ' + lines.join(' | ') + ' |');"
 }
 
 # The panel is up once it is a window of its own at the bottom of the screen, and the tray is
@@ -173,7 +178,7 @@ tray_up() {
         --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher \
         IsStatusNotifierHostRegistered 2>/dev/null | grep -q true
 }
-session_wait 900 tray_up && session_wait 300 panel_up || {
+session_wait 900 tray_up && session_wait 60 panel_up || {
     echo "Plasma did not start"
     tail -n 30 "$SESSION_DIR/plasma.log"
     exit 1
