@@ -46,7 +46,7 @@ DESKTOP_NAME=gnome
 DESKTOP_APP_PATH=$1
 DESKTOP_PROBE=$3
 DESKTOP_CONTRAST=$4
-started=$(date +%s)
+session_started=$(date +%s)
 session_init
 session_start sim "$2" $GLOWDECK_LAN_BULBS
 DESKTOP_SIM_LOG="$SESSION_DIR/sim.log"
@@ -93,7 +93,7 @@ gnome_eval() {
 shell_up() { [ "$(gnome_eval 'Main.layoutManager._startingUp')" = false ]; }
 session_wait 600 shell_up ||
     { echo "GNOME Shell did not start"; tail -n 30 "$SESSION_DIR/shell.log"; exit 1; }
-echo "GNOME Shell is up after $(($(date +%s) - started)) s"
+echo "GNOME Shell is up after $(($(date +%s) - session_started)) s"
 
 # The desktop as a user sees it after logging in: no overview, no notifications. Then a
 # virtual pointer and keyboard on the shell's seat, and helpers that drive them.
@@ -178,7 +178,7 @@ echo "windows in the switcher and the dash: ${switcher:-none}"
 unlisted() { ! echo "$switcher" | grep -q -i glowdeck; }
 desktop_check "the panel is in neither the window switcher nor the dash" unlisted
 
-echo "the session took $(($(date +%s) - started)) s"
+echo "the session took $(($(date +%s) - session_started)) s"
 desktop_summary || {
     echo "--- windows"
     gnome_eval 'global.get_window_actors().map(a => a.meta_window).map(w =>

@@ -52,7 +52,7 @@ DESKTOP_APP_PATH=$1
 DESKTOP_PROBE=$3
 DESKTOP_CONTRAST=$4
 screenshot=$5
-started=$(date +%s)
+session_started=$(date +%s)
 session_init
 session_start sim "$2" $GLOWDECK_LAN_BULBS
 DESKTOP_SIM_LOG="$SESSION_DIR/sim.log"
@@ -127,7 +127,7 @@ session_wait 300 grep -q : "$SESSION_DIR/xdisplay" ||
 DISPLAY=$(cat "$SESSION_DIR/xdisplay")
 export DISPLAY WAYLAND_DISPLAY=wayland-0
 session_wait 100 xdpyinfo || { echo "XWayland does not answer"; exit 1; }
-echo "KWin is up after $(($(date +%s) - started)) s"
+echo "KWin is up after $(($(date +%s) - session_started)) s"
 
 QT_QPA_PLATFORM=wayland XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true \
     KDE_SESSION_VERSION=5 sh -c "
@@ -183,7 +183,7 @@ session_wait 900 tray_up && session_wait 60 panel_up || {
     tail -n 30 "$SESSION_DIR/plasma.log"
     exit 1
 }
-echo "Plasma is up after $(($(date +%s) - started)) s"
+echo "Plasma is up after $(($(date +%s) - session_started)) s"
 set -- $(plasma_panel)
 panel_x=$1 panel_y=$2 panel_w=$3 panel_h=$4
 # The tray sits at the right end of the panel.
@@ -220,7 +220,7 @@ desktop_check "the panel is not in the task manager" not_listed Taskbar
 desktop_check "the panel is not in the pager" not_listed Pager
 desktop_check "the panel is not in the window switcher" not_listed Switcher
 
-echo "the session took $(($(date +%s) - started)) s"
+echo "the session took $(($(date +%s) - session_started)) s"
 desktop_summary || {
     echo "--- app.log"
     tail -n 20 "$SESSION_DIR/app.log"
