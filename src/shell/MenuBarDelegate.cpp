@@ -9,20 +9,11 @@
 #include "model/Lights.h"
 
 #include <QCursor>
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <cstdio>
-
 namespace glowdeck {
-
-namespace {
-
-// Half the side of the square taken as the icon's place when the tray does not say where the
-// icon is.
-constexpr int cursorAnchorHalf = 12;
-
-} // namespace
 
 MenuBarDelegate::MenuBarDelegate(Store& defaults, EventLoop& loop, SocketApi& sockets)
     : defaults_(defaults), loop_(loop), sockets_(sockets) {
@@ -50,15 +41,8 @@ void MenuBarDelegate::applicationDidFinishLaunching() {
     }
     lights_ = std::make_unique<Lights>(false, defaults_, loop_, sockets_);
 
-    statusItem_ = std::make_unique<QSystemTrayIcon>(TrayIcon::image());
-    statusItem_->setToolTip(QStringLiteral("Glowdeck"));
-    connect(statusItem_.get(), &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) { trayActivated(reason); });
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
-        std::fputs("glowdeck: no system tray is available yet; the icon appears when one "
-                   "starts.\n",
-                   stderr);
-    }
+    statusItem_ = std::make_unique<TrayIcon>(QDBusConnection::sessionBus());
+    statusItem_->onClick = [this](std::optional<QPoint> at) { togglePanel(at); };
     statusItem_->show();
 
     auto* surface = new GlassSurface(*lights_);
@@ -75,21 +59,7 @@ void MenuBarDelegate::applicationDidFinishLaunching() {
     });
 }
 
-void MenuBarDelegate::trayActivated(QSystemTrayIcon::ActivationReason reason) {
-    switch (reason) {
-    case QSystemTrayIcon::Trigger:
-    case QSystemTrayIcon::MiddleClick:
-        togglePanel();
-        break;
-    case QSystemTrayIcon::DoubleClick:
-        // The first click of a double click has toggled the panel already.
-    case QSystemTrayIcon::Context:
-    case QSystemTrayIcon::Unknown:
-        break;
-    }
-}
-
-void MenuBarDelegate::togglePanel() {
+void MenuBarDelegate::togglePanel(std::optional<QPoint> click) {
     if (!panel_) {
         return;
     }
@@ -102,7 +72,7 @@ void MenuBarDelegate::togglePanel() {
         return;
     }
 
-    anchor_ = anchorRect();
+    anchor_ = anchorRect(click);
     const QSize wanted =
         panel_->surface() != nullptr ? panel_->surface()->fittingSize() : panel_->size();
     QScreen* screen = QGuiApplication::screenAt(anchor_.center());
@@ -182,16 +152,18 @@ void MenuBarDelegate::fitToContent() {
                                                 screen->availableGeometry(), wanted));
 }
 
-QRect MenuBarDelegate::anchorRect() const {
-    if (statusItem_) {
-        const QRect icon = statusItem_->geometry();
-        if (icon.isValid() && !icon.isEmpty()) {
-            return icon;
-        }
+QRect MenuBarDelegate::anchorRect(std::optional<QPoint> click) const {
+    PanelPlacement::Clues clues;
+    clues.click = click;
+    clues.icon = statusItem_ ? statusItem_->geometry() : QRect();
+    clues.pointer = QCursor::pos();
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        screens.append(screen->geometry());
     }
-    const QPoint pointer = QCursor::pos();
-    return QRect(pointer - QPoint(cursorAnchorHalf, cursorAnchorHalf),
-                 QSize(2 * cursorAnchorHalf, 2 * cursorAnchorHalf));
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return PanelPlacement::anchor(clues, screens,
+                                  primary != nullptr ? primary->availableGeometry() : QRect());
 }
 
 } // namespace glowdeck

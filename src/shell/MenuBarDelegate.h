@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
-#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <memory>
@@ -22,6 +21,7 @@ class Lights;
 class OutsideClickWatch;
 class SleepWatcher;
 class Store;
+class TrayIcon;
 
 // The application's delegate: owns the controller, the tray icon and the panel for the whole
 // run, shows and hides the panel, and keeps the controller told whether the panel is shown.
@@ -44,20 +44,18 @@ public:
     // and subscribes to sleep events.
     void applicationDidFinishLaunching();
 
-    // The tray icon's action: hides a shown panel, or places and shows a hidden one.
-    void togglePanel();
+    // The tray icon's action: hides a shown panel, or places and shows a hidden one, under the
+    // point where the tray said it was clicked, if it said.
+    void togglePanel(std::optional<QPoint> click = std::nullopt);
     // Shows the panel, or brings a shown one to the front (a second start of the program asks
     // this).
     void showPanel();
     // Ends the shown-time activity, the sleep subscription and the controller.
     void applicationWillTerminate();
 
-    // The tray icon's signal.
-    void trayActivated(QSystemTrayIcon::ActivationReason reason);
-
     Lights* lights() const { return lights_.get(); }
     GlassPanel* panel() const { return panel_.get(); }
-    QSystemTrayIcon* statusItem() const { return statusItem_.get(); }
+    TrayIcon* statusItem() const { return statusItem_.get(); }
     SleepWatcher* sleepWatcher() const { return sleepWatcher_.get(); }
     OutsideClickWatch* outsideMonitor() const { return outsideMonitor_.get(); }
     bool resizing() const { return sizeUpdates_.has_value(); }
@@ -70,14 +68,14 @@ private:
     void startPanelActivity();
     void stopPanelActivity();
     void fitToContent();
-    QRect anchorRect() const;
+    QRect anchorRect(std::optional<QPoint> click) const;
 
     Store& defaults_;
     EventLoop& loop_;
     SocketApi& sockets_;
 
     std::unique_ptr<Lights> lights_;
-    std::unique_ptr<QSystemTrayIcon> statusItem_;
+    std::unique_ptr<TrayIcon> statusItem_;
     std::unique_ptr<GlassPanel> panel_;
     std::unique_ptr<OutsideClickWatch> outsideMonitor_;
     std::optional<ChangeSignal::Connection> sizeUpdates_;

@@ -22,7 +22,31 @@ int keepGlassInside(int top, int height, const QRect& available) {
     return std::max(std::min(top, lowest), highest);
 }
 
+bool onAScreen(const QPoint& point, const QList<QRect>& screens) {
+    return std::any_of(screens.begin(), screens.end(),
+                       [&](const QRect& screen) { return screen.contains(point); });
+}
+
+QRect around(const QPoint& point) {
+    const int half = PanelPlacement::pointHalf;
+    return QRect(point - QPoint(half, half), QSize(2 * half, 2 * half));
+}
+
 } // namespace
+
+QRect PanelPlacement::anchor(const Clues& clues, const QList<QRect>& screens,
+                             const QRect& primary) {
+    if (clues.click && !clues.click->isNull() && onAScreen(*clues.click, screens)) {
+        return around(*clues.click);
+    }
+    if (clues.icon.isValid()) {
+        return clues.icon;
+    }
+    if (clues.pointer && onAScreen(*clues.pointer, screens)) {
+        return around(*clues.pointer);
+    }
+    return QRect(endX(primary) - 1, primary.y(), 1, 1);
+}
 
 int PanelPlacement::cappedHeight(const QRect& available, int wanted) {
     return std::max(0, std::min(available.height() - heightAllowance, wanted));

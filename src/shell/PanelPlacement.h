@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QList>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
+
+#include <optional>
 
 namespace glowdeck {
 
@@ -20,6 +24,27 @@ public:
     static constexpr int screenInset = 8;
     static constexpr int anchorGap = 6;
     static constexpr int heightAllowance = 16;
+
+    // Half the side of the square taken as the icon where only a point of it is known.
+    static constexpr int pointHalf = 12;
+
+    // What is known of where the tray icon is.
+    struct Clues {
+        // Where the tray said it was clicked.
+        std::optional<QPoint> click;
+        // The icon's place, where the tray gives it; empty otherwise.
+        QRect icon;
+        // The pointer's position, where it is known.
+        std::optional<QPoint> pointer;
+    };
+
+    // The rectangle the panel hangs from: the first that applies of
+    //   - a square around the click, when that point lies on one of `screens` (hosts that do
+    //     not know the position send (0, 0), which counts as unknown);
+    //   - the icon's place;
+    //   - a square around the pointer, when it lies on one of `screens`;
+    //   - the top-right corner of `primary`, the primary screen's available area.
+    static QRect anchor(const Clues& clues, const QList<QRect>& screens, const QRect& primary);
 
     struct Placed {
         QRect frame;

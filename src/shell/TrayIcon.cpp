@@ -1,38 +1,67 @@
 #include "TrayIcon.h"
 
-#include "panel/Icons.h"
+#include "StatusNotifierItem.h"
+#include "TrayIconImage.h"
 
-#include <QGuiApplication>
-#include <QPainter>
-#include <QPalette>
-#include <QPixmap>
+#include <QSystemTrayIcon>
+
+#include <cstdio>
 
 namespace glowdeck {
 
-namespace {
+TrayIcon::TrayIcon(const QDBusConnection& bus) : bus_(bus) {}
 
-// A plain disc, for the unlikely case that the icon font could not be loaded: a tray entry
-// without a picture would not be shown at all.
-QIcon disc(const QColor& color) {
-    QPixmap pixmap(22, 22);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(color);
-    painter.drawEllipse(QRectF(4, 3, 14, 14));
-    painter.drawRect(QRectF(8, 17, 6, 3));
-    return QIcon(pixmap);
+TrayIcon::~TrayIcon() = default;
+
+void TrayIcon::show() {
+    if (item_ || xembed_) {
+        return;
+    }
+    item_ = std::make_unique<StatusNotifierItem>(bus_, TrayIconImage::images());
+    item_->onClick = [this](QPoint at) {
+        if (onClick) {
+            onClick(at);
+        }
+    };
+    item_->onWatcherChanged = [this] { follow(); };
+    if (!item_->publish()) {
+        item_.reset();
+    }
+    follow();
+    if (kind_ == Kind::XEmbed && !QSystemTrayIcon::isSystemTrayAvailable()) {
+        std::fputs("glowdeck: no system tray is available yet; the icon appears when one "
+                   "starts.\n",
+                   stderr);
+    }
 }
 
-} // namespace
+void TrayIcon::follow() {
+    if (item_ && item_->watched()) {
+        kind_ = Kind::StatusNotifier;
+        if (xembed_) {
+            xembed_->hide();
+        }
+        return;
+    }
+    kind_ = Kind::XEmbed;
+    // Made only while no watcher runs: Qt decides once per run whether its tray icons use
+    // D-Bus, and this one must not.
+    if (!xembed_) {
+        xembed_ = std::make_unique<QSystemTrayIcon>(TrayIconImage::icon());
+        xembed_->setToolTip(QStringLiteral("Glowdeck"));
+        connect(xembed_.get(), &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    // A double click's first click has come as a Trigger already.
+                    if (reason != QSystemTrayIcon::DoubleClick && onClick) {
+                        onClick(std::nullopt);
+                    }
+                });
+    }
+    xembed_->show();
+}
 
-QIcon TrayIcon::image() {
-    // Trays are drawn in the desktop's own colours; the palette's text colour contrasts with
-    // them in both light and dark themes.
-    const QColor color = QGuiApplication::palette().color(QPalette::WindowText);
-    QIcon icon = Icons::icon("lightbulb", color, 22);
-    return icon.isNull() ? disc(color) : icon;
+QRect TrayIcon::geometry() const {
+    return kind_ == Kind::XEmbed && xembed_ ? xembed_->geometry() : QRect();
 }
 
 } // namespace glowdeck

@@ -1,13 +1,52 @@
 #pragma once
 
-#include <QIcon>
+#include <QDBusConnection>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QSystemTrayIcon;
 
 namespace glowdeck {
 
-// The picture of the tray icon: the light-bulb symbol.
-class TrayIcon {
+class StatusNotifierItem;
+
+// The program's icon, on whichever tray the desktop has: a StatusNotifierItem while a
+// StatusNotifierWatcher runs on the session bus, else an XEmbed icon (QSystemTrayIcon). It
+// follows the watcher starting and going away, and is never shown twice.
+class TrayIcon : public QObject {
 public:
-    static QIcon image();
+    enum class Kind { None, StatusNotifier, XEmbed };
+
+    // A click on the icon: left, middle or right. `at`: where, when the tray said.
+    std::function<void(std::optional<QPoint> at)> onClick;
+
+    explicit TrayIcon(const QDBusConnection& bus);
+    ~TrayIcon() override;
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+
+    // Puts the icon on the tray there is, and on the one that comes later if there is none.
+    void show();
+
+    Kind kind() const { return kind_; }
+    // The icon's place on the screen where the tray says (XEmbed), else an empty rectangle.
+    QRect geometry() const;
+
+    StatusNotifierItem* statusNotifierItem() const { return item_.get(); }
+    QSystemTrayIcon* xembedIcon() const { return xembed_.get(); }
+
+private:
+    void follow();
+
+    QDBusConnection bus_;
+    std::unique_ptr<StatusNotifierItem> item_;
+    std::unique_ptr<QSystemTrayIcon> xembed_;
+    Kind kind_ = Kind::None;
 };
 
 } // namespace glowdeck

@@ -7,9 +7,11 @@
 #include "shell/MenuBarDelegate.h"
 #include "shell/OutsideClickWatch.h"
 #include "shell/SleepWatcher.h"
+#include "shell/TrayIcon.h"
 #include "support/FakeSocketApi.h"
 
 #include <QElapsedTimer>
+#include <QSystemTrayIcon>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -61,7 +63,10 @@ TEST_F(MenuBarDelegateTest, LaunchSendsNothingAndKeepsThePanelHidden) {
     EXPECT_FALSE(lights().hasDiscovered());
     ASSERT_EQ(lights().bulbs().size(), 1u);
 
-    QSystemTrayIcon* tray = delegate.statusItem();
+    // Without a session bus, the icon goes to an XEmbed tray.
+    ASSERT_NE(delegate.statusItem(), nullptr);
+    EXPECT_EQ(delegate.statusItem()->kind(), glowdeck::TrayIcon::Kind::XEmbed);
+    QSystemTrayIcon* tray = delegate.statusItem()->xembedIcon();
     ASSERT_NE(tray, nullptr);
     EXPECT_EQ(tray->toolTip(), "Glowdeck");
     EXPECT_EQ(tray->contextMenu(), nullptr);
@@ -104,14 +109,24 @@ TEST_F(MenuBarDelegateTest, TrayClicksThatToggle) {
         {QSystemTrayIcon::MiddleClick, true},
         // Its first click has already come as a Trigger.
         {QSystemTrayIcon::DoubleClick, false},
-        {QSystemTrayIcon::Context, false},
+        // There is no menu: a right click toggles too.
+        {QSystemTrayIcon::Context, true},
     };
+    QSystemTrayIcon* tray = delegate.statusItem()->xembedIcon();
     for (const Case& c : cases) {
         const bool before = shown();
-        delegate.trayActivated(c.reason);
+        Q_EMIT tray->activated(c.reason);
         EXPECT_EQ(shown(), before != c.toggles) << c.reason;
         EXPECT_EQ(lights().panelVisible(), shown()) << c.reason;
     }
+}
+
+TEST_F(MenuBarDelegateTest, TheClickTheTraySaidAnchorsThePanel) {
+    const QRect screen = panel().screen()->geometry();
+    const QPoint click = screen.center();
+    delegate.togglePanel(click);
+    EXPECT_EQ(delegate.lastAnchor(), QRect(click - QPoint(12, 12), QSize(24, 24)));
+    EXPECT_LE(std::abs(panel().geometry().center().x() - click.x()), 1);
 }
 
 TEST_F(MenuBarDelegateTest, EscapeHidesAndEndsTheShownTimeActivity) {

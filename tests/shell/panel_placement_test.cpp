@@ -139,3 +139,29 @@ TEST(PanelPlacementTest, ResizingKeepsTheEdgeNextToTheIcon) {
         EXPECT_EQ(frame, c.frame) << c.name << ": got " << describe(frame);
     }
 }
+
+TEST(PanelPlacementTest, AnchorTakesTheFirstCluePresent) {
+    const QList<QRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
+    const QRect primary(0, 28, 1920, 1052);
+    const QRect icon(1800, 2, 24, 24);
+    using Clues = PanelPlacement::Clues;
+    struct Case {
+        const char* name;
+        Clues clues;
+        QRect anchor;
+    };
+    const Case cases[] = {
+        {"the click, before everything", {QPoint(1700, 14), icon, QPoint(5, 5)}, {1688, 2, 24, 24}},
+        {"a click on the second screen", {QPoint(3000, 1010), {}, {}}, {2988, 998, 24, 24}},
+        {"a click off every screen: the icon", {QPoint(5000, 14), icon, QPoint(5, 5)}, icon},
+        {"(0, 0) says nothing: the icon", {QPoint(0, 0), icon, {}}, icon},
+        {"no click: the icon", {{}, icon, QPoint(5, 5)}, icon},
+        {"no icon: the pointer", {{}, {}, QPoint(700, 500)}, {688, 488, 24, 24}},
+        {"a pointer off every screen: the corner", {{}, {}, QPoint(-50, 500)}, {1919, 28, 1, 1}},
+        {"nothing known: the corner", {}, {1919, 28, 1, 1}},
+    };
+    for (const Case& c : cases) {
+        const QRect anchor = PanelPlacement::anchor(c.clues, screens, primary);
+        EXPECT_EQ(anchor, c.anchor) << c.name << ": got " << describe(anchor);
+    }
+}
