@@ -23,11 +23,17 @@ std::optional<std::string> DisplayPlatform::forced(const Lookup& environment) {
     return std::nullopt;
 }
 
+bool DisplayPlatform::throughXWayland(const Lookup& environment, const std::string& platformName) {
+    return platformName == "xcb" && present(environment("WAYLAND_DISPLAY"));
+}
+
+std::optional<std::string> DisplayPlatform::processEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
+
 void DisplayPlatform::apply() {
-    const auto platform = forced([](const char* name) -> std::optional<std::string> {
-        const char* value = std::getenv(name);
-        return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
-    });
+    const auto platform = forced(processEnvironment);
     if (platform) {
         ::setenv("QT_QPA_PLATFORM", platform->c_str(), 1);
     }

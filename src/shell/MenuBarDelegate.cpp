@@ -1,5 +1,6 @@
 #include "MenuBarDelegate.h"
 
+#include "DisplayPlatform.h"
 #include "GlassPanel.h"
 #include "GlassSurface.h"
 #include "OutsideClickWatch.h"
@@ -156,7 +157,10 @@ QRect MenuBarDelegate::anchorRect(std::optional<QPoint> click) const {
     PanelPlacement::Clues clues;
     clues.click = click;
     clues.icon = statusItem_ ? statusItem_->geometry() : QRect();
-    clues.pointer = QCursor::pos();
+    if (!DisplayPlatform::throughXWayland(DisplayPlatform::processEnvironment,
+                                          QGuiApplication::platformName().toStdString())) {
+        clues.pointer = QCursor::pos();
+    }
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         screens.append(screen->geometry());

@@ -36,7 +36,10 @@ QRect around(const QPoint& point) {
 
 QRect PanelPlacement::anchor(const Clues& clues, const QList<QRect>& screens,
                              const QRect& primary) {
-    if (clues.click && !clues.click->isNull() && onAScreen(*clues.click, screens)) {
+    const auto saysWhere = [](const QPoint& click) {
+        return click.x() >= iconRelativeLimit || click.y() >= iconRelativeLimit;
+    };
+    if (clues.click && saysWhere(*clues.click) && onAScreen(*clues.click, screens)) {
         return around(*clues.click);
     }
     if (clues.icon.isValid()) {
@@ -45,7 +48,7 @@ QRect PanelPlacement::anchor(const Clues& clues, const QList<QRect>& screens,
     if (clues.pointer && onAScreen(*clues.pointer, screens)) {
         return around(*clues.pointer);
     }
-    return QRect(endX(primary) - 1, primary.y(), 1, 1);
+    return QRect(endX(primary) - 2 * pointHalf, primary.y(), 2 * pointHalf, 2 * pointHalf);
 }
 
 int PanelPlacement::cappedHeight(const QRect& available, int wanted) {

@@ -38,12 +38,18 @@ public:
         std::optional<QPoint> pointer;
     };
 
+    // Hosts that do not know where the click was send (0, 0), and some (waybar before 0.10)
+    // send the position within the icon instead of the screen: a click within this distance
+    // of the screen's origin on both axes says nothing.
+    static constexpr int iconRelativeLimit = 64;
+
     // The rectangle the panel hangs from: the first that applies of
-    //   - a square around the click, when that point lies on one of `screens` (hosts that do
-    //     not know the position send (0, 0), which counts as unknown);
+    //   - a square around the click, when that point lies on one of `screens` and not within
+    //     iconRelativeLimit of the origin;
     //   - the icon's place;
     //   - a square around the pointer, when it lies on one of `screens`;
-    //   - the top-right corner of `primary`, the primary screen's available area.
+    //   - a square in the top-right corner of `primary`, the primary screen's available area,
+    //     where trays are most often.
     static QRect anchor(const Clues& clues, const QList<QRect>& screens, const QRect& primary);
 
     struct Placed {

@@ -155,10 +155,14 @@ TEST(PanelPlacementTest, AnchorTakesTheFirstCluePresent) {
         {"a click on the second screen", {QPoint(3000, 1010), {}, {}}, {2988, 998, 24, 24}},
         {"a click off every screen: the icon", {QPoint(5000, 14), icon, QPoint(5, 5)}, icon},
         {"(0, 0) says nothing: the icon", {QPoint(0, 0), icon, {}}, icon},
+        {"a point within the icon says nothing",
+         {QPoint(10, 12), {}, QPoint(700, 500)},
+         {688, 488, 24, 24}},
+        {"a click near the origin on one axis only", {QPoint(20, 900), icon, {}}, {8, 888, 24, 24}},
         {"no click: the icon", {{}, icon, QPoint(5, 5)}, icon},
         {"no icon: the pointer", {{}, {}, QPoint(700, 500)}, {688, 488, 24, 24}},
-        {"a pointer off every screen: the corner", {{}, {}, QPoint(-50, 500)}, {1919, 28, 1, 1}},
-        {"nothing known: the corner", {}, {1919, 28, 1, 1}},
+        {"a pointer off every screen: the corner", {{}, {}, QPoint(-50, 500)}, {1896, 28, 24, 24}},
+        {"nothing known: the corner", {}, {1896, 28, 24, 24}},
     };
     for (const Case& c : cases) {
         const QRect anchor = PanelPlacement::anchor(c.clues, screens, primary);
