@@ -1,5 +1,6 @@
 #include "MenuBarDelegate.h"
 
+#include "DesktopClickCatcher.h"
 #include "DisplayPlatform.h"
 #include "GlassPanel.h"
 #include "GlassSurface.h"
@@ -28,6 +29,7 @@ MenuBarDelegate::~MenuBarDelegate() {
         panel_->onHide = nullptr;
     }
     outsideMonitor_.reset();
+    desktopCover_.reset();
     sizeUpdates_.reset();
     disconnect(sleepEvents_);
     // The panel's views refer to the controller: they go first.
@@ -41,6 +43,7 @@ void MenuBarDelegate::applicationDidFinishLaunching() {
         return;
     }
     lights_ = std::make_unique<Lights>(false, defaults_, loop_, sockets_);
+    coverDesktop_ = DesktopClickCatcher::wanted();
 
     statusItem_ = std::make_unique<TrayIcon>(QDBusConnection::sessionBus());
     statusItem_->onClick = [this](std::optional<QPoint> at) { togglePanel(at); };
@@ -115,6 +118,14 @@ void MenuBarDelegate::startPanelActivity() {
             panel_->orderOut();
         }
     });
+    if (coverDesktop_) {
+        desktopCover_ = std::make_unique<DesktopClickCatcher>([this] {
+            if (panel_) {
+                panel_->orderOut();
+            }
+        });
+        desktopCover_->cover();
+    }
     sizeUpdates_ = lights_->objectWillChange().connect([this] { sizeTimer_.start(); });
 }
 
@@ -123,6 +134,7 @@ void MenuBarDelegate::stopPanelActivity() {
         lights_->setPanelVisible(false);
     }
     outsideMonitor_.reset();
+    desktopCover_.reset();
     sizeUpdates_.reset();
     sizeTimer_.stop();
 }

@@ -2,6 +2,7 @@
 #include "model/Lights.h"
 #include "model/MemoryStore.h"
 #include "model/VirtualLoop.h"
+#include "shell/DesktopClickCatcher.h"
 #include "shell/GlassPanel.h"
 #include "shell/GlassSurface.h"
 #include "shell/MenuBarDelegate.h"
@@ -262,4 +263,55 @@ TEST_F(MenuBarDelegateTest, ShowPanelOpensOnlyAHiddenPanel) {
     delegate.showPanel();
     EXPECT_TRUE(shown());
     EXPECT_TRUE(lights().panelVisible());
+}
+
+TEST(DesktopClickCatcherTest, WantedOnGnomeOnly) {
+    const std::pair<std::optional<std::string>, bool> cases[] = {
+        {"GNOME", true},
+        {"ubuntu:GNOME", true},
+        {"GNOME-Classic:GNOME", true},
+        {"GNOME-Flashback", false},
+        {"KDE", false},
+        {"XFCE", false},
+        {"", false},
+        {std::nullopt, false},
+    };
+    for (const auto& [desktop, wanted] : cases) {
+        const auto lookup = [&](const char* name) -> std::optional<std::string> {
+            return std::string(name) == "XDG_CURRENT_DESKTOP" ? desktop : std::nullopt;
+        };
+        EXPECT_EQ(glowdeck::DesktopClickCatcher::wanted(lookup), wanted)
+            << desktop.value_or("(unset)");
+    }
+}
+
+TEST(DesktopClickCatcherTest, CoversTheBackgroundWhileThePanelIsShownAndAClickOnItHidesThePanel) {
+    qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    glowdeck::MemoryStore defaults;
+    glowdeck::VirtualLoop loop;
+    glowdeck::testing::FakeSocketApi sockets;
+    MenuBarDelegate delegate{defaults, loop, sockets};
+    delegate.applicationDidFinishLaunching();
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    EXPECT_EQ(delegate.desktopCover(), nullptr);
+
+    delegate.togglePanel();
+    glowdeck::DesktopClickCatcher* cover = delegate.desktopCover();
+    ASSERT_NE(cover, nullptr);
+    EXPECT_TRUE(cover->isVisible());
+    EXPECT_TRUE(cover->testAttribute(Qt::WA_X11NetWmWindowTypeDesktop));
+    EXPECT_EQ(cover->geometry(), QGuiApplication::primaryScreen()->virtualGeometry());
+
+    // The click hides the panel, which ends the catcher: not while its own press is handled.
+    QTest::mousePress(cover, Qt::LeftButton, {}, QPoint(40, 600));
+    EXPECT_TRUE(delegate.panel()->isVisible());
+    spinUntil([&] { return !delegate.panel()->isVisible(); });
+    EXPECT_FALSE(delegate.panel()->isVisible());
+    EXPECT_EQ(delegate.desktopCover(), nullptr);
+
+    // The next opening covers the background again.
+    delegate.togglePanel();
+    ASSERT_NE(delegate.desktopCover(), nullptr);
+    delegate.panel()->orderOut();
+    EXPECT_EQ(delegate.desktopCover(), nullptr);
 }
