@@ -32,7 +32,7 @@ GLOWDECK_LAN_PREFIX=24
 . "$here/session-lib.sh"
 . "$here/desktop-lib.sh"
 
-session_require_tools gnome-shell gdbus dbus-daemon xdotool xwininfo xdpyinfo
+session_require_tools gnome-shell gdbus dbus-daemon xdotool xprop xwininfo xdpyinfo
 [ -d /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com ] ||
     glowdeck_netns_skip "the AppIndicator extension (gnome-shell-extension-appindicator) is not installed"
 glowdeck_netns_enter "$here/run-gnome.sh" "$@"
@@ -138,6 +138,17 @@ XAUTHORITY=$(ls "$XDG_RUNTIME_DIR"/.mutter-Xwaylandauth.* 2>/dev/null | head -n 
 WAYLAND_DISPLAY=wayland-0
 export DISPLAY XAUTHORITY WAYLAND_DISPLAY
 session_wait 100 xdpyinfo || { echo "XWayland does not answer"; exit 1; }
+
+# The panel, as desktop-lib.sh finds it, leaving out the window the program lays over the
+# desktop background while the panel is shown.
+desktop_find_panel() {
+    PANEL=$(xdotool search --onlyvisible --class glowdeck 2>/dev/null | while read -r window; do
+        xprop -id "$window" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DESKTOP && continue
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        [ "$WIDTH" -ge 200 ] && echo "$window"
+    done | head -n 1)
+    [ -n "$PANEL" ]
+}
 
 desktop_click() { gnome_eval "global.glowdeckTest.click($1, $2, ${3:-1})" >/dev/null; }
 desktop_key() { gnome_eval "global.glowdeckTest.key('$1')" >/dev/null; }
