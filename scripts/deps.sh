@@ -11,6 +11,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     iproute2 util-linux strace
     xvfb xdotool trayer xcompmgr x11-utils imagemagick dbus dbus-x11
+    # desktop sessions: window managers, StatusNotifierItem trays, Wayland
+    openbox xfwm4 xfce4-panel xfconf sway waybar xwayland wayvnc grim python3
 )
 
 missing=()

@@ -2,16 +2,16 @@
 # (source after tests/netns/fake-lan.sh and session-lib.sh). The session script provides:
 #
 #   desktop_click X Y [BUTTON]   a real pointer click at screen position X,Y
-#   desktop_key NAME             a real key press (Escape)
+#   desktop_key NAME...          real key presses (Escape, Down, Return)
+#   desktop_type TEXT            real key presses that type TEXT (digits and dots)
 #   desktop_shot FILE            a screenshot of the whole screen as PNG
 #
 # and sets, before calling desktop_checks:
 #
 #   DESKTOP_NAME                 the screenshot is saved as session-$DESKTOP_NAME.png
 #   DESKTOP_TRAY="X Y W H"       the region of the screen where the tray draws its icons
-#   DESKTOP_APP, DESKTOP_SIM_LOG, DESKTOP_PROBE, DESKTOP_CONTRAST
-#                                the running program's PID, the simulator's request log, the
-#                                probe and the contrast tool
+#   DESKTOP_SIM_LOG, DESKTOP_PROBE, DESKTOP_CONTRAST
+#                                the simulator's request log, the probe and the contrast tool
 #   DESKTOP_ICON_WINDOW          the icon's own window, where the tray embeds one (XEmbed)
 #
 # Windows are found and measured on the X display (on Wayland, XWayland's), where the program
@@ -45,6 +45,7 @@ desktop_session_bus() {
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$SESSION_DIR/bus"
 }
 
+DESKTOP_STARTED=$(date +%s.%N)
 DESKTOP_PASSED=0
 DESKTOP_FAILED=0
 DESKTOP_ICON_WINDOW=${DESKTOP_ICON_WINDOW:-}
@@ -54,11 +55,16 @@ desktop_check() {
     shift
     if "$@"; then
         DESKTOP_PASSED=$((DESKTOP_PASSED + 1))
-        echo "ok: $description"
+        echo "ok: $description [$(desktop_elapsed)]"
     else
         DESKTOP_FAILED=$((DESKTOP_FAILED + 1))
-        echo "FAILED: $description"
+        echo "FAILED: $description [$(desktop_elapsed)]"
     fi
+}
+
+# Seconds since the library was sourced.
+desktop_elapsed() {
+    awk -v a="$DESKTOP_STARTED" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f s", b - a }'
 }
 
 desktop_summary() {
@@ -129,7 +135,13 @@ desktop_hides_after() {
     how=$1
     shift
     "$@"
-    desktop_check "$how hides the panel" session_wait 30 desktop_panel_hidden
+    if ! session_wait 30 desktop_panel_hidden; then
+        desktop_check "$how hides the panel" false
+        desktop_key Escape
+        session_wait 30 desktop_panel_hidden || return 1
+    else
+        desktop_check "$how hides the panel" true
+    fi
     sleep 0.5 # a click this soon after a hide by focus loss would be ignored
     desktop_click_icon
     desktop_check "the next click on the icon opens it again" session_wait 50 desktop_find_panel
@@ -184,6 +196,26 @@ desktop_check_brightness() {
         test "${dimming:-0}" -ge 29 -a "${dimming:-0}" -le 45
 }
 
+# The options menu opens under its button, and its first entry opens the add-light form, which
+# takes the keyboard: an address typed there and confirmed with Return is stored.
+desktop_check_typing() {
+    session_geometry "$PANEL"
+    button=$("$DESKTOP_PROBE" | awk '/^options / { print $2, $3 }')
+    if [ -z "$button" ]; then
+        desktop_check "the probe finds the options button" false
+        return
+    fi
+    set -- $button
+    desktop_click $((X + $1)) $((Y + $2))
+    sleep 0.5
+    desktop_key Down Return
+    sleep 0.5
+    desktop_type 10.77.0.14
+    desktop_key Return
+    desktop_check "an address typed into the add-light form is stored" \
+        session_wait 30 grep -q "10\.77\.0\.14" "$XDG_CONFIG_HOME/Glowdeck/Glowdeck.conf"
+}
+
 # A second click on the icon, Escape and a click elsewhere each hide the shown panel.
 desktop_check_hiding() {
     desktop_hides_after "a second click on the icon" desktop_click_icon
@@ -196,12 +228,12 @@ desktop_check_hiding() {
 }
 
 desktop_checks() {
-    started=$(date +%s)
     desktop_check_icon || return 1
     desktop_check_opens || return 1
     desktop_check_brightness
     sleep 0.5
     desktop_shot "$GLOWDECK_SESSION_SHOTS/session-$DESKTOP_NAME.png"
+    desktop_check_typing
     desktop_check_hiding
-    echo "session checks took $(($(date +%s) - started)) s"
+    echo "the session took $(desktop_elapsed)"
 }

@@ -1,7 +1,7 @@
-// Prints where the panel's controls sit in the panel window, for the session test to click
-// them: one line per control, "name x y" in window pixels. The panel is built exactly as the
-// program builds it, from the same saved lights (XDG_CONFIG_HOME), on a socket layer that
-// never reaches the network.
+// Prints where the panel's controls sit in the panel window, for the session tests to click
+// them: one line per control, "name x y" in window pixels ("brightness left right y" for the
+// slider's track). The panel is built exactly as the program builds it, from the same saved
+// lights (XDG_CONFIG_HOME), on a socket layer that never reaches the network.
 
 #include "model/Lights.h"
 #include "model/VirtualLoop.h"
@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QSlider>
+#include <QToolButton>
 
 #include <cstdio>
 
@@ -43,6 +44,12 @@ int main(int argc, char** argv) {
     }
     const QPoint centre = power->mapTo(&surface, power->rect().center());
     std::printf("power %d %d\n", centre.x(), centre.y());
+    for (auto* button : surface.findChildren<QToolButton*>()) {
+        if (button->accessibleName() == QLatin1String("More options") && button->isVisible()) {
+            const QPoint options = button->mapTo(&surface, button->rect().center());
+            std::printf("options %d %d\n", options.x(), options.y());
+        }
+    }
     // The brightness slider's track: its left end, its right end and its middle line.
     for (auto* slider : surface.findChildren<QSlider*>()) {
         if (slider->accessibleName() == QLatin1String("Brightness") && slider->isVisible()) {

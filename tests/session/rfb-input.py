@@ -7,7 +7,8 @@ through the compositor and the bar exactly as a user's does.
 
     rfb-input.py SOCKET click X Y [BUTTON]     press and release (1 left, 2 middle, 3 right)
     rfb-input.py SOCKET drag X1 Y1 X2 Y2       press at one point, move, release at the other
-    rfb-input.py SOCKET key NAME               press and release a key (Escape)
+    rfb-input.py SOCKET key NAME...            press and release keys (Escape, Down, Return)
+    rfb-input.py SOCKET type TEXT              type digits and dots
 """
 
 import socket
@@ -15,7 +16,7 @@ import struct
 import sys
 import time
 
-KEYSYMS = {"Escape": 0xFF1B}
+KEYSYMS = {"Escape": 0xFF1B, "Down": 0xFF54, "Return": 0xFF0D}
 
 
 def receive(connection, size):
@@ -73,9 +74,13 @@ def main(argv):
         for step in range(1, steps + 1):
             pointer(connection, 1, x1 + (x2 - x1) * step // steps, y1 + (y2 - y1) * step // steps)
         pointer(connection, 0, x2, y2)
-    elif action == "key":
-        key(connection, KEYSYMS[arguments[0]], True)
-        key(connection, KEYSYMS[arguments[0]], False)
+    elif action in ("key", "type"):
+        # Digits and the dot are their own keysyms.
+        keysyms = [KEYSYMS[name] for name in arguments] if action == "key" else [
+            ord(character) for character in arguments[0]]
+        for keysym in keysyms:
+            key(connection, keysym, True)
+            key(connection, keysym, False)
     else:
         raise SystemExit(__doc__)
     # Closing at once could drop the last events before the server has read them.

@@ -1,19 +1,24 @@
 #!/bin/sh
-# The whole program on a real X server: an XEmbed tray, a compositor, simulated bulbs on a fake
-# LAN, all inside a private network namespace this script makes. It clicks the tray icon, checks
-# where the panel opens, that discovery found the bulbs, that the power button sends its command
-# and follow-up, that Escape hides the panel and a second opening only refreshes, that the screen
-# saver and a second start behave, and that SIGTERM ends the program. Screenshots go to
-# $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree).
+# The whole program on a real X server: an XEmbed tray, a compositor, a window manager if one is
+# named, simulated bulbs on a fake LAN, all inside a private network namespace this script
+# makes. It clicks the tray icon, checks that the icon stands out from the tray, where the
+# panel opens, that discovery found the bulbs, that the power button and the brightness slider
+# send their commands, that a second click, Escape and a click elsewhere hide the panel, that a
+# second opening only refreshes, that the screen saver and a second start behave, and that
+# SIGTERM ends the program. Screenshots go to $GLOWDECK_SESSION_SHOTS (default: docs/ of the
+# source tree).
 #
-#   run-session.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe
+#   run-session.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe \
+#       path/to/glowdeck_tray_icon_contrast
 #
-# With GLOWDECK_SESSION_EDGE=bottom the tray sits at the bottom of the screen and the panel
-# must open above it. Without a namespace it prints SKIPPED and exits 77 (1 when GLOWDECK_REQUIRE_NETNS=1).
+# With GLOWDECK_SESSION_EDGE=bottom the tray sits at the bottom of the screen, on a light bar,
+# and the panel must open above it; at the top the bar is dark. GLOWDECK_SESSION_WM names a
+# window manager to run (openbox, xfwm4). Without a namespace it prints SKIPPED and exits 77
+# (1 when GLOWDECK_REQUIRE_NETNS=1).
 set -eu
 
-if [ $# -lt 3 ]; then
-    echo "usage: $0 path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe" >&2
+if [ $# -lt 4 ]; then
+    echo "usage: $0 glowdeck glowdeck-sim glowdeck_session_probe glowdeck_tray_icon_contrast" >&2
     exit 2
 fi
 
@@ -21,6 +26,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 app=$1
 sim=$2
 probe=$3
+contrast=$4
 : "${GLOWDECK_SESSION_SHOTS:=$here/../../docs}"
 export GLOWDECK_SESSION_SHOTS
 
@@ -30,31 +36,24 @@ GLOWDECK_LAN_BULBS="10.77.0.11 10.77.0.12 10.77.0.13"
 GLOWDECK_LAN_PREFIX=24
 . "$here/../netns/fake-lan.sh"
 . "$here/session-lib.sh"
+. "$here/desktop-lib.sh"
 
-for tool in Xvfb xdotool trayer xcompmgr xwininfo xdpyinfo xprop import; do
-    command -v "$tool" >/dev/null 2>&1 || glowdeck_netns_skip "$tool is not installed"
-done
+session_require_tools Xvfb xdotool trayer xcompmgr xwininfo xdpyinfo xprop import \
+    ${GLOWDECK_SESSION_WM:-}
 
 glowdeck_netns_enter "$here/run-session.sh" "$@"
 glowdeck_netns_require_fresh
 glowdeck_fake_lan_up
 
-passed=0
-failed=0
-check() {
-    description=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "ok: $description"
-    else
-        failed=$((failed + 1))
-        echo "FAILED: $description"
-    fi
-}
+check() { desktop_check "$@"; }
 
 session_init
 session_display
+if [ -n "${GLOWDECK_SESSION_WM:-}" ]; then
+    session_start wm "$GLOWDECK_SESSION_WM"
+    managed() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+    session_wait 100 managed || { echo "$GLOWDECK_SESSION_WM did not start"; exit 1; }
+fi
 
 bulbs=$GLOWDECK_LAN_BULBS
 session_start sim "$sim" $bulbs
@@ -72,8 +71,8 @@ broadcasts() {
 }
 SESSION_TRAY_EDGE=${GLOWDECK_SESSION_EDGE:-top}
 case $SESSION_TRAY_EDGE in
-top) suffix="" ;;
-bottom) suffix="-bottom" ;;
+top) suffix="" SESSION_TRAY_TINT=0x202020 ;;
+bottom) suffix="-bottom" SESSION_TRAY_TINT=0xeeeeee ;;
 *) echo "GLOWDECK_SESSION_EDGE must be top or bottom" >&2; exit 2 ;;
 esac
 shot() {
@@ -98,6 +97,19 @@ check "the tray icon is embedded" session_wait 100 find_icon
 session_geometry "$icon"
 IX=$X IY=$Y IW=$WIDTH IH=$HEIGHT
 echo "tray icon $icon at ${IX},${IY} ${IW}x${IH}"
+# The icon stands out from the tray's background.
+tray_window=$(xdotool search --class trayer 2>/dev/null | while read -r w; do
+    session_viewable "$w" && echo "$w"
+done | head -n 1)
+session_geometry "$tray_window"
+DESKTOP_TRAY="$X $Y $WIDTH $HEIGHT"
+DESKTOP_CONTRAST=$contrast
+DESKTOP_ICON_WINDOW=$icon
+desktop_shot() { import -window root "$1"; }
+desktop_click() { xdotool mousemove "$1" "$2" sleep 0.1 click "${3:-1}"; }
+desktop_key() { xdotool key "$@"; }
+desktop_type() { xdotool type --delay 50 "$1"; }
+desktop_check_icon
 check "nothing is sent before the panel opens" sh -c "! grep -q '\"method\"' '$simlog'"
 
 panel=""
@@ -178,11 +190,18 @@ check "the second opening asks every bulb for its state" session_wait 30 refresh
 sleep 1
 check "the second opening does not broadcast" test "$(broadcasts "$before")" -eq 0
 
+# The brightness slider and the add-light form; then a second click on the icon, Escape and a click elsewhere each
+# hide the panel, and the icon opens it again.
+DESKTOP_PROBE=$probe
+DESKTOP_SIM_LOG=$simlog
+PANEL=$panel
+desktop_check_brightness
+desktop_check_typing
+ICON_X=$IX ICON_Y=$IY ICON_W=$IW ICON_H=$IH
+desktop_check_hiding
+
 # Another application taking the focus (what a click into it does under a window manager)
 # hides the panel; the panel opens again on the next click.
-tray_window=$(xdotool search --class trayer 2>/dev/null | while read -r w; do
-    session_viewable "$w" && echo "$w"
-done | head -n 1)
 xdotool windowfocus "$tray_window"
 check "focus moving to another application hides the panel" session_wait 30 hidden
 sleep 0.4
@@ -233,5 +252,4 @@ status=0
 wait "$SESSION_PID_app2" || status=$?
 check "with exit status 0" test "$status" -eq 0
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+desktop_summary

@@ -88,11 +88,12 @@ session_start wayvnc wayvnc --unix-socket "$SESSION_DIR/vnc"
 session_wait 100 test -S "$SESSION_DIR/vnc" || { cat "$SESSION_DIR/wayvnc.log"; exit 1; }
 desktop_click() { python3 "$here/rfb-input.py" "$SESSION_DIR/vnc" click "$@"; }
 desktop_key() { python3 "$here/rfb-input.py" "$SESSION_DIR/vnc" key "$@"; }
+desktop_type() { python3 "$here/rfb-input.py" "$SESSION_DIR/vnc" type "$1"; }
 desktop_shot() { grim "$1"; }
 DESKTOP_TRAY="980 0 300 28"
 
+echo "clicks and keys: wayvnc's virtual pointer and keyboard, through sway"
 session_start app "$DESKTOP_APP_PATH"
-DESKTOP_APP=$SESSION_PID_app
 desktop_checks
 desktop_summary || {
     echo "--- windows"

@@ -100,12 +100,13 @@ session_wait 150 watcher || { echo "the panel's tray did not start"; cat "$SESSI
 desktop_click() {
     xdotool mousemove "$1" "$2" sleep 0.1 click "${3:-1}"
 }
-desktop_key() { xdotool key "$1"; }
+desktop_key() { xdotool key "$@"; }
+desktop_type() { xdotool type --delay 50 "$1"; }
 desktop_shot() { import -window root "$1"; }
 DESKTOP_TRAY="980 0 300 28"
 
+echo "clicks and keys: the X server's (XTEST), through xfce4-panel and xfwm4"
 session_start app "$1"
-DESKTOP_APP=$SESSION_PID_app
 desktop_checks
 desktop_summary || {
     echo "--- windows"

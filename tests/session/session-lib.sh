@@ -8,7 +8,8 @@
 #   session_desktop              # Xvfb, a compositor, a session bus, then session_tray
 #   session_display              # the same without the tray
 #   session_tray                 # an XEmbed tray at the right of the top edge of the screen
-#                                # (the bottom edge when SESSION_TRAY_EDGE=bottom)
+#                                # (the bottom edge when SESSION_TRAY_EDGE=bottom), in the
+#                                # colour SESSION_TRAY_TINT (0xrrggbb) when set
 
 SESSION_PIDS=""
 SESSION_DIR=""
@@ -101,8 +102,11 @@ session_display() {
 }
 
 session_tray() {
+    background="--transparent false"
+    [ -z "${SESSION_TRAY_TINT:-}" ] || background="--transparent true --alpha 0 --tint $SESSION_TRAY_TINT"
+    # shellcheck disable=SC2086
     session_start trayer trayer --edge "${SESSION_TRAY_EDGE:-top}" --align right --widthtype pixel --width 120 \
-        --height 28 --SetDockType true --transparent false
+        --height 28 --SetDockType true $background
     # The tray's panel window is there once it is up.
     session_wait 100 sh -c 'xwininfo -root -tree | grep -q "\"panel\": (\"panel\" \"trayer\")"'
 }
