@@ -5,7 +5,8 @@ input handling as it does a mouse's and a keyboard's events. It speaks the Wayla
 protocol itself, so it needs nothing but Python's standard library.
 
     kwin-fake-input.py click X Y [BUTTON]    # BUTTON 1 left (default), 2 middle, 3 right
-    kwin-fake-input.py key NAME              # Escape, Return, Tab
+    kwin-fake-input.py key NAME...           # Escape, Return, Tab, Down, Up
+    kwin-fake-input.py type TEXT             # digits and dots
 
 The compositor is the one named by WAYLAND_DISPLAY in XDG_RUNTIME_DIR."""
 
@@ -17,7 +18,9 @@ import time
 
 DISPLAY_ID, REGISTRY_ID = 1, 2
 BUTTONS = {1: 0x110, 2: 0x112, 3: 0x111}  # BTN_LEFT, BTN_MIDDLE, BTN_RIGHT
-KEYS = {"Escape": 1, "Return": 28, "Tab": 15}  # evdev key codes
+# evdev key codes
+KEYS = {"Escape": 1, "Return": 28, "Tab": 15, "Down": 108, "Up": 103, ".": 52, "0": 11}
+KEYS.update({str(digit): 1 + digit for digit in range(1, 10)})
 PRESSED, RELEASED = 1, 0
 
 # Requests of org_kde_kwin_fake_input, by opcode.
@@ -114,7 +117,7 @@ def fake_input(connection):
 
 
 def main(argv):
-    if len(argv) < 2 or argv[1] not in ("click", "key"):
+    if len(argv) < 3 or argv[1] not in ("click", "key", "type"):
         raise SystemExit(__doc__)
     connection = Connection()
     fake = fake_input(connection)
@@ -129,11 +132,14 @@ def main(argv):
         time.sleep(0.05)
         connection.send(fake, BUTTON, uint(button) + uint(RELEASED))
     else:
-        key = KEYS[argv[2]]
-        connection.send(fake, KEYBOARD_KEY, uint(key) + uint(PRESSED))
-        connection.roundtrip()
-        time.sleep(0.03)
-        connection.send(fake, KEYBOARD_KEY, uint(key) + uint(RELEASED))
+        keys = argv[2:] if argv[1] == "key" else list(argv[2])
+        for key in keys:
+            connection.send(fake, KEYBOARD_KEY, uint(KEYS[key]) + uint(PRESSED))
+            connection.roundtrip()
+            time.sleep(0.03)
+            connection.send(fake, KEYBOARD_KEY, uint(KEYS[key]) + uint(RELEASED))
+            connection.roundtrip()
+            time.sleep(0.05)
     connection.roundtrip()
 
 

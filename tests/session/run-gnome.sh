@@ -31,6 +31,7 @@ GLOWDECK_LAN_PREFIX=24
 . "$here/../netns/fake-lan.sh"
 . "$here/session-lib.sh"
 . "$here/desktop-lib.sh"
+. "$here/private-session.sh"
 
 session_require_tools gnome-shell gdbus dbus-daemon xdotool xprop xwininfo xdpyinfo
 [ -d /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com ] ||
@@ -39,7 +40,7 @@ glowdeck_netns_enter "$here/run-gnome.sh" "$@"
 if [ "$(id -u)" -eq 0 ]; then
     glowdeck_netns_require_fresh
     glowdeck_fake_lan_up
-    desktop_enter_user "$here/run-gnome.sh" "$@"
+    private_session_enter "$here/run-gnome.sh" "$@"
 fi
 
 DESKTOP_NAME=gnome
@@ -115,11 +116,19 @@ global.glowdeckTest = {
         pointer.notify_button(next(60), button, Clutter.ButtonState.RELEASED);
         return 'clicked';
     },
-    key(name) {
-        const keyval = Clutter['KEY_' + name];
+    // Keys by name (Escape, Down, Return) or, with a text, the keys that type it.
+    keys(names) {
+        names.forEach(name => this.press(Clutter['KEY_' + name]));
+        return 'pressed';
+    },
+    type(text) {
+        [...text].forEach(c => this.press(Clutter.unicode_to_keysym(c.charCodeAt(0))));
+        return 'typed';
+    },
+    press(keyval) {
         keyboard.notify_keyval(next(0), keyval, Clutter.KeyState.PRESSED);
         keyboard.notify_keyval(next(30), keyval, Clutter.KeyState.RELEASED);
-        return 'pressed';
+        next(50);
     },
     box(actor) {
         const [x, y] = actor.get_transformed_position();
@@ -153,7 +162,11 @@ desktop_find_panel() {
 }
 
 desktop_click() { gnome_eval "global.glowdeckTest.click($1, $2, ${3:-1})" >/dev/null; }
-desktop_key() { gnome_eval "global.glowdeckTest.key('$1')" >/dev/null; }
+desktop_key() {
+    names=$(printf "'%s'," "$@")
+    gnome_eval "global.glowdeckTest.keys([${names%,}])" >/dev/null
+}
+desktop_type() { gnome_eval "global.glowdeckTest.type('$1')" >/dev/null; }
 desktop_shot() {
     gdbus call --session --dest org.gnome.Shell --object-path /org/gnome/Shell/Screenshot \
         --method org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null

@@ -30,6 +30,7 @@ GLOWDECK_LAN_PREFIX=24
 . "$here/../netns/fake-lan.sh"
 . "$here/session-lib.sh"
 . "$here/desktop-lib.sh"
+. "$here/private-session.sh"
 
 kactivitymanagerd=$(ls /usr/lib/*/libexec/kactivitymanagerd /usr/libexec/kactivitymanagerd \
     2>/dev/null | head -n 1)
@@ -40,11 +41,7 @@ glowdeck_netns_enter "$here/run-kde.sh" "$@"
 if [ "$(id -u)" -eq 0 ]; then
     glowdeck_netns_require_fresh
     glowdeck_fake_lan_up
-    # As desktop_enter_user, with a /proc of the new PID namespace: KWin finds its clients'
-    # programs there, and hands its restricted interfaces (fake input among them) only to
-    # clients it can find.
-    exec unshare --user --map-user=1000 --map-group=1000 --pid --fork --kill-child --mount-proc \
-        /bin/sh "$here/run-kde.sh" "$@"
+    private_session_enter "$here/run-kde.sh" "$@"
 fi
 
 DESKTOP_NAME=kde
@@ -190,7 +187,8 @@ panel_x=$1 panel_y=$2 panel_w=$3 panel_h=$4
 DESKTOP_TRAY="$((panel_x + panel_w - 200)) $panel_y 200 $panel_h"
 
 desktop_click() { python3 "$here/kwin-fake-input.py" click "$@"; }
-desktop_key() { python3 "$here/kwin-fake-input.py" key "$1"; }
+desktop_key() { python3 "$here/kwin-fake-input.py" key "$@"; }
+desktop_type() { python3 "$here/kwin-fake-input.py" type "$1"; }
 desktop_shot() { "$screenshot" "$1"; }
 
 session_start app "$DESKTOP_APP_PATH"
