@@ -14,9 +14,9 @@ int endX(const QRect& r) {
     return r.x() + r.width();
 }
 
-// Moves a window top so that its glass lies inside the available area vertically. A glass taller
+// Moves a window top so that its sheet lies inside the available area vertically. A sheet taller
 // than the area cannot happen with a capped height; the top edge wins if it does.
-int keepGlassInside(int top, int height, const QRect& available) {
+int keepSheetInside(int top, int height, const QRect& available) {
     const int lowest = endY(available) + PanelPlacement::margin - height;
     const int highest = available.y() - PanelPlacement::margin;
     return std::max(std::min(top, lowest), highest);
@@ -67,7 +67,7 @@ PanelPlacement::Placed PanelPlacement::frame(const QRect& anchor, const QRect& a
     const int anchorMid = anchor.y() + anchor.height() / 2;
     const bool above = anchorMid >= available.y() + available.height() / 2;
     int top = above ? anchor.y() - anchorGap + margin - h : endY(anchor) + anchorGap - margin;
-    top = keepGlassInside(top, h, available);
+    top = keepSheetInside(top, h, available);
     return {QRect(x, top, w, h), above};
 }
 
@@ -75,7 +75,7 @@ QRect PanelPlacement::resized(const QRect& current, bool above, const QRect& ava
                               const QSize& wanted) {
     const int h = cappedHeight(available, wanted.height());
     int top = above ? endY(current) - h : current.y();
-    top = keepGlassInside(top, h, available);
+    top = keepSheetInside(top, h, available);
     return QRect(current.x(), top, wanted.width(), h);
 }
 

@@ -11,12 +11,12 @@ namespace glowdeck {
 
 // Where the panel window goes, in screen coordinates with the origin at the top left.
 //
-// The window is the glass plus a transparent margin of `margin` on every side. It is centred
+// The window is the sheet plus a transparent margin of `margin` on every side. It is centred
 // under the tray icon (the anchor), kept `screenInset` inside the left and right edges of the
-// screen's available area (the right-hand limit wins when the panel is too wide), and its glass
+// screen's available area (the right-hand limit wins when the panel is too wide), and its sheet
 // begins `anchorGap` below the anchor. When the anchor sits in the lower half of its screen (a
-// bar at the bottom) the panel opens above it instead, its glass ending `anchorGap` above the
-// anchor. Its height is capped at the available height less `heightAllowance`, and the glass is
+// bar at the bottom) the panel opens above it instead, its sheet ending `anchorGap` above the
+// anchor. Its height is capped at the available height less `heightAllowance`, and the sheet is
 // kept within the available area vertically.
 class PanelPlacement {
 public:
@@ -63,7 +63,7 @@ public:
     static Placed frame(const QRect& anchor, const QRect& available, const QSize& wanted);
 
     // The frame after the content asks for `wanted`: the left edge stays, and the top edge (or
-    // the bottom edge for a panel opened above its anchor) stays unless the glass would leave
+    // the bottom edge for a panel opened above its anchor) stays unless the sheet would leave
     // the available area.
     static QRect resized(const QRect& current, bool above, const QRect& available,
                          const QSize& wanted);

@@ -12,7 +12,7 @@ namespace {
 
 // The drawing's own square, as in data/glowdeck.svg.
 constexpr qreal unit = 64;
-const QColor glass(0xff, 0xd2, 0x4d);
+const QColor bulbGlass(0xff, 0xd2, 0x4d);
 const QColor base(0xc9, 0xcd, 0xd2);
 const QColor outline(0x1c, 0x1c, 0x1c);
 
@@ -55,7 +55,7 @@ QImage TrayIconImage::render(int size) {
     // read on a light bar at tray sizes.
     const qreal width = std::max(1.5, size / 11.0) / scale;
     painter.setPen(QPen(outline, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(glass);
+    painter.setBrush(bulbGlass);
     painter.drawPath(bulb());
     painter.setBrush(base);
     painter.drawPath(screw());

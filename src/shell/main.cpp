@@ -1,5 +1,5 @@
 #include "DisplayPlatform.h"
-#include "LumidexApp.h"
+#include "GlowdeckApp.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -15,6 +15,6 @@ int main(int argc, char* argv[]) {
     if (instance.notifyRunning()) {
         return 0;
     }
-    glowdeck::LumidexApp app(instance);
+    glowdeck::GlowdeckApp app(instance);
     return QApplication::exec();
 }

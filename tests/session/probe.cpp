@@ -7,7 +7,7 @@
 #include "model/VirtualLoop.h"
 #include "panel/Panel.h"
 #include "panel/PowerButton.h"
-#include "shell/GlassSurface.h"
+#include "shell/PanelWindow.h"
 #include "shell/SettingsStore.h"
 #include "support/FakeSocketApi.h"
 
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     glowdeck::testing::FakeSocketApi sockets;
     glowdeck::Lights lights(false, defaults, loop, sockets);
 
-    glowdeck::GlassSurface surface(lights);
+    glowdeck::PanelWindow surface(new glowdeck::Panel(lights));
     surface.resize(surface.fittingSize());
     surface.show();
     QApplication::processEvents();

@@ -26,9 +26,9 @@ TEST(PanelPlacementTest, OpeningFrames) {
         bool above;
     };
     const Case cases[] = {
-        // Centred under the icon; the glass (16 inside the window) starts 6 below the icon.
+        // Centred under the icon; the sheet (16 inside the window) starts 6 below the icon.
         {"top bar", {1000, 2, 24, 24}, topBar, {356, 400}, {834, 16, 356, 400}, false},
-        // Mirrored for a bar at the bottom: the glass ends 6 above the icon.
+        // Mirrored for a bar at the bottom: the sheet ends 6 above the icon.
         {"bottom bar", {1000, 1054, 24, 24}, bottomBar, {356, 400}, {834, 664, 356, 400}, true},
         // Near the right edge the right side stays 8 inside the available area.
         {"icon at the right edge",
@@ -65,7 +65,7 @@ TEST(PanelPlacementTest, OpeningFrames) {
          {356, 300},
          {2734, 16, 356, 300},
          false},
-        // A pointer-sized anchor low in the top half: the glass is pulled back on screen.
+        // A pointer-sized anchor low in the top half: the sheet is pulled back on screen.
         {"anchor pushing the panel off the bottom",
          {300, 500, 24, 24},
          topBar,
@@ -80,15 +80,15 @@ TEST(PanelPlacementTest, OpeningFrames) {
     }
 }
 
-TEST(PanelPlacementTest, GlassStaysInsideTheAvailableAreaVertically) {
+TEST(PanelPlacementTest, SheetStaysInsideTheAvailableAreaVertically) {
     const QRect available(0, 28, 1920, 1052);
     for (int anchorY = 0; anchorY < 1080; anchorY += 37) {
         for (int height : {100, 600, 1036, 3000}) {
             const auto placed =
                 PanelPlacement::frame(QRect(500, anchorY, 24, 24), available, QSize(356, height));
-            const QRect glass = placed.frame.adjusted(16, 16, -16, -16);
-            EXPECT_GE(glass.top(), available.top()) << anchorY << " " << height;
-            EXPECT_LE(glass.bottom(), available.bottom()) << anchorY << " " << height;
+            const QRect sheet = placed.frame.adjusted(16, 16, -16, -16);
+            EXPECT_GE(sheet.top(), available.top()) << anchorY << " " << height;
+            EXPECT_LE(sheet.bottom(), available.bottom()) << anchorY << " " << height;
         }
     }
 }

@@ -1,4 +1,4 @@
-#include "LumidexApp.h"
+#include "GlowdeckApp.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -27,17 +27,16 @@ void traceStartup() {
 
 } // namespace
 
-LumidexApp::LumidexApp(SingleInstance& instance) : delegate_(defaults_, loop_) {
+GlowdeckApp::GlowdeckApp(SingleInstance& instance) : tray_(defaults_, loop_) {
     QApplication::setQuitOnLastWindowClosed(false);
-    delegate_.applicationDidFinishLaunching();
-    instance.listen([this] { delegate_.showPanel(); });
-    connect(qApp, &QCoreApplication::aboutToQuit, this,
-            [this] { delegate_.applicationWillTerminate(); });
+    tray_.start();
+    instance.listen([this] { tray_.showPanel(); });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { tray_.stop(); });
     traceStartup();
 }
 
-LumidexApp::~LumidexApp() {
-    delegate_.applicationWillTerminate();
+GlowdeckApp::~GlowdeckApp() {
+    tray_.stop();
 }
 
 } // namespace glowdeck

@@ -17,33 +17,33 @@ namespace glowdeck {
 
 class DesktopClickCatcher;
 class EventLoop;
-class GlassPanel;
 class Lights;
+class PanelWindow;
 class OutsideClickWatch;
 class SleepWatcher;
 class Store;
 class TrayIcon;
 
-// The application's delegate: owns the controller, the tray icon and the panel for the whole
-// run, shows and hides the panel, and keeps the controller told whether the panel is shown.
-class MenuBarDelegate : public QObject {
+// The program's tray side: owns the lights, the tray icon and the panel for the whole run, shows
+// and hides the panel, and keeps the lights told whether the panel is shown.
+class TrayController : public QObject {
 public:
-    // Quiet time after the controller's last change before the panel is fitted to its content.
+    // Quiet time after the lights' last change before the panel is fitted to its content.
     static constexpr int resizeDebounceMs = 50;
     // A tray click this soon after the panel hid because the focus left it is the very click
     // that took the focus away: it must not reopen the panel.
     static constexpr int reopenGuardMs = 300;
 
-    // Nothing happens until applicationDidFinishLaunching(). The store, loop and socket layer
-    // must outlive the delegate.
-    MenuBarDelegate(Store& defaults, EventLoop& loop, SocketApi& sockets = SocketApi::system());
-    ~MenuBarDelegate() override;
-    MenuBarDelegate(const MenuBarDelegate&) = delete;
-    MenuBarDelegate& operator=(const MenuBarDelegate&) = delete;
+    // Nothing happens until start(). The store, loop and socket layer must outlive the tray
+    // controller.
+    TrayController(Store& defaults, EventLoop& loop, SocketApi& sockets = SocketApi::system());
+    ~TrayController() override;
+    TrayController(const TrayController&) = delete;
+    TrayController& operator=(const TrayController&) = delete;
 
-    // Creates the controller (nothing goes to the network), the tray icon and the hidden panel,
-    // and subscribes to sleep events.
-    void applicationDidFinishLaunching();
+    // Creates the lights (nothing goes to the network), the tray icon and the hidden panel, and
+    // subscribes to sleep events.
+    void start();
 
     // The tray icon's action: hides a shown panel, or places and shows a hidden one, under the
     // point where the tray said it was clicked, if it said.
@@ -51,12 +51,12 @@ public:
     // Shows the panel, or brings a shown one to the front (a second start of the program asks
     // this).
     void showPanel();
-    // Ends the shown-time activity, the sleep subscription and the controller.
-    void applicationWillTerminate();
+    // Ends the shown-time activity, the sleep subscription and the lights.
+    void stop();
 
     Lights* lights() const { return lights_.get(); }
-    GlassPanel* panel() const { return panel_.get(); }
-    TrayIcon* statusItem() const { return statusItem_.get(); }
+    PanelWindow* panel() const { return panel_.get(); }
+    TrayIcon* trayIcon() const { return trayIcon_.get(); }
     SleepWatcher* sleepWatcher() const { return sleepWatcher_.get(); }
     OutsideClickWatch* outsideMonitor() const { return outsideMonitor_.get(); }
     // The window over the desktop background while the panel is shown, on desktops whose
@@ -79,8 +79,8 @@ private:
     SocketApi& sockets_;
 
     std::unique_ptr<Lights> lights_;
-    std::unique_ptr<TrayIcon> statusItem_;
-    std::unique_ptr<GlassPanel> panel_;
+    std::unique_ptr<TrayIcon> trayIcon_;
+    std::unique_ptr<PanelWindow> panel_;
     std::unique_ptr<OutsideClickWatch> outsideMonitor_;
     std::unique_ptr<DesktopClickCatcher> desktopCover_;
     bool coverDesktop_ = false;

@@ -1,14 +1,14 @@
-#include "MenuBarDelegate.h"
+#include "TrayController.h"
 
 #include "DesktopClickCatcher.h"
 #include "DisplayPlatform.h"
-#include "GlassPanel.h"
-#include "GlassSurface.h"
 #include "OutsideClickWatch.h"
 #include "PanelPlacement.h"
+#include "PanelWindow.h"
 #include "SleepWatcher.h"
 #include "TrayIcon.h"
 #include "model/Lights.h"
+#include "panel/Panel.h"
 
 #include <QCursor>
 #include <QDBusConnection>
@@ -17,14 +17,14 @@
 
 namespace glowdeck {
 
-MenuBarDelegate::MenuBarDelegate(Store& defaults, EventLoop& loop, SocketApi& sockets)
+TrayController::TrayController(Store& defaults, EventLoop& loop, SocketApi& sockets)
     : defaults_(defaults), loop_(loop), sockets_(sockets) {
     sizeTimer_.setSingleShot(true);
     sizeTimer_.setInterval(resizeDebounceMs);
     connect(&sizeTimer_, &QTimer::timeout, this, [this] { fitToContent(); });
 }
 
-MenuBarDelegate::~MenuBarDelegate() {
+TrayController::~TrayController() {
     if (panel_) {
         panel_->onHide = nullptr;
     }
@@ -32,43 +32,40 @@ MenuBarDelegate::~MenuBarDelegate() {
     desktopCover_.reset();
     sizeUpdates_.reset();
     disconnect(sleepEvents_);
-    // The panel's views refer to the controller: they go first.
+    // The panel's views refer to the lights: they go first.
     panel_.reset();
-    statusItem_.reset();
+    trayIcon_.reset();
     lights_.reset();
 }
 
-void MenuBarDelegate::applicationDidFinishLaunching() {
+void TrayController::start() {
     if (lights_) {
         return;
     }
     lights_ = std::make_unique<Lights>(false, defaults_, loop_, sockets_);
     coverDesktop_ = DesktopClickCatcher::wanted();
 
-    statusItem_ = std::make_unique<TrayIcon>(QDBusConnection::sessionBus());
-    statusItem_->onClick = [this](std::optional<QPoint> at) { togglePanel(at); };
-    statusItem_->show();
+    trayIcon_ = std::make_unique<TrayIcon>(QDBusConnection::sessionBus());
+    trayIcon_->onClick = [this](std::optional<QPoint> at) { togglePanel(at); };
+    trayIcon_->show();
 
-    auto* surface = new GlassSurface(*lights_);
-    panel_ = std::make_unique<GlassPanel>();
-    panel_->setSurface(surface);
-    panel_->resize(surface->fittingSize());
+    panel_ = std::make_unique<PanelWindow>(new Panel(*lights_));
     panel_->onHide = [this] { stopPanelActivity(); };
 
     sleepWatcher_ = std::make_unique<SleepWatcher>();
     sleepEvents_ = connect(sleepWatcher_.get(), &SleepWatcher::sleeping, this, [this] {
         if (panel_) {
-            panel_->orderOut();
+            panel_->hide();
         }
     });
 }
 
-void MenuBarDelegate::togglePanel(std::optional<QPoint> click) {
+void TrayController::togglePanel(std::optional<QPoint> click) {
     if (!panel_) {
         return;
     }
     if (panel_->isVisible()) {
-        panel_->orderOut();
+        panel_->hide();
         return;
     }
     if (hiddenByFocusLoss_.isValid() && hiddenByFocusLoss_.elapsed() < reopenGuardMs) {
@@ -77,8 +74,7 @@ void MenuBarDelegate::togglePanel(std::optional<QPoint> click) {
     }
 
     anchor_ = anchorRect(click);
-    const QSize wanted =
-        panel_->surface() != nullptr ? panel_->surface()->fittingSize() : panel_->size();
+    const QSize wanted = panel_->fittingSize();
     QScreen* screen = QGuiApplication::screenAt(anchor_.center());
     if (screen == nullptr) {
         screen = QGuiApplication::primaryScreen();
@@ -92,36 +88,36 @@ void MenuBarDelegate::togglePanel(std::optional<QPoint> click) {
         openedAbove_ = false;
         panel_->resize(wanted);
     }
-    panel_->makeKeyAndOrderFront();
+    panel_->showAndActivate();
     startPanelActivity();
 }
 
-void MenuBarDelegate::showPanel() {
+void TrayController::showPanel() {
     if (!panel_) {
         return;
     }
     if (panel_->isVisible()) {
-        panel_->makeKeyAndOrderFront();
+        panel_->showAndActivate();
         return;
     }
     hiddenByFocusLoss_.invalidate();
     togglePanel();
 }
 
-void MenuBarDelegate::startPanelActivity() {
+void TrayController::startPanelActivity() {
     if (!lights_->panelVisible()) {
         lights_->setPanelVisible(true);
     }
     outsideMonitor_ = std::make_unique<OutsideClickWatch>([this] {
         if (panel_ && panel_->isVisible()) {
             hiddenByFocusLoss_.start();
-            panel_->orderOut();
+            panel_->hide();
         }
     });
     if (coverDesktop_) {
         desktopCover_ = std::make_unique<DesktopClickCatcher>([this] {
             if (panel_) {
-                panel_->orderOut();
+                panel_->hide();
             }
         });
         desktopCover_->cover();
@@ -129,7 +125,7 @@ void MenuBarDelegate::startPanelActivity() {
     sizeUpdates_ = lights_->objectWillChange().connect([this] { sizeTimer_.start(); });
 }
 
-void MenuBarDelegate::stopPanelActivity() {
+void TrayController::stopPanelActivity() {
     if (lights_) {
         lights_->setPanelVisible(false);
     }
@@ -139,7 +135,7 @@ void MenuBarDelegate::stopPanelActivity() {
     sizeTimer_.stop();
 }
 
-void MenuBarDelegate::applicationWillTerminate() {
+void TrayController::stop() {
     if (terminated_ || !lights_) {
         return;
     }
@@ -149,11 +145,11 @@ void MenuBarDelegate::applicationWillTerminate() {
     lights_->shutdown();
 }
 
-void MenuBarDelegate::fitToContent() {
-    if (!panel_ || !panel_->isVisible() || panel_->surface() == nullptr) {
+void TrayController::fitToContent() {
+    if (!panel_ || !panel_->isVisible()) {
         return;
     }
-    const QSize wanted = panel_->surface()->fittingSize();
+    const QSize wanted = panel_->fittingSize();
     QScreen* screen = panel_->screen();
     if (screen == nullptr) {
         screen = QGuiApplication::primaryScreen();
@@ -165,10 +161,10 @@ void MenuBarDelegate::fitToContent() {
                                                 screen->availableGeometry(), wanted));
 }
 
-QRect MenuBarDelegate::anchorRect(std::optional<QPoint> click) const {
+QRect TrayController::anchorRect(std::optional<QPoint> click) const {
     PanelPlacement::Clues clues;
     clues.click = click;
-    clues.icon = statusItem_ ? statusItem_->geometry() : QRect();
+    clues.icon = trayIcon_ ? trayIcon_->geometry() : QRect();
     if (!DisplayPlatform::throughXWayland(DisplayPlatform::processEnvironment,
                                           QGuiApplication::platformName().toStdString())) {
         clues.pointer = QCursor::pos();

@@ -1,91 +1,83 @@
 #include "Spin.h"
-#include "shell/GlassPanel.h"
-#include "shell/GlassSurface.h"
-#include "shell/GlassView.h"
 #include "shell/OutsideClickWatch.h"
+#include "shell/PanelWindow.h"
 
-#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
-using glowdeck::GlassPanel;
-using glowdeck::GlassSurface;
-using glowdeck::GlassView;
 using glowdeck::OutsideClickWatch;
+using glowdeck::PanelWindow;
 using glowdeck::testing::spinFor;
 
 namespace {
 
-GlassView* glassWith(QSize contentSize) {
-    auto* glass = new GlassView;
-    auto* content = new QLabel;
-    content->setFixedSize(contentSize);
-    glass->setContentView(content);
-    return glass;
+// Content that asks for a size and takes whatever it is given.
+class Content : public QWidget {
+public:
+    explicit Content(QSize wanted) : wanted_(wanted) {}
+    QSize sizeHint() const override { return wanted_; }
+
+private:
+    QSize wanted_;
+};
+
+Content* contentOf(QSize size) {
+    return new Content(size);
 }
 
 struct PanelRig {
-    GlassPanel panel;
+    PanelWindow panel{contentOf({324, 200})};
     int hides = 0;
     PanelRig() {
-        panel.setSurface(new GlassSurface(glassWith({324, 200})));
         panel.onHide = [this] { ++hides; };
     }
 };
 
 } // namespace
 
-TEST(GlassPanelTest, HidingEscapeAndCloseRequestsRunOnHideOnlyForAShownPanel) {
+TEST(PanelWindowTest, HidingEscapeAndCloseRequestsRunOnHideOnlyForAShownPanel) {
     PanelRig rig;
-    rig.panel.orderOut();
+    rig.panel.hide();
     EXPECT_EQ(rig.hides, 0);
 
-    rig.panel.makeKeyAndOrderFront();
+    rig.panel.showAndActivate();
     ASSERT_TRUE(rig.panel.isVisible());
-    rig.panel.orderOut();
+    rig.panel.hide();
     EXPECT_FALSE(rig.panel.isVisible());
     EXPECT_EQ(rig.hides, 1);
-    rig.panel.orderOut();
+    rig.panel.hide();
     EXPECT_EQ(rig.hides, 1);
 
-    rig.panel.makeKeyAndOrderFront();
+    rig.panel.showAndActivate();
     QTest::keyClick(&rig.panel, Qt::Key_Escape);
     EXPECT_FALSE(rig.panel.isVisible());
     EXPECT_EQ(rig.hides, 2);
 
     // Granted, or quitting the application with the panel shown would be refused.
-    rig.panel.makeKeyAndOrderFront();
+    rig.panel.showAndActivate();
     EXPECT_TRUE(rig.panel.close());
     EXPECT_FALSE(rig.panel.isVisible());
     EXPECT_EQ(rig.hides, 3);
 
     // Other keys leave the panel alone.
-    rig.panel.makeKeyAndOrderFront();
+    rig.panel.showAndActivate();
     QTest::keyClick(&rig.panel, Qt::Key_A);
     EXPECT_TRUE(rig.panel.isVisible());
     EXPECT_EQ(rig.hides, 3);
 }
 
-TEST(GlassPanelTest, GlassKeepsItsMarginWhateverTheWindowSize) {
+TEST(PanelWindowTest, MeasuresItsContentAndKeepsItOnTheSheetWhateverTheSize) {
     PanelRig rig;
-    GlassSurface* surface = rig.panel.surface();
-    rig.panel.makeKeyAndOrderFront();
+    EXPECT_EQ(rig.panel.fittingSize(), QSize(356, 232));
+    EXPECT_EQ(rig.panel.size(), QSize(356, 232));
+    EXPECT_EQ(PanelWindow().fittingSize(), QSize(356, 632));
+
+    rig.panel.showAndActivate();
     for (QSize size : {QSize(356, 232), QSize(356, 700), QSize(500, 300), QSize(40, 40)}) {
         rig.panel.resize(size);
-        EXPECT_EQ(surface->geometry(), QRect(QPoint(0, 0), size));
-        EXPECT_EQ(surface->glass()->geometry(),
+        EXPECT_EQ(rig.panel.content()->geometry(),
                   QRect(QPoint(0, 0), size).adjusted(16, 16, -16, -16));
     }
-}
-
-TEST(GlassPanelTest, SurfaceMeasuresItsContentPlusMargins) {
-    GlassSurface sized(glassWith({324, 410}));
-    EXPECT_EQ(sized.fittingSize(), QSize(356, 442));
-    EXPECT_EQ(sized.size(), QSize(356, 442));
-
-    GlassSurface empty(new GlassView);
-    EXPECT_EQ(empty.fittingSize(), QSize(356, 632));
-    EXPECT_EQ(empty.size(), QSize(356, 632));
 }
 
 TEST(OutsideClickWatchTest, ReportsFocusLeavingTheApplicationOnceSettled) {
@@ -113,9 +105,9 @@ TEST(OutsideClickWatchTest, ReportsFocusLeavingTheApplicationOnceSettled) {
 
 TEST(OutsideClickWatchTest, FocusBackBeforeTheLoopRunsIsNoOutsideClick) {
     int outside = 0;
-    GlassPanel panel;
+    PanelWindow panel;
     panel.resize(100, 100);
-    panel.makeKeyAndOrderFront();
+    panel.showAndActivate();
     ASSERT_TRUE(
         glowdeck::testing::spinUntil([] { return QGuiApplication::focusWindow() != nullptr; }));
     OutsideClickWatch watch([&] { ++outside; });

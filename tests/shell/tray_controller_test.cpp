@@ -3,11 +3,10 @@
 #include "model/MemoryStore.h"
 #include "model/VirtualLoop.h"
 #include "shell/DesktopClickCatcher.h"
-#include "shell/GlassPanel.h"
-#include "shell/GlassSurface.h"
-#include "shell/MenuBarDelegate.h"
 #include "shell/OutsideClickWatch.h"
+#include "shell/PanelWindow.h"
 #include "shell/SleepWatcher.h"
+#include "shell/TrayController.h"
 #include "shell/TrayIcon.h"
 #include "support/FakeSocketApi.h"
 
@@ -19,25 +18,25 @@
 #include <vector>
 
 using namespace std::chrono_literals;
-using glowdeck::MenuBarDelegate;
+using glowdeck::TrayController;
 using glowdeck::testing::spinFor;
 using glowdeck::testing::spinUntil;
 
 namespace {
 
-// A delegate on virtual time and a socket layer that never reaches the network, with one
+// A tray controller on virtual time and a socket layer that never reaches the network, with one
 // saved bulb.
-class MenuBarDelegateTest : public ::testing::Test {
+class TrayControllerTest : public ::testing::Test {
 protected:
     void SetUp() override {
         sockets.interfaces.push_back(
             {"eth0", AF_INET, IFF_UP | IFF_BROADCAST, "10.9.8.7", "10.9.8.255"});
         defaults.setData("bulbs", R"([{"ip":"10.9.8.20","name":"Desk"}])");
-        delegate.applicationDidFinishLaunching();
+        tray.start();
     }
 
-    glowdeck::Lights& lights() { return *delegate.lights(); }
-    glowdeck::GlassPanel& panel() { return *delegate.panel(); }
+    glowdeck::Lights& lights() { return *tray.lights(); }
+    glowdeck::PanelWindow& panel() { return *tray.panel(); }
     bool shown() { return panel().isVisible(); }
 
     // Where getPilot went since the last look.
@@ -50,14 +49,14 @@ protected:
     glowdeck::MemoryStore defaults;
     glowdeck::VirtualLoop loop;
     glowdeck::testing::FakeSocketApi sockets;
-    MenuBarDelegate delegate{defaults, loop, sockets};
+    TrayController tray{defaults, loop, sockets};
 };
 
 using Targets = std::vector<std::string>;
 
 } // namespace
 
-TEST_F(MenuBarDelegateTest, LaunchSendsNothingAndKeepsThePanelHidden) {
+TEST_F(TrayControllerTest, LaunchSendsNothingAndKeepsThePanelHidden) {
     EXPECT_TRUE(sockets.sent.empty());
     EXPECT_FALSE(shown());
     EXPECT_FALSE(lights().panelVisible());
@@ -65,42 +64,42 @@ TEST_F(MenuBarDelegateTest, LaunchSendsNothingAndKeepsThePanelHidden) {
     ASSERT_EQ(lights().bulbs().size(), 1u);
 
     // Without a session bus, the icon goes to an XEmbed tray.
-    ASSERT_NE(delegate.statusItem(), nullptr);
-    EXPECT_EQ(delegate.statusItem()->kind(), glowdeck::TrayIcon::Kind::XEmbed);
-    QSystemTrayIcon* tray = delegate.statusItem()->xembedIcon();
-    ASSERT_NE(tray, nullptr);
-    EXPECT_EQ(tray->toolTip(), "Glowdeck");
-    EXPECT_EQ(tray->contextMenu(), nullptr);
-    EXPECT_FALSE(tray->icon().isNull());
+    ASSERT_NE(tray.trayIcon(), nullptr);
+    EXPECT_EQ(tray.trayIcon()->kind(), glowdeck::TrayIcon::Kind::XEmbed);
+    QSystemTrayIcon* icon = tray.trayIcon()->xembedIcon();
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->toolTip(), "Glowdeck");
+    EXPECT_EQ(icon->contextMenu(), nullptr);
+    EXPECT_FALSE(icon->icon().isNull());
 }
 
-TEST_F(MenuBarDelegateTest, FirstOpeningDiscoversAndLaterOnesRefresh) {
-    delegate.togglePanel();
+TEST_F(TrayControllerTest, FirstOpeningDiscoversAndLaterOnesRefresh) {
+    tray.togglePanel();
     EXPECT_TRUE(shown());
     EXPECT_TRUE(lights().panelVisible());
     EXPECT_TRUE(lights().scanning());
     EXPECT_TRUE(lights().polling());
     EXPECT_EQ(queried(), (Targets{"10.9.8.20", "255.255.255.255", "10.9.8.255"}));
-    EXPECT_NE(delegate.outsideMonitor(), nullptr);
-    EXPECT_TRUE(delegate.resizing());
+    EXPECT_NE(tray.outsideMonitor(), nullptr);
+    EXPECT_TRUE(tray.resizing());
 
-    delegate.togglePanel();
+    tray.togglePanel();
     EXPECT_FALSE(shown());
     EXPECT_FALSE(lights().panelVisible());
     EXPECT_FALSE(lights().scanning());
     EXPECT_FALSE(lights().polling());
-    EXPECT_EQ(delegate.outsideMonitor(), nullptr);
-    EXPECT_FALSE(delegate.resizing());
+    EXPECT_EQ(tray.outsideMonitor(), nullptr);
+    EXPECT_FALSE(tray.resizing());
     EXPECT_TRUE(queried().empty());
 
-    delegate.togglePanel();
+    tray.togglePanel();
     EXPECT_TRUE(shown());
     EXPECT_FALSE(lights().scanning());
     EXPECT_TRUE(lights().polling());
     EXPECT_EQ(queried(), (Targets{"10.9.8.20"}));
 }
 
-TEST_F(MenuBarDelegateTest, TrayClicksThatToggle) {
+TEST_F(TrayControllerTest, TrayClicksThatToggle) {
     struct Case {
         QSystemTrayIcon::ActivationReason reason;
         bool toggles;
@@ -113,39 +112,39 @@ TEST_F(MenuBarDelegateTest, TrayClicksThatToggle) {
         // There is no menu: a right click toggles too.
         {QSystemTrayIcon::Context, true},
     };
-    QSystemTrayIcon* tray = delegate.statusItem()->xembedIcon();
+    QSystemTrayIcon* icon = tray.trayIcon()->xembedIcon();
     for (const Case& c : cases) {
         const bool before = shown();
-        Q_EMIT tray->activated(c.reason);
+        Q_EMIT icon->activated(c.reason);
         EXPECT_EQ(shown(), before != c.toggles) << c.reason;
         EXPECT_EQ(lights().panelVisible(), shown()) << c.reason;
     }
 }
 
-TEST_F(MenuBarDelegateTest, TheClickTheTraySaidAnchorsThePanel) {
+TEST_F(TrayControllerTest, TheClickTheTraySaidAnchorsThePanel) {
     const QRect screen = panel().screen()->geometry();
     const QPoint click = screen.center();
-    delegate.togglePanel(click);
-    EXPECT_EQ(delegate.lastAnchor(), QRect(click - QPoint(12, 12), QSize(24, 24)));
+    tray.togglePanel(click);
+    EXPECT_EQ(tray.lastAnchor(), QRect(click - QPoint(12, 12), QSize(24, 24)));
     EXPECT_LE(std::abs(panel().geometry().center().x() - click.x()), 1);
 }
 
-TEST_F(MenuBarDelegateTest, EscapeHidesAndEndsTheShownTimeActivity) {
-    delegate.togglePanel();
+TEST_F(TrayControllerTest, EscapeHidesAndEndsTheShownTimeActivity) {
+    tray.togglePanel();
     QTest::keyClick(&panel(), Qt::Key_Escape);
     EXPECT_FALSE(shown());
     EXPECT_FALSE(lights().panelVisible());
     EXPECT_FALSE(lights().polling());
-    EXPECT_EQ(delegate.outsideMonitor(), nullptr);
-    EXPECT_FALSE(delegate.resizing());
+    EXPECT_EQ(tray.outsideMonitor(), nullptr);
+    EXPECT_FALSE(tray.resizing());
 
     // Escape is no reason to ignore the next click.
-    delegate.togglePanel();
+    tray.togglePanel();
     EXPECT_TRUE(shown());
 }
 
-TEST_F(MenuBarDelegateTest, FocusLeavingTheApplicationHidesThePanel) {
-    delegate.togglePanel();
+TEST_F(TrayControllerTest, FocusLeavingTheApplicationHidesThePanel) {
+    tray.togglePanel();
     ASSERT_TRUE(spinUntil([] { return QGuiApplication::focusWindow() != nullptr; }));
     // Another of our own windows taking the focus does not count.
     auto dialog = std::make_unique<QWidget>();
@@ -161,29 +160,29 @@ TEST_F(MenuBarDelegateTest, FocusLeavingTheApplicationHidesThePanel) {
     // instead, and the focus change is reported as the platform would.)
     dialog.reset();
     ASSERT_EQ(QGuiApplication::focusWindow(), nullptr);
-    delegate.outsideMonitor()->focusChanged(nullptr);
+    tray.outsideMonitor()->focusChanged(nullptr);
     ASSERT_TRUE(spinUntil([&] { return !shown(); }));
     EXPECT_FALSE(lights().panelVisible());
-    EXPECT_EQ(delegate.outsideMonitor(), nullptr);
+    EXPECT_EQ(tray.outsideMonitor(), nullptr);
 
     // If that click was on the tray icon, its toggle arrives just after: it must not reopen.
-    delegate.togglePanel();
+    tray.togglePanel();
     EXPECT_FALSE(shown());
     // The click after that opens it, with a new watch.
-    delegate.togglePanel();
+    tray.togglePanel();
     EXPECT_TRUE(shown());
-    EXPECT_NE(delegate.outsideMonitor(), nullptr);
+    EXPECT_NE(tray.outsideMonitor(), nullptr);
 }
 
-TEST_F(MenuBarDelegateTest, SleepHidesOnlyAShownPanel) {
-    glowdeck::SleepWatcher& sleep = *delegate.sleepWatcher();
+TEST_F(TrayControllerTest, SleepHidesOnlyAShownPanel) {
+    glowdeck::SleepWatcher& sleep = *tray.sleepWatcher();
     sleep.prepareForSleep(true);
     sleep.screenSaverActiveChanged(true);
     EXPECT_FALSE(shown());
     EXPECT_FALSE(lights().hasDiscovered());
     EXPECT_TRUE(sockets.sent.empty());
 
-    delegate.togglePanel();
+    tray.togglePanel();
     sleep.prepareForSleep(false); // waking up changes nothing
     sleep.screenSaverActiveChanged(false);
     EXPECT_TRUE(shown());
@@ -191,20 +190,20 @@ TEST_F(MenuBarDelegateTest, SleepHidesOnlyAShownPanel) {
     EXPECT_FALSE(shown());
     EXPECT_FALSE(lights().polling());
 
-    delegate.togglePanel();
+    tray.togglePanel();
     sleep.screenSaverActiveChanged(true);
     EXPECT_FALSE(shown());
     EXPECT_FALSE(lights().panelVisible());
 }
 
-TEST_F(MenuBarDelegateTest, TerminationEndsTheShownTimeActivityBeforeTheController) {
-    delegate.togglePanel();
+TEST_F(TrayControllerTest, TerminationEndsTheShownTimeActivityBeforeTheController) {
+    tray.togglePanel();
     ASSERT_TRUE(lights().scanning());
     std::vector<int> socketAtChange;
     auto observer =
         lights().objectWillChange().connect([&] { socketAtChange.push_back(lights().socketFD()); });
 
-    delegate.applicationWillTerminate();
+    tray.stop();
     // Hiding ended the scan while the socket was still open; then the controller shut down.
     ASSERT_FALSE(socketAtChange.empty());
     EXPECT_GE(socketAtChange.front(), 0);
@@ -212,21 +211,21 @@ TEST_F(MenuBarDelegateTest, TerminationEndsTheShownTimeActivityBeforeTheControll
     EXPECT_FALSE(lights().panelVisible());
     EXPECT_FALSE(lights().polling());
     EXPECT_LT(lights().socketFD(), 0);
-    EXPECT_EQ(delegate.outsideMonitor(), nullptr);
-    EXPECT_FALSE(delegate.resizing());
+    EXPECT_EQ(tray.outsideMonitor(), nullptr);
+    EXPECT_FALSE(tray.resizing());
 
     // Sleep after termination reaches nothing.
     sockets.clearSent();
-    delegate.sleepWatcher()->prepareForSleep(true);
+    tray.sleepWatcher()->prepareForSleep(true);
     EXPECT_TRUE(shown());
-    delegate.applicationWillTerminate(); // once only
+    tray.stop(); // once only
     EXPECT_TRUE(sockets.sent.empty());
 }
 
-TEST_F(MenuBarDelegateTest, ResizesToTheContentAfterTheAnnouncementsSettle) {
-    delegate.togglePanel();
+TEST_F(TrayControllerTest, ResizesToTheContentAfterTheAnnouncementsSettle) {
+    tray.togglePanel();
     const QRect opened = panel().geometry();
-    const QSize content = panel().surface()->fittingSize();
+    const QSize content = panel().fittingSize();
     const QRect available = panel().screen()->availableGeometry();
     const QSize fitting(content.width(), std::min(content.height(), available.height() - 16));
     EXPECT_EQ(opened.size(), fitting);
@@ -239,7 +238,7 @@ TEST_F(MenuBarDelegateTest, ResizesToTheContentAfterTheAnnouncementsSettle) {
         sinceLast.start();
         spinFor(10);
     }
-    const bool stillQuiet = sinceLast.elapsed() < MenuBarDelegate::resizeDebounceMs;
+    const bool stillQuiet = sinceLast.elapsed() < TrayController::resizeDebounceMs;
     const int heightSoon = panel().height();
     if (stillQuiet) {
         EXPECT_EQ(heightSoon, fitting.height() / 2);
@@ -249,18 +248,18 @@ TEST_F(MenuBarDelegateTest, ResizesToTheContentAfterTheAnnouncementsSettle) {
 
     // Hidden, announcements resize nothing. The platform may still deliver the geometry of
     // the last resize while shown: let it land before making the window the wrong size.
-    delegate.togglePanel();
+    tray.togglePanel();
     spinFor(20);
     panel().resize(fitting.width(), 100);
     lights().setSelected(lights().selected());
-    spinFor(2 * MenuBarDelegate::resizeDebounceMs);
+    spinFor(2 * TrayController::resizeDebounceMs);
     EXPECT_EQ(panel().height(), 100);
 }
 
-TEST_F(MenuBarDelegateTest, ShowPanelOpensOnlyAHiddenPanel) {
-    delegate.showPanel();
+TEST_F(TrayControllerTest, ShowPanelOpensOnlyAHiddenPanel) {
+    tray.showPanel();
     EXPECT_TRUE(shown());
-    delegate.showPanel();
+    tray.showPanel();
     EXPECT_TRUE(shown());
     EXPECT_TRUE(lights().panelVisible());
 }
@@ -290,13 +289,13 @@ TEST(DesktopClickCatcherTest, CoversTheBackgroundWhileThePanelIsShownAndAClickOn
     glowdeck::MemoryStore defaults;
     glowdeck::VirtualLoop loop;
     glowdeck::testing::FakeSocketApi sockets;
-    MenuBarDelegate delegate{defaults, loop, sockets};
-    delegate.applicationDidFinishLaunching();
+    glowdeck::TrayController tray{defaults, loop, sockets};
+    tray.start();
     qunsetenv("XDG_CURRENT_DESKTOP");
-    EXPECT_EQ(delegate.desktopCover(), nullptr);
+    EXPECT_EQ(tray.desktopCover(), nullptr);
 
-    delegate.togglePanel();
-    glowdeck::DesktopClickCatcher* cover = delegate.desktopCover();
+    tray.togglePanel();
+    glowdeck::DesktopClickCatcher* cover = tray.desktopCover();
     ASSERT_NE(cover, nullptr);
     EXPECT_TRUE(cover->isVisible());
     EXPECT_TRUE(cover->testAttribute(Qt::WA_X11NetWmWindowTypeDesktop));
@@ -304,14 +303,14 @@ TEST(DesktopClickCatcherTest, CoversTheBackgroundWhileThePanelIsShownAndAClickOn
 
     // The click hides the panel, which ends the catcher: not while its own press is handled.
     QTest::mousePress(cover, Qt::LeftButton, {}, QPoint(40, 600));
-    EXPECT_TRUE(delegate.panel()->isVisible());
-    spinUntil([&] { return !delegate.panel()->isVisible(); });
-    EXPECT_FALSE(delegate.panel()->isVisible());
-    EXPECT_EQ(delegate.desktopCover(), nullptr);
+    EXPECT_TRUE(tray.panel()->isVisible());
+    spinUntil([&] { return !tray.panel()->isVisible(); });
+    EXPECT_FALSE(tray.panel()->isVisible());
+    EXPECT_EQ(tray.desktopCover(), nullptr);
 
     // The next opening covers the background again.
-    delegate.togglePanel();
-    ASSERT_NE(delegate.desktopCover(), nullptr);
-    delegate.panel()->orderOut();
-    EXPECT_EQ(delegate.desktopCover(), nullptr);
+    tray.togglePanel();
+    ASSERT_NE(tray.desktopCover(), nullptr);
+    tray.panel()->hide();
+    EXPECT_EQ(tray.desktopCover(), nullptr);
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "QtEventLoop.h"
+#include "QuitSignals.h"
+#include "SettingsStore.h"
+#include "SingleInstance.h"
+#include "TrayController.h"
+
+#include <QObject>
+
+namespace glowdeck {
+
+// The application: no window of its own, no taskbar entry, one tray controller for the whole
+// run. Construct it after the QApplication; it starts the tray controller at once and stops it
+// when the application is about to quit.
+class GlowdeckApp : public QObject {
+public:
+    // `instance` is already listening (or could not listen) for later starts of the program.
+    explicit GlowdeckApp(SingleInstance& instance);
+    ~GlowdeckApp() override;
+    GlowdeckApp(const GlowdeckApp&) = delete;
+    GlowdeckApp& operator=(const GlowdeckApp&) = delete;
+
+    TrayController& tray() { return tray_; }
+
+private:
+    SettingsStore defaults_;
+    QtEventLoop loop_;
+    TrayController tray_;
+    QuitSignals quitSignals_;
+};
+
+} // namespace glowdeck
