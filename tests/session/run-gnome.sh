@@ -191,6 +191,14 @@ panel_shown() {
     session_wait 50 desktop_find_panel
 }
 
+# The panel hangs from the top bar: its frame starts within its margin of the bar's bottom edge.
+bar_bottom=$(gnome_eval 'Main.panel.get_transformed_position()[1] + Main.panel.height')
+if panel_shown; then
+    session_geometry "$PANEL"
+    desktop_check "the panel hangs from the top bar (top $Y, bar ends at $bar_bottom)" \
+        test "$Y" -ge $((bar_bottom - 16)) -a "$Y" -le "$bar_bottom"
+fi
+
 # A click on the shell's own chrome: the clock opens the calendar, a menu of the shell's. The
 # shell then holds the keyboard, but XWayland's clients are told nothing (no focus change, no
 # event, not even to a client holding a pointer grab), so the panel stays; the next click

@@ -152,13 +152,15 @@ kwin_query() {
     gdbus call --session --dest org.kde.KWin --object-path /Scripting \
         --method org.kde.kwin.Scripting.unloadScript "$name" >/dev/null || true
 }
-# The managed windows: class, frame, and whether task managers, pagers and switchers skip them.
+# The managed windows: class, frame, and whether task managers, pagers and the window switcher
+# leave them out. The switcher takes normal windows and dialogs that take input.
 kwin_windows() {
     kwin_query "
 var lines = workspace.clientList().map(function (w) {
     var g = w.frameGeometry;
+    var switched = (w.normalWindow || w.dialog) && w.wantsInput && !w.skipSwitcher;
     return [w.resourceClass, g.x, g.y, g.width, g.height, 'skipTaskbar=' + w.skipTaskbar,
-            'skipPager=' + w.skipPager, 'skipSwitcher=' + w.skipSwitcher].join(' ');
+            'skipPager=' + w.skipPager, 'skipSwitcher=' + !switched].join(' ');
 });
 print('@QUERY@ ' + lines.join(' | ') + ' |');"
 }
@@ -194,6 +196,12 @@ desktop_shot() { "$screenshot" "$1"; }
 session_start app "$DESKTOP_APP_PATH"
 DESKTOP_APP=$SESSION_PID_app
 desktop_checks
+
+# The panel opens against the bar: its frame ends within its margin of the bar's top edge.
+desktop_find_panel || { desktop_click_icon; session_wait 50 desktop_find_panel; } || true
+session_geometry "$PANEL"
+desktop_check "the panel stands on the bar (bottom $((Y + HEIGHT)), bar at $panel_y)" \
+    test $((Y + HEIGHT)) -le "$panel_y" -a $((Y + HEIGHT)) -ge $((panel_y - 16))
 
 # The clock opens its calendar, a window of plasmashell's; a click on the clock again closes it.
 desktop_click $((panel_x + 40)) $((panel_y + panel_h / 2))
