@@ -1,16 +1,36 @@
 #include "PanelWindow.h"
 
+#include "SwayIpc.h"
+#include "X11Support.h"
+
+#include <QApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWindow>
+
+#include <utility>
 
 namespace glowdeck {
 
-PanelWindow::PanelWindow(QWidget* content)
+namespace {
+
+// Grabbing the pointer waits for the window manager to map the window, or for another program
+// to let go of its grab: a try every 50 ms for a second.
+constexpr int grabRetryMs = 50;
+constexpr int grabTries = 20;
+// Sway maps the window after the program shows it: a try every 15 ms for 600 ms.
+constexpr int swayRetryMs = 15;
+constexpr int swayTries = 40;
+
+} // namespace
+
+PanelWindow::PanelWindow(QWidget* content, QString swaySocket)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      content_(content) {
+      content_(content), swaySocket_(std::move(swaySocket)) {
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
     setFocusPolicy(Qt::StrongFocus);
@@ -20,6 +40,23 @@ PanelWindow::PanelWindow(QWidget* content)
         content_->show();
     }
     resize(fittingSize());
+    grabRetry_.setSingleShot(true);
+    grabRetry_.setInterval(grabRetryMs);
+    connect(&grabRetry_, &QTimer::timeout, this, [this] { tryGrab(); });
+    swayRetry_.setSingleShot(true);
+    swayRetry_.setInterval(swayRetryMs);
+    connect(&swayRetry_, &QTimer::timeout, this, [this] { tryPlaceOnSway(); });
+}
+
+PanelWindow::~PanelWindow() {
+    qApp->removeEventFilter(this);
+    if (grabbed_) {
+        X11Support::ungrabPointer();
+    }
+}
+
+QString PanelWindow::defaultSwaySocket() {
+    return X11Support::available() ? SwayIpc::socketPath() : QString();
 }
 
 QSize PanelWindow::fittingSize() const {
@@ -37,13 +74,81 @@ QRect PanelWindow::sheetRect() const {
     return rect().adjusted(margin, margin, -margin, -margin);
 }
 
+void PanelWindow::place(const QRect& frame) {
+    frame_ = frame;
+    // A shown window under sway is moved by sway; Qt learns the new frame from the server.
+    if (swaySocket_.isEmpty() || !isVisible() ||
+        !SwayIpc::run(swaySocket_, SwayIpc::placeCommand(winId(), frame))) {
+        setGeometry(frame);
+    }
+}
+
 void PanelWindow::showAndActivate() {
+    if (!isVisible()) {
+        winId();
+        X11Support::skipTaskbarAndPager(windowHandle());
+        if (!swaySocket_.isEmpty()) {
+            setRevealed(false);
+            swayTries_ = 0;
+            swayRetry_.start(0);
+        }
+    }
     show();
     raise();
     activateWindow();
+    if (X11Support::available() && !grabbed_) {
+        qApp->installEventFilter(this);
+        grabTries_ = 0;
+        tryGrab();
+    }
+}
+
+void PanelWindow::setRevealed(bool revealed) {
+    revealed_ = revealed;
+    if (content_ != nullptr) {
+        content_->setVisible(revealed);
+    }
+    update();
+}
+
+void PanelWindow::tryGrab() {
+    if (!isVisible() || grabbed_ || QApplication::activePopupWidget() != nullptr) {
+        return;
+    }
+    grabbed_ = X11Support::grabPointer(windowHandle());
+    if (!grabbed_ && ++grabTries_ < grabTries) {
+        grabRetry_.start();
+    }
+}
+
+void PanelWindow::tryPlaceOnSway() {
+    if (!isVisible()) {
+        return;
+    }
+    if (SwayIpc::run(swaySocket_, SwayIpc::placeCommand(winId(), frame_)) ||
+        ++swayTries_ >= swayTries) {
+        setRevealed(true);
+        return;
+    }
+    swayRetry_.start();
+}
+
+bool PanelWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Qt grabs the pointer for its own popups (the panel's menus) and lets go when they close,
+    // which ends the panel's grab too: take it again.
+    if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->windowType() == Qt::Popup) {
+        grabbed_ = false;
+        grabTries_ = 0;
+        QTimer::singleShot(0, this, [this] { tryGrab(); });
+    }
+    return false;
 }
 
 void PanelWindow::paintEvent(QPaintEvent*) {
+    if (!revealed_) {
+        return;
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QColor fill = palette().color(QPalette::Window);
@@ -74,10 +179,32 @@ void PanelWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void PanelWindow::mousePressEvent(QMouseEvent* event) {
+    const bool click = event->button() == Qt::LeftButton || event->button() == Qt::RightButton ||
+                       event->button() == Qt::MiddleButton;
+    if (click && !sheetRect().contains(event->position().toPoint())) {
+        event->accept();
+        hide();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
 void PanelWindow::hideEvent(QHideEvent* event) {
     // Spontaneous hide events come from the window system (a minimised window, say) while the
     // window stays shown as far as the program is concerned.
-    if (!event->spontaneous() && onHide) {
+    if (event->spontaneous()) {
+        return;
+    }
+    grabRetry_.stop();
+    swayRetry_.stop();
+    qApp->removeEventFilter(this);
+    if (grabbed_) {
+        grabbed_ = false;
+        X11Support::ungrabPointer();
+    }
+    setRevealed(true);
+    if (onHide) {
         onHide();
     }
 }

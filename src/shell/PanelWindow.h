@@ -1,16 +1,29 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
+#include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 
 namespace glowdeck {
 
-// The floating panel: a frameless, translucent window above other windows, without a task-bar
-// entry, that can take the keyboard focus. It draws a rounded, translucent sheet `margin` inside
-// its edges and hosts one content widget on the sheet. Escape hides it; every hiding of a shown
-// panel, by hide(), Escape or a close request, runs onHide afterwards.
+// The floating panel: a frameless, translucent utility window above other windows, out of task
+// bars, window lists and pagers, that takes the keyboard focus. It draws a rounded, translucent
+// sheet `margin` inside its edges and hosts one content widget on the sheet.
+//
+// Hiding: Escape, a press outside the sheet (its margin included) and a close request hide it;
+// every hiding of a shown panel runs onHide afterwards. On X11 the panel grabs the pointer while
+// shown, with owner events: presses on this program's windows (the colour dialog, the tray icon)
+// reach them as usual, and a press anywhere else (another program, the desktop, a bar) reaches
+// the panel, outside its sheet, and hides it. The press that hides the panel goes no further,
+// as with a menu.
+//
+// Placement: place() gives the window its frame. Under sway, which centres floating X11 windows
+// whatever they ask for, the frame goes through sway's IPC instead, and a panel being shown stays
+// transparent until sway has put it in place.
 class PanelWindow : public QWidget {
 public:
     static constexpr int margin = 16;
@@ -21,8 +34,13 @@ public:
     // Run after a shown panel has been hidden.
     std::function<void()> onHide;
 
-    // Takes ownership of `content`, which may be null.
-    explicit PanelWindow(QWidget* content = nullptr);
+    // Takes ownership of `content`, which may be null. `swaySocket`: sway's IPC socket, where
+    // sway places the window; empty elsewhere.
+    explicit PanelWindow(QWidget* content = nullptr, QString swaySocket = defaultSwaySocket());
+    ~PanelWindow() override;
+
+    // Sway's socket where the program is an X client of sway, else empty.
+    static QString defaultSwaySocket();
 
     QWidget* content() const { return content_; }
 
@@ -34,17 +52,38 @@ public:
     // The sheet's rectangle: the window less its margins.
     QRect sheetRect() const;
 
+    // Gives the window the frame `frame`, in screen coordinates.
+    void place(const QRect& frame);
+
     // Shows the panel in front and gives it the keyboard focus.
     void showAndActivate();
 
+    // Whether the sheet and the content are drawn (a shown panel is not until sway has placed
+    // it).
+    bool revealed() const { return revealed_; }
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    void setRevealed(bool revealed);
+    void tryGrab();
+    void tryPlaceOnSway();
+
     QWidget* content_;
+    QString swaySocket_;
+    QRect frame_;
+    bool revealed_ = true;
+    bool grabbed_ = false;
+    int grabTries_ = 0;
+    int swayTries_ = 0;
+    QTimer grabRetry_;
+    QTimer swayRetry_;
 };
 
 } // namespace glowdeck

@@ -82,7 +82,7 @@ void TrayController::togglePanel(std::optional<QPoint> click) {
     if (screen != nullptr) {
         const auto placed = PanelPlacement::frame(anchor_, screen->availableGeometry(), wanted);
         openedAbove_ = placed.above;
-        panel_->setGeometry(placed.frame);
+        panel_->place(placed.frame);
     } else {
         // No screen to place it on: keep the last position, at the content's size.
         openedAbove_ = false;
@@ -157,8 +157,8 @@ void TrayController::fitToContent() {
     if (screen == nullptr) {
         return;
     }
-    panel_->setGeometry(PanelPlacement::resized(panel_->geometry(), openedAbove_,
-                                                screen->availableGeometry(), wanted));
+    panel_->place(PanelPlacement::resized(panel_->geometry(), openedAbove_,
+                                          screen->availableGeometry(), wanted));
 }
 
 QRect TrayController::anchorRect(std::optional<QPoint> click) const {

@@ -1,0 +1,93 @@
+#include "X11Support.h"
+
+#include <QGuiApplication>
+#include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace glowdeck {
+
+namespace {
+
+xcb_connection_t* connection() {
+    const auto* x11 =
+        qApp != nullptr ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
+
+xcb_atom_t atom(xcb_connection_t* c, const char* name) {
+    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
+        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+} // namespace
+
+bool X11Support::available() {
+    return connection() != nullptr;
+}
+
+void X11Support::skipTaskbarAndPager(QWindow* window) {
+    xcb_connection_t* c = connection();
+    if (c == nullptr || window == nullptr) {
+        return;
+    }
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const xcb_atom_t state = atom(c, "_NET_WM_STATE");
+    const xcb_atom_t wanted[] = {atom(c, "_NET_WM_STATE_SKIP_TASKBAR"),
+                                 atom(c, "_NET_WM_STATE_SKIP_PAGER")};
+    std::vector<xcb_atom_t> atoms;
+    const Reply<xcb_get_property_reply_t> current(xcb_get_property_reply(
+        c, xcb_get_property(c, 0, id, state, XCB_ATOM_ATOM, 0, 1024), nullptr));
+    if (current && current->format == 32 && current->type == XCB_ATOM_ATOM) {
+        const auto* values = static_cast<const xcb_atom_t*>(xcb_get_property_value(current.get()));
+        atoms.assign(values, values + xcb_get_property_value_length(current.get()) / 4);
+    }
+    for (xcb_atom_t add : wanted) {
+        if (add != XCB_ATOM_NONE && std::find(atoms.begin(), atoms.end(), add) == atoms.end()) {
+            atoms.push_back(add);
+        }
+    }
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, id, state, XCB_ATOM_ATOM, 32,
+                        static_cast<uint32_t>(atoms.size()), atoms.data());
+    xcb_flush(c);
+}
+
+bool X11Support::grabPointer(QWindow* window) {
+    xcb_connection_t* c = connection();
+    if (c == nullptr || window == nullptr) {
+        return false;
+    }
+    // Motion with a button down keeps reaching the panel when a drag that began on one of its
+    // sliders leaves the window.
+    constexpr uint16_t events =
+        XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_BUTTON_MOTION;
+    const Reply<xcb_grab_pointer_reply_t> reply(
+        xcb_grab_pointer_reply(c,
+                               xcb_grab_pointer(c, 1, static_cast<xcb_window_t>(window->winId()),
+                                                events, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
+                                                XCB_NONE, XCB_NONE, XCB_CURRENT_TIME),
+                               nullptr));
+    return reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+}
+
+void X11Support::ungrabPointer() {
+    if (xcb_connection_t* c = connection()) {
+        xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
+        xcb_flush(c);
+    }
+}
+
+} // namespace glowdeck

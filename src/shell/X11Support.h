@@ -1,0 +1,28 @@
+#pragma once
+
+class QWindow;
+
+namespace glowdeck {
+
+// What the panel window needs from an X server and Qt offers no call for. On any other
+// platform every call does nothing and reports failure.
+class X11Support {
+public:
+    // Whether the program talks to an X server.
+    static bool available();
+
+    // Asks the window manager to leave `window` out of task bars, window lists and pagers
+    // (_NET_WM_STATE_SKIP_TASKBAR and _NET_WM_STATE_SKIP_PAGER). For a window that is not
+    // shown: managers drop a window's state when it is hidden, and Qt keeps the state it finds
+    // when it shows one.
+    static void skipTaskbarAndPager(QWindow* window);
+
+    // Grabs the pointer for `window`, with owner events: presses on this program's own windows
+    // reach them as usual, and every other press (on another program, the desktop, a bar) is
+    // reported to `window`, in its coordinates. False when the server refused: another program
+    // holds a grab, or the window is not viewable yet.
+    static bool grabPointer(QWindow* window);
+    static void ungrabPointer();
+};
+
+} // namespace glowdeck
