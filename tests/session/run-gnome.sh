@@ -5,9 +5,10 @@
 # from virtual input devices that the shell creates on its own seat, so they travel the path a
 # mouse's do: through the shell's picking to the top bar, the extension's icon or XWayland.
 # A test-only extension puts the shell in its unsafe mode, which opens its Eval and Screenshot
-# interfaces to this script. Besides the checks of desktop-lib.sh: a click on the shell's own
-# chrome (the clock) hides the panel, and the panel is in neither the window switcher nor the
-# dash. The screenshot goes to $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree) as
+# interfaces to this script. Besides the checks of desktop-lib.sh: the panel hangs from the top
+# bar, is in neither the window switcher nor the dash, and after a click on the shell's own
+# chrome (the clock), which XWayland's clients cannot see, the next click outside hides it. The
+# screenshot goes to $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree) as
 # session-gnome.png.
 #
 #   run-gnome.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe \
@@ -97,8 +98,8 @@ session_wait 600 shell_up ||
 echo "GNOME Shell is up after $(($(date +%s) - session_started)) s"
 
 # The desktop as a user sees it after logging in: no overview, no notifications, no sign of
-# the unsafe mode in the top bar. Then a
-# virtual pointer and keyboard on the shell's seat, and helpers that drive them.
+# the unsafe mode in the top bar. Then a virtual pointer and keyboard on the shell's seat, and
+# helpers that drive them.
 gnome_eval "
 const { Clutter, GLib } = imports.gi;
 Main.overview.hide();
