@@ -8,7 +8,8 @@
 #   - a PID namespace of its own and a /proc to match: whatever the session starts ends with
 #     the script, and a compositor that looks its clients up in /proc finds them;
 #   - a /tmp of its own: X servers pick their display by the lock files and sockets there, and
-#     lock files naming processes of another namespace would mislead them.
+#     lock files naming processes of another namespace would mislead them. Files the session
+#     must leave behind (GLOWDECK_SESSION_SHOTS) therefore go somewhere else.
 # Call it as root in the namespace glowdeck_netns_enter made, once the fake LAN is up.
 private_session_enter() {
     exec unshare --mount /bin/sh -c '
