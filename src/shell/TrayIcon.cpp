@@ -2,9 +2,13 @@
 
 #include "StatusNotifierItem.h"
 #include "TrayIconImage.h"
+#include "X11Support.h"
 
+#include <QApplication>
 #include <QSystemTrayIcon>
+#include <QWidget>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace glowdeck {
@@ -61,7 +65,22 @@ void TrayIcon::follow() {
 }
 
 QRect TrayIcon::geometry() const {
-    return kind_ == Kind::XEmbed && xembed_ ? xembed_->geometry() : QRect();
+    if (kind_ != Kind::XEmbed || !xembed_) {
+        return QRect();
+    }
+    QRect icon = xembed_->geometry();
+    // Qt's idea of where the embedded icon is goes stale when the tray moves it; the server
+    // knows. The icon is the window Qt's XEmbed tray icon made for it.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto found = std::find_if(windows.begin(), windows.end(), [](const QWidget* window) {
+        return window->inherits("QSystemTrayIconSys") && window->isVisible();
+    });
+    if (found != windows.end() && icon.isValid()) {
+        if (const auto position = X11Support::rootPosition((*found)->windowHandle())) {
+            icon.moveTopLeft(*position);
+        }
+    }
+    return icon;
 }
 
 } // namespace glowdeck

@@ -65,6 +65,23 @@ void X11Support::skipTaskbarAndPager(QWindow* window) {
     xcb_flush(c);
 }
 
+std::optional<QPoint> X11Support::rootPosition(QWindow* window) {
+    xcb_connection_t* c = connection();
+    if (c == nullptr || window == nullptr) {
+        return std::nullopt;
+    }
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    const Reply<xcb_translate_coordinates_reply_t> reply(xcb_translate_coordinates_reply(
+        c,
+        xcb_translate_coordinates(c, static_cast<xcb_window_t>(window->winId()), screen->root, 0,
+                                  0),
+        nullptr));
+    if (!reply || !reply->same_screen) {
+        return std::nullopt;
+    }
+    return QPoint(reply->dst_x, reply->dst_y);
+}
+
 bool X11Support::grabPointer(QWindow* window) {
     xcb_connection_t* c = connection();
     if (c == nullptr || window == nullptr) {

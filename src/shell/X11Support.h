@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QPoint>
+
+#include <optional>
+
 class QWindow;
 
 namespace glowdeck {
@@ -16,6 +20,11 @@ public:
     // shown: managers drop a window's state when it is hidden, and Qt keeps the state it finds
     // when it shows one.
     static void skipTaskbarAndPager(QWindow* window);
+
+    // Where `window` lies on the screen, as the server has it now. Qt follows the moves of its
+    // top-level windows, but not of a window another program has taken in (an icon in an XEmbed
+    // tray) when that program moves.
+    static std::optional<QPoint> rootPosition(QWindow* window);
 
     // Grabs the pointer for `window`, with owner events: presses on this program's own windows
     // reach them as usual, and every other press (on another program, the desktop, a bar) is

@@ -59,11 +59,16 @@ TEST(PanelWindowTest, HidingEscapeAndCloseRequestsRunOnHideOnlyForAShownPanel) {
     EXPECT_FALSE(rig.panel.isVisible());
     EXPECT_EQ(rig.hides, 3);
 
-    // Other keys leave the panel alone.
+    // Other keys, and presses on the sheet, leave the panel alone; a press in the transparent
+    // margin (where presses elsewhere arrive while the pointer is grabbed) hides it.
     rig.panel.showAndActivate();
     QTest::keyClick(&rig.panel, Qt::Key_A);
+    QTest::mouseClick(&rig.panel, Qt::LeftButton, {}, QPoint(20, 20));
     EXPECT_TRUE(rig.panel.isVisible());
     EXPECT_EQ(rig.hides, 3);
+    QTest::mouseClick(&rig.panel, Qt::LeftButton, {}, QPoint(8, 100));
+    EXPECT_FALSE(rig.panel.isVisible());
+    EXPECT_EQ(rig.hides, 4);
 }
 
 TEST(PanelWindowTest, MeasuresItsContentAndKeepsItOnTheSheetWhateverTheSize) {
