@@ -1,6 +1,6 @@
 // Finds a tray icon on a screenshot and measures how well it stands out from the bar. Within
-// the given region of the screenshot the most frequent colour is the bar's background; every
-// pixel clearly different from it belongs to the icon. Prints, in screen pixels:
+// the given region of the screenshot the most frequent colour is the bar's background, and the
+// largest patch of pixels clearly different from it is the icon. Prints, in screen pixels:
 //
 //   background #rrggbb
 //   icon X Y W H        the box around the icon's pixels
@@ -25,6 +25,8 @@ namespace {
 
 // A channel difference below this is taken for shading of the bar itself.
 constexpr int sameColour = 24;
+// Anything smaller is a speck or an edge, not an icon.
+constexpr int minimumSide = 6;
 
 double linear(int channel) {
     const double c = channel / 255.0;
@@ -79,25 +81,52 @@ int main(int argc, char** argv) {
         })->first;
     const double backgroundLuminance = luminance(background);
 
-    QRect icon;
-    std::vector<double> ratios;
+    // The icon is the largest patch of connected (8-neighbour) pixels that differ from the
+    // background; specks and edges of the bar elsewhere in the region do not count.
+    const auto index = [&](QPoint p) {
+        return (p.y() - region.top()) * region.width() + (p.x() - region.left());
+    };
+    std::vector<bool> seen(static_cast<std::size_t>(region.width() * region.height()));
+    std::vector<QPoint> icon;
     for (int y = region.top(); y <= region.bottom(); ++y) {
         for (int x = region.left(); x <= region.right(); ++x) {
-            const QRgb pixel = shot.pixel(x, y);
-            if (differs(pixel, background)) {
-                icon |= QRect(x, y, 1, 1);
-                ratios.push_back(contrast(luminance(pixel), backgroundLuminance));
+            const QPoint start(x, y);
+            if (seen[index(start)] || !differs(shot.pixel(start), background)) {
+                continue;
+            }
+            std::vector<QPoint> patch{start};
+            seen[index(start)] = true;
+            for (std::size_t next = 0; next < patch.size(); ++next) {
+                for (int dy = -1; dy <= 1; ++dy) {
+                    for (int dx = -1; dx <= 1; ++dx) {
+                        const QPoint p = patch[next] + QPoint(dx, dy);
+                        if (region.contains(p) && !seen[index(p)] &&
+                            differs(shot.pixel(p), background)) {
+                            seen[index(p)] = true;
+                            patch.push_back(p);
+                        }
+                    }
+                }
+            }
+            if (patch.size() > icon.size()) {
+                icon = std::move(patch);
             }
         }
     }
+    QRect box;
+    std::vector<double> ratios;
+    for (const QPoint p : icon) {
+        box |= QRect(p, QSize(1, 1));
+        ratios.push_back(contrast(luminance(shot.pixel(p)), backgroundLuminance));
+    }
     std::printf("background %s\n", qPrintable(QColor(background).name()));
-    if (ratios.empty()) {
+    if (box.width() < minimumSide || box.height() < minimumSide) {
         std::puts("no icon");
         return 1;
     }
     const auto tenth = ratios.begin() + static_cast<std::ptrdiff_t>(ratios.size() * 9 / 10);
     std::nth_element(ratios.begin(), tenth, ratios.end());
-    std::printf("icon %d %d %d %d\n", icon.x(), icon.y(), icon.width(), icon.height());
+    std::printf("icon %d %d %d %d\n", box.x(), box.y(), box.width(), box.height());
     std::printf("contrast %.2f\n", *tenth);
     return 0;
 }
