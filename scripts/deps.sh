@@ -15,6 +15,9 @@ packages=(
     dpkg-dev file lintian appstream desktop-file-utils
     # desktop sessions: window managers, StatusNotifierItem trays, Wayland
     openbox xfwm4 xfce4-panel xfconf sway waybar xwayland wayvnc grim python3
+    # GNOME Shell with the AppIndicator extension; KDE Plasma on Wayland
+    gnome-shell gnome-shell-extension-appindicator libglib2.0-bin
+    kwin-wayland plasma-workspace plasma-desktop kded5 kactivitymanagerd qtwayland5
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "TrayController.h"
 
 #include "Autostart.h"
+#include "DesktopClickCatcher.h"
 #include "DisplayPlatform.h"
 #include "OutsideClickWatch.h"
 #include "PanelPlacement.h"
@@ -31,6 +32,7 @@ TrayController::~TrayController() {
         panel_->onHide = nullptr;
     }
     outsideMonitor_.reset();
+    desktopCover_.reset();
     sizeUpdates_.reset();
     disconnect(sleepEvents_);
     // The panel's views refer to the lights: they go first.
@@ -44,6 +46,7 @@ void TrayController::start() {
         return;
     }
     lights_ = std::make_unique<Lights>(false, defaults_, loop_, sockets_);
+    coverDesktop_ = DesktopClickCatcher::wanted();
 
     trayIcon_ = std::make_unique<TrayIcon>(QDBusConnection::sessionBus());
     trayIcon_->onClick = [this](std::optional<QPoint> at) { togglePanel(at); };
@@ -118,6 +121,14 @@ void TrayController::startPanelActivity() {
             panel_->hide();
         }
     });
+    if (coverDesktop_) {
+        desktopCover_ = std::make_unique<DesktopClickCatcher>([this] {
+            if (panel_) {
+                panel_->hide();
+            }
+        });
+        desktopCover_->cover();
+    }
     sizeUpdates_ = lights_->objectWillChange().connect([this] { sizeTimer_.start(); });
 }
 
@@ -126,6 +137,7 @@ void TrayController::stopPanelActivity() {
         lights_->setPanelVisible(false);
     }
     outsideMonitor_.reset();
+    desktopCover_.reset();
     sizeUpdates_.reset();
     sizeTimer_.stop();
 }

@@ -15,6 +15,7 @@
 
 namespace glowdeck {
 
+class DesktopClickCatcher;
 class EventLoop;
 class Lights;
 class PanelWindow;
@@ -58,6 +59,9 @@ public:
     TrayIcon* trayIcon() const { return trayIcon_.get(); }
     SleepWatcher* sleepWatcher() const { return sleepWatcher_.get(); }
     OutsideClickWatch* outsideMonitor() const { return outsideMonitor_.get(); }
+    // The window over the desktop background while the panel is shown, on desktops whose
+    // background takes clicks without moving the focus (see DesktopClickCatcher).
+    DesktopClickCatcher* desktopCover() const { return desktopCover_.get(); }
     bool resizing() const { return sizeUpdates_.has_value(); }
     bool openedAbove() const { return openedAbove_; }
 
@@ -78,6 +82,8 @@ private:
     std::unique_ptr<TrayIcon> trayIcon_;
     std::unique_ptr<PanelWindow> panel_;
     std::unique_ptr<OutsideClickWatch> outsideMonitor_;
+    std::unique_ptr<DesktopClickCatcher> desktopCover_;
+    bool coverDesktop_ = false;
     std::optional<ChangeSignal::Connection> sizeUpdates_;
     QTimer sizeTimer_;
     std::unique_ptr<SleepWatcher> sleepWatcher_;

@@ -4,6 +4,7 @@
 #include "model/VirtualLoop.h"
 #include "panel/FormSheet.h"
 #include "panel/Panel.h"
+#include "shell/DesktopClickCatcher.h"
 #include "shell/OutsideClickWatch.h"
 #include "shell/PanelWindow.h"
 #include "shell/SleepWatcher.h"
@@ -271,4 +272,55 @@ TEST_F(TrayControllerTest, ShowPanelOpensOnlyAHiddenPanel) {
     tray.showPanel();
     EXPECT_TRUE(shown());
     EXPECT_TRUE(lights().panelVisible());
+}
+
+TEST(DesktopClickCatcherTest, WantedOnGnomeOnly) {
+    const std::pair<std::optional<std::string>, bool> cases[] = {
+        {"GNOME", true},
+        {"ubuntu:GNOME", true},
+        {"GNOME-Classic:GNOME", true},
+        {"GNOME-Flashback", false},
+        {"KDE", false},
+        {"XFCE", false},
+        {"", false},
+        {std::nullopt, false},
+    };
+    for (const auto& [desktop, wanted] : cases) {
+        const auto lookup = [&](const char* name) -> std::optional<std::string> {
+            return std::string(name) == "XDG_CURRENT_DESKTOP" ? desktop : std::nullopt;
+        };
+        EXPECT_EQ(glowdeck::DesktopClickCatcher::wanted(lookup), wanted)
+            << desktop.value_or("(unset)");
+    }
+}
+
+TEST(DesktopClickCatcherTest, CoversTheBackgroundWhileThePanelIsShownAndAClickOnItHidesThePanel) {
+    qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    glowdeck::MemoryStore defaults;
+    glowdeck::VirtualLoop loop;
+    glowdeck::testing::FakeSocketApi sockets;
+    glowdeck::TrayController tray{defaults, loop, sockets};
+    tray.start();
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    EXPECT_EQ(tray.desktopCover(), nullptr);
+
+    tray.togglePanel();
+    glowdeck::DesktopClickCatcher* cover = tray.desktopCover();
+    ASSERT_NE(cover, nullptr);
+    EXPECT_TRUE(cover->isVisible());
+    EXPECT_TRUE(cover->testAttribute(Qt::WA_X11NetWmWindowTypeDesktop));
+    EXPECT_EQ(cover->geometry(), QGuiApplication::primaryScreen()->virtualGeometry());
+
+    // The click hides the panel, which ends the catcher: not while its own press is handled.
+    QTest::mousePress(cover, Qt::LeftButton, {}, QPoint(40, 600));
+    EXPECT_TRUE(tray.panel()->isVisible());
+    spinUntil([&] { return !tray.panel()->isVisible(); });
+    EXPECT_FALSE(tray.panel()->isVisible());
+    EXPECT_EQ(tray.desktopCover(), nullptr);
+
+    // The next opening covers the background again.
+    tray.togglePanel();
+    ASSERT_NE(tray.desktopCover(), nullptr);
+    tray.panel()->hide();
+    EXPECT_EQ(tray.desktopCover(), nullptr);
 }
