@@ -17,7 +17,7 @@ namespace glowdeck {
 namespace {
 
 // Characters that make an Exec argument need quotes, and those that need a backslash inside
-// them (the desktop entry specification's rules).
+// them (freedesktop.org's rules for desktop entries).
 constexpr QStringView reserved = u" \t\n\"'\\><~|&;$*?#()`";
 constexpr QStringView escapedInQuotes = u"\"`$\\";
 
