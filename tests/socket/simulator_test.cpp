@@ -9,7 +9,8 @@ namespace {
 // A client on the loopback address that talks to the simulator directly.
 struct SimulatorRig {
     PollLoop loop;
-    sim::BulbSimulator simulator{loop, {.listenForBroadcasts = false, .keepLog = true}};
+    sim::BulbSimulator simulator{loop,
+                                 {.listenForBroadcasts = false, .keepLog = true, .peers = {}}};
     sim::DatagramSocket client{"127.0.0.1", 0, false};
 
     std::uint16_t clientPort() const {
@@ -208,7 +209,8 @@ TEST(Sync, ReportsTheStateUnasked) {
 TEST(Binding, ASecondSimulatorOnTheSameAddressFails) {
     SimulatorRig rig;
     rig.simulator.addBulb("127.0.0.2");
-    sim::BulbSimulator other{rig.loop, {.listenForBroadcasts = false, .keepLog = true}};
+    sim::BulbSimulator other{rig.loop,
+                             {.listenForBroadcasts = false, .keepLog = true, .peers = {}}};
     EXPECT_THROW(other.addBulb("127.0.0.2"), std::system_error);
     EXPECT_THROW(other.addBulb("bulb.local"), std::system_error);
     EXPECT_EQ(other.size(), 0u);

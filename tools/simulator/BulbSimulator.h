@@ -26,7 +26,13 @@ public:
         // Keep every request in requests(); a long-running simulator that only reports them
         // through onRequest can turn this off.
         bool keepLog = true;
+        // Hosts of a test's own LAN, outside this network namespace, that the bulbs answer too
+        // (dotted quads). Refused unless every interface here is lo or one a test made.
+        std::vector<std::string> peers;
     };
+
+    // At most this many bulbs per simulator.
+    static constexpr std::size_t maxBulbs = 1000;
 
     explicit BulbSimulator(EventLoop& loop) : BulbSimulator(loop, Options{}) {}
     BulbSimulator(EventLoop& loop, Options options);
@@ -35,7 +41,7 @@ public:
     BulbSimulator& operator=(const BulbSimulator&) = delete;
 
     // Starts a bulb on `address`:38899. Its MAC is a8bb5000 followed by its number (1, 2, …).
-    // Throws std::system_error when the address cannot be bound.
+    // Throws std::system_error when the address cannot be bound or maxBulbs are running.
     SimulatedBulb& addBulb(const std::string& address);
 
     SimulatedBulb* bulb(std::string_view address);
@@ -59,6 +65,7 @@ private:
 
     EventLoop& loop_;
     Options options_;
+    std::vector<in_addr_t> peers_;
     std::unique_ptr<DatagramSocket> wildcard_;
     Handle wildcardWatch_;
     std::vector<std::unique_ptr<Entry>> bulbs_;

@@ -23,8 +23,8 @@ std::string error(const std::string& method, int code, const char* text) {
 } // namespace
 
 SimulatedBulb::SimulatedBulb(EventLoop& loop, const std::string& address, std::string mac,
-                             bool shareAddress)
-    : loop_(loop), socket_(address, port, shareAddress) {
+                             bool shareAddress, std::vector<in_addr_t> peers)
+    : loop_(loop), socket_(address, port, shareAddress, std::move(peers)) {
     state_.mac = std::move(mac);
 }
 

@@ -18,7 +18,9 @@ class SimulatedBulb {
 public:
     static constexpr std::uint16_t port = 38899;
 
-    SimulatedBulb(EventLoop& loop, const std::string& address, std::string mac, bool shareAddress);
+    // `peers`: hosts outside this machine that the bulb may answer (see DatagramSocket).
+    SimulatedBulb(EventLoop& loop, const std::string& address, std::string mac, bool shareAddress,
+                  std::vector<in_addr_t> peers = {});
 
     const std::string& address() const { return socket_.address(); }
     int fd() const { return socket_.fd(); }

@@ -1,11 +1,14 @@
 // glowdeck-sim: simulated WiZ bulbs for trying the program by hand.
 //
-//   glowdeck-sim [--duration S] [--no-broadcast] [--fault ADDRESS=KIND] ADDRESS...
+//   glowdeck-sim [--duration S] [--no-broadcast] [--peer ADDRESS] [--fault ADDRESS=KIND]
+//                ADDRESS...
 //
-// Starts one bulb on port 38899 of each ADDRESS and prints every request received as one line
-// of JSON on standard output. KIND is drop, garble, reject or delay:MILLISECONDS, optionally
-// followed by @METHOD to misbehave only for that method. Runs until SIGINT or SIGTERM, or for
-// S seconds. Replies only ever go to addresses of this machine.
+// Starts one bulb on port 38899 of each ADDRESS (at most 1000) and prints every request
+// received as one line of JSON on standard output. KIND is drop, garble, reject or
+// delay:MILLISECONDS, optionally followed by @METHOD to misbehave only for that method. Runs
+// until SIGINT or SIGTERM, or for S seconds. Replies only ever go to addresses of this machine,
+// and to each --peer: a host on a test's own LAN, allowed only where every interface is lo or
+// one a test made.
 
 #include "BulbSimulator.h"
 #include "model/PollLoop.h"
@@ -58,7 +61,7 @@ std::optional<glowdeck::sim::Fault> parseFault(std::string text) {
 }
 
 int usage() {
-    std::cerr << "usage: glowdeck-sim [--duration S] [--no-broadcast] "
+    std::cerr << "usage: glowdeck-sim [--duration S] [--no-broadcast] [--peer ADDRESS] "
                  "[--fault ADDRESS=drop|garble|reject|delay:MS[@METHOD]] ADDRESS...\n";
     return 2;
 }
@@ -68,6 +71,7 @@ int usage() {
 int main(int argc, char** argv) {
     std::optional<double> duration;
     bool broadcasts = true;
+    std::vector<std::string> peers;
     std::vector<std::string> addresses;
     std::vector<std::pair<std::string, glowdeck::sim::Fault>> faults;
     for (int i = 1; i < argc; ++i) {
@@ -78,6 +82,8 @@ int main(int argc, char** argv) {
                 return usage();
         } else if (argument == "--no-broadcast") {
             broadcasts = false;
+        } else if (argument == "--peer" && i + 1 < argc) {
+            peers.emplace_back(argv[++i]);
         } else if (argument == "--fault" && i + 1 < argc) {
             const std::string assignment = argv[++i];
             const auto equals = assignment.find('=');
@@ -103,7 +109,7 @@ int main(int argc, char** argv) {
 
     glowdeck::PollLoop loop;
     try {
-        glowdeck::sim::BulbSimulator simulator(loop, {broadcasts, false});
+        glowdeck::sim::BulbSimulator simulator(loop, {broadcasts, false, peers});
         for (const auto& address : addresses)
             simulator.addBulb(address);
         for (const auto& [address, fault] : faults) {
