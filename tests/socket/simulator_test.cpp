@@ -1,3 +1,4 @@
+#include "HostAddresses.h"
 #include "LiveRig.h"
 
 #include <ostream>
@@ -214,6 +215,17 @@ TEST(Binding, ASecondSimulatorOnTheSameAddressFails) {
     EXPECT_THROW(other.addBulb("127.0.0.2"), std::system_error);
     EXPECT_THROW(other.addBulb("bulb.local"), std::system_error);
     EXPECT_EQ(other.size(), 0u);
+}
+
+// A host outside this machine is answered only on a LAN that a test made.
+TEST(Binding, PeersAreRefusedWhereAnInterfaceWasNotMadeByATest) {
+    if (sim::HostAddresses::current().foreignInterface().empty())
+        GTEST_SKIP() << "only lo and test-made interfaces here";
+    PollLoop loop;
+    EXPECT_THROW(
+        sim::BulbSimulator(
+            loop, {.listenForBroadcasts = false, .keepLog = false, .peers = {"10.77.0.1"}}),
+        std::system_error);
 }
 
 } // namespace
