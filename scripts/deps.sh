@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-    nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libgl-dev
+    nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     fonts-material-design-icons-iconfont
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
