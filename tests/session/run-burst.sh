@@ -4,7 +4,8 @@
 # nested network namespace (tests/netns/bulb-lan.sh). One click on the tray icon; every bulb
 # must then be stored, and stay stored after SIGTERM. While the scan runs, a probe pings the
 # program's window and reports the longest wait of its user-interface thread (a figure, not a
-# check), with the socket's receive buffer and the datagrams the kernel dropped.
+# check), next to the same figure for the idle program just before (what the machine's load
+# alone costs), with the socket's receive buffer and the datagrams the kernel dropped.
 #
 #   run-burst.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_stall_probe [COUNT]
 #
@@ -57,6 +58,8 @@ stored() { grep -o '10\.77\.[0-9]*\.[0-9]*' "$conf" 2>/dev/null | sort -u | wc -
 drops() { awk '/^Udp:/ { if (n++) print $6 }' /proc/net/snmp; }
 before=$(drops)
 
+# What this machine's load alone costs: the program idle, before the click.
+"$probe" "$icon" 2 >"$SESSION_DIR/idle.log" 2>/dev/null || true
 # The probe watches the scan from just before the click to its end.
 "$probe" "$icon" 4.5 >"$SESSION_DIR/stall.log" 2>"$SESSION_DIR/slow.log" &
 probe_pid=$!
@@ -70,6 +73,7 @@ found=$(stored)
 buffer=$(ss -u -a -n -m 2>/dev/null | grep -A 1 '0\.0\.0\.0:' | grep -o 'rb[0-9]*' | head -n 1)
 echo "bulbs stored after one discovery: $found of $count"
 echo "receive buffer: ${buffer#rb} bytes; datagrams dropped for want of room: $(($(drops) - before))"
+echo "user-interface thread, idle for 2 s before: $(cat "$SESSION_DIR/idle.log")"
 echo "user-interface thread during the scan: $(cat "$SESSION_DIR/stall.log")"
 [ "${GLOWDECK_BURST_DETAIL:-}" = 1 ] && sed 's/^/  slow answer: /' "$SESSION_DIR/slow.log"
 
