@@ -2,16 +2,16 @@
 # Hundreds of bulbs answering one discovery at once: the whole program on a real X server with
 # a tray, as client with one address on a LAN whose bulbs all sit behind a veth pair in a
 # nested network namespace (tests/netns/bulb-lan.sh). One click on the tray icon; every bulb
-# must then be stored, and stay stored after SIGTERM. While the scan runs, a probe pings the
-# program's window and reports the longest wait of its user-interface thread (a figure, not a
-# check), next to the same figure for the idle program just before (what the machine's load
-# alone costs), with the socket's receive buffer and the datagrams the kernel dropped.
+# must then be stored, without a reply dropped by the kernel, and stay stored after SIGTERM.
+# While the scan runs, a probe pings the program's window and reports the longest wait of its
+# user-interface thread (a figure, not a check), next to the same figure for the idle program
+# just before (what the machine's load alone costs), with the socket's receive buffer.
 #
 #   run-burst.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_stall_probe [COUNT]
 #
 # COUNT is 250 unless given. With GLOWDECK_BURST_DETAIL=1 it also lists every slow answer,
-# timed from the probe's start (the click comes 0.3 s in). Without a namespace it prints SKIPPED and exits 77 (1 when
-# GLOWDECK_REQUIRE_NETNS=1).
+# timed from the probe's start (the click comes 0.3 s in). Without a namespace it prints
+# SKIPPED and exits 77 (1 when GLOWDECK_REQUIRE_NETNS=1).
 set -eu
 
 if [ $# -lt 3 ]; then
@@ -72,7 +72,8 @@ wait "$probe_pid" || true
 found=$(stored)
 buffer=$(ss -u -a -n -m 2>/dev/null | grep -A 1 '0\.0\.0\.0:' | grep -o 'rb[0-9]*' | head -n 1)
 echo "bulbs stored after one discovery: $found of $count"
-echo "receive buffer: ${buffer#rb} bytes; datagrams dropped for want of room: $(($(drops) - before))"
+dropped=$(($(drops) - before))
+echo "receive buffer: ${buffer#rb} bytes; datagrams dropped for want of room: $dropped"
 echo "user-interface thread, idle for 2 s before: $(cat "$SESSION_DIR/idle.log")"
 echo "user-interface thread during the scan: $(cat "$SESSION_DIR/stall.log")"
 [ "${GLOWDECK_BURST_DETAIL:-}" = 1 ] && sed 's/^/  slow answer: /' "$SESSION_DIR/slow.log"
@@ -86,6 +87,8 @@ after=$(stored)
 
 failed=0
 [ "$found" -eq "$count" ] || { echo "FAILED: $found of $count bulbs stored"; failed=1; }
+# Each bulb answers twice; losing replies loses bulbs as soon as both of one bulb's are lost.
+[ "$dropped" -eq 0 ] || { echo "FAILED: $dropped replies dropped"; failed=1; }
 [ "$status" -eq 0 ] || { echo "FAILED: exit status $status after SIGTERM"; failed=1; }
 [ "$after" -eq "$count" ] || { echo "FAILED: $after bulbs stored after SIGTERM"; failed=1; }
 [ "$failed" -eq 0 ] && echo "ok: all $count bulbs stored"

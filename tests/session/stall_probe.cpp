@@ -6,8 +6,8 @@
 //
 // Prints one line: "worst stall W ms, N pings, K over 16 ms, L unanswered", and on standard
 // error one line for each ping over 16 ms: when it was sent (ms since the start) and how long
-// its answer took. A ping that gets no answer within a second counts as unanswered and as a
-// one-second stall. Exits 1 when it cannot talk to the X server.
+// its answer took. A ping that gets no answer within five seconds counts as unanswered and as a
+// five-second stall. Exits 1 when it cannot talk to the X server.
 
 #include <xcb/xcb.h>
 
@@ -26,7 +26,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Ms = std::chrono::duration<double, std::milli>;
 
-constexpr auto patience = std::chrono::seconds(1);
+constexpr auto patience = std::chrono::seconds(5);
 constexpr auto gap = std::chrono::milliseconds(1);
 constexpr double slow = 16.0;
 
