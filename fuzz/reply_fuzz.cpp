@@ -20,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte picks the sender: the known bulb or a new one.
     const std::string from = size > 0 && data[0] % 2 ? "10.0.0.5" : "10.0.0.6";
     lights.receiveReply(bytes, from);
+    loop.advance(Duration::zero());
 
     if (lights.bulbs().empty() || lights.bulbs().size() > 2 || !lights.selected())
         std::abort();

@@ -111,7 +111,9 @@ Lights::Lights(bool preview, Store& defaults, EventLoop& loop, SocketApi& socket
         message_ = std::move(failure);
 }
 
-Lights::~Lights() = default;
+Lights::~Lights() {
+    flushSave();
+}
 
 // --- Saved lights ---
 
@@ -128,6 +130,7 @@ void Lights::load() {
 }
 
 void Lights::save() {
+    pendingSave_.reset();
     if (preview_)
         return;
     auto encoded = SavedLight::encode(bulbs_);
@@ -140,6 +143,16 @@ void Lights::save() {
         defaults_.setData(unreadableKey, *stored);
     storedPartly_ = false;
     defaults_.setData(storeKey, *encoded);
+}
+
+void Lights::saveSoon() {
+    if (!pendingSave_ || !pendingSave_->active())
+        pendingSave_ = loop_.after(Duration::zero(), [this] { save(); });
+}
+
+void Lights::flushSave() {
+    if (pendingSave_ && pendingSave_->active())
+        save();
 }
 
 // --- Published state ---
@@ -230,7 +243,7 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
         Bulb bulb = Bulb::unseen(from, defaultName(bulbs_.size()));
         apply(bulb);
         bulbs_.push_back(std::move(bulb));
-        save();
+        saveSoon();
         updatePolling();
     }
     if (!selected_)
@@ -362,6 +375,7 @@ void Lights::rename(std::string_view name) {
 // --- Shutting down ---
 
 void Lights::shutdown() {
+    flushSave();
     panelVisible_ = false;
     poller_.reset();
     scanTask_.reset();

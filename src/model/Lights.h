@@ -82,7 +82,8 @@ public:
     // One request to port 38899 of `ip`.
     void send(const std::string& ip, std::string_view method, const Params& params = {});
 
-    // Stops polling and every task, and closes the socket. For the end of the program.
+    // Stops polling and every task, and closes the socket; a pending save is done first. For
+    // the end of the program.
     void shutdown();
 
     // Reply handling: one received datagram, and one state report.
@@ -90,10 +91,15 @@ public:
     void receivePilot(const nlohmann::json& pilot, const std::string& from);
 
     // Writes the list of bulbs to the store, unless the store already holds exactly that. A
-    // preview never writes.
+    // preview never writes. Any save still pending from saveSoon() is done by it.
     void save();
 
 private:
+    // Saves at the next turn of the event loop: every bulb that reports for the first time
+    // until then is written at once.
+    void saveSoon();
+    // Does a save that is still waiting for its turn now.
+    void flushSave();
     void updatePolling();
     // The first bulb with address `ip`, or end().
     std::vector<Bulb>::iterator find(const std::string& ip);
@@ -119,6 +125,7 @@ private:
     Handle poller_;
     Handle scanTask_;
     Handle refreshTask_;
+    Handle pendingSave_;
     bool panelVisible_ = false;
     bool hasDiscovered_ = false;
     bool preview_ = false;

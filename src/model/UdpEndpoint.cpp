@@ -34,6 +34,9 @@ std::optional<std::string> UdpEndpoint::open(Receiver receiver) {
 
     int enable = 1; // without it a broadcast send fails, and send() reports that
     sockets_.setsockopt(socketFD_, SOL_SOCKET, SO_BROADCAST, &enable, sizeof enable);
+    // Without it the default buffer holds only the replies of a couple of hundred bulbs.
+    int room = receiveBuffer;
+    sockets_.setsockopt(socketFD_, SOL_SOCKET, SO_RCVBUF, &room, sizeof room);
 
     if (sockets_.fcntl(socketFD_, F_SETFL, O_NONBLOCK) != 0)
         return fail(messages::cannotConfigure.data());

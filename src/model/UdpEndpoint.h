@@ -23,6 +23,11 @@ public:
     // Datagrams handled per readiness event; the watch fires again for the rest, so a sender
     // that keeps the socket full cannot hold the loop.
     static constexpr int maxDatagramsPerPass = 64;
+    // Receive buffer asked for: room for the replies of several hundred bulbs that all answer
+    // one broadcast at once (a queued reply takes up about 800 bytes of it; the default of
+    // 208 KiB holds about 250). The kernel caps the request at net.core.rmem_max, then doubles
+    // it.
+    static constexpr int receiveBuffer = 1 << 20;
 
     UdpEndpoint(EventLoop& loop, SocketApi& sockets);
     ~UdpEndpoint();

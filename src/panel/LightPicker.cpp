@@ -4,11 +4,14 @@
 #include "MenuButtonAccessible.h"
 #include "MenuText.h"
 #include "PanelStyle.h"
+#include "ScrollingMenuStyle.h"
 #include "model/Lights.h"
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace glowdeck {
 
@@ -25,6 +28,8 @@ LightPicker::LightPicker(Lights& lights, QWidget* parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     MenuButtonAccessible::attach(this, &menu_);
     connect(this, &QAbstractButton::clicked, this, &LightPicker::openMenu);
+    menu_.setStyle(ScrollingMenuStyle::shared());
+    menu_.setToolTipsVisible(true);
     connect(&menu_, &QMenu::aboutToShow, this, &LightPicker::populate);
 }
 
@@ -40,21 +45,54 @@ void LightPicker::setLight(const QString& name, const std::string& ip) {
 
 void LightPicker::openMenu() {
     menu_.popup(mapToGlobal(QPoint(0, height() + 2)));
+    const QString current = QString::fromStdString(ip_);
+    for (QAction* entry : menu_.actions())
+        if (entry->data().toString() == current) {
+            menu_.setActiveAction(entry); // scrolls it into view
+            break;
+        }
 }
 
 void LightPicker::populate() {
     menu_.clear();
+    menu_.ensurePolished(); // names are measured in the menu's own font
+    const QFontMetrics metrics = menu_.fontMetrics();
     const QIcon check = Icons::icon("checkmark", PanelStyle::primary(palette()), 16);
+    struct Entry {
+        QAction* action;
+        QString name;
+        int width;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(lights_.bulbs().size());
+    int widest = 0;
     for (const auto& bulb : lights_.bulbs()) {
         const std::string ip = bulb.ip;
-        QAction* entry = menu_.addAction(MenuText::escape(QString::fromStdString(bulb.name)));
-        entry->setData(QString::fromStdString(ip));
-        entry->setCheckable(true);
-        entry->setChecked(ip == ip_);
+        const QString name = QString::fromStdString(bulb.name);
+        const QString text = MenuText::escape(name);
+        QAction* action = menu_.addAction(text);
+        action->setData(QString::fromStdString(ip));
+        action->setCheckable(true);
+        action->setChecked(ip == ip_);
         if (ip == ip_)
-            entry->setIcon(check);
-        connect(entry, &QAction::triggered, this, [this, ip] { lights_.setSelected(ip); });
+            action->setIcon(check);
+        connect(action, &QAction::triggered, this, [this, ip] { lights_.setSelected(ip); });
+        // Measured as the menu measures it.
+        const int width =
+            metrics.boundingRect(QRect(), Qt::TextSingleLine | Qt::TextShowMnemonic, text).width();
+        entries.push_back({action, name, width});
+        widest = std::max(widest, width);
     }
+
+    // The menu puts the same margins and icon column around every name: the names get what
+    // they leave of maxMenuWidth. (The menu keeps the measurements for its opening.)
+    const int room = maxMenuWidth - (menu_.sizeHint().width() - widest);
+    for (const auto& entry : entries)
+        if (entry.width > room) {
+            entry.action->setText(
+                MenuText::escape(metrics.elidedText(entry.name, Qt::ElideRight, room)));
+            entry.action->setToolTip(entry.name);
+        }
 }
 
 QSize LightPicker::sizeHint() const {

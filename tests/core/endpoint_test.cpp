@@ -33,6 +33,7 @@ TEST(Endpoint, OpensANonBlockingBroadcastSocket) {
     Rig rig;
     EXPECT_EQ(rig.net.fcntlFlags, O_NONBLOCK);
     EXPECT_EQ(rig.net.broadcastOption, 1);
+    EXPECT_EQ(rig.net.receiveBufferOption, UdpEndpoint::receiveBuffer);
     EXPECT_EQ(rig.loop.watched(), std::vector<int>{FakeSocketApi::fakeFD});
 }
 

@@ -20,6 +20,7 @@ TEST(Replies, FirstReportAddsSelectsAndSavesTheBulb) {
     EXPECT_FALSE(bulb.sceneID);
     EXPECT_EQ(bulb.lastSeen, rig.loop.now());
     EXPECT_EQ(rig.lights->selected(), "192.168.1.7");
+    rig.loop.advance(Duration::zero());
     EXPECT_EQ(rig.store.data("bulbs"), R"([{"ip":"192.168.1.7","name":"WiZ light 1"}])");
 }
 
@@ -93,6 +94,38 @@ TEST(Replies, KnownBulbReportsDoNotWriteTheStore) {
     rig.report("10.0.0.5", R"({"state":true})");
     rig.report("10.0.0.5", R"({"state":false})");
     EXPECT_EQ(rig.store.writes(), 1); // the test's own seeding
+}
+
+// Bulbs found in one read pass are written together at the next turn of the event loop; a save
+// still waiting then is done when the controller shuts down or goes away.
+TEST(Replies, NewBulbsOfOneTurnAreSavedOnceAndNeverLost) {
+    const std::string report = R"({"method":"getPilot","result":{"state":true}})";
+    const std::string expected =
+        R"([{"ip":"10.0.0.5","name":"Desk"},{"ip":"10.0.0.6","name":"WiZ light 2"},)"
+        R"({"ip":"10.0.0.7","name":"WiZ light 3"}])";
+    enum class End { NextTurn, Shutdown, Destroyed };
+    for (End end : {End::NextTurn, End::Shutdown, End::Destroyed}) {
+        Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])");
+        rig.net.inbox = {{report, "10.0.0.6"}, {report, "10.0.0.5"}, {report, "10.0.0.7"}};
+        rig.loop.readable(FakeSocketApi::fakeFD);
+        EXPECT_EQ(rig.lights->bulbs().size(), 3u);
+        EXPECT_EQ(rig.store.writes(), 1) << "nothing written during the pass";
+        switch (end) {
+        case End::NextTurn:
+            rig.loop.advance(Duration::zero());
+            break;
+        case End::Shutdown:
+            rig.lights->shutdown();
+            break;
+        case End::Destroyed:
+            rig.lights.reset();
+            break;
+        }
+        EXPECT_EQ(rig.store.data("bulbs"), expected) << static_cast<int>(end);
+        EXPECT_EQ(rig.store.writes(), 2) << static_cast<int>(end);
+        rig.loop.advance(std::chrono::seconds(1));
+        EXPECT_EQ(rig.store.writes(), 2) << static_cast<int>(end);
+    }
 }
 
 TEST(Replies, NewSenderIsNumberedByTheCountOfKnownBulbs) {

@@ -72,6 +72,7 @@ TEST(SavedLights, NoStoredValueLoadsNothing) {
 TEST(SavedLights, SavingWritesSortedCompactNamesAndAddressesOnlyOnChange) {
     Rig rig;
     rig.report("10.0.0.5", R"({"state":true,"dimming":40,"temp":3000,"sceneId":4})");
+    rig.loop.advance(Duration::zero());
     rig.lights->rename("Desk \"lamp\" ✓");
     rig.lights->save();
     rig.lights->save();

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
@@ -346,6 +347,44 @@ TEST(PanelPicker, ListsEveryLightInOrderWithOneCheckmarkAndSelects) {
     EXPECT_EQ(picker->accessibleName(), "Tom & Jerry");
     EXPECT_TRUE(picker->shortcut().isEmpty()) << "no Alt shortcut from the '&'";
     EXPECT_TRUE(rig.net.sent.empty());
+}
+
+// Hundreds of lights: one column that scrolls within the screen, opened on the tile's light, no
+// wider than the panel unless a name needs it, and then shortened at the limit.
+TEST(PanelPicker, HundredsOfLightsScrollInOneColumnOnTheCurrentOne) {
+    const std::string longName(200, 'W');
+    for (const bool withLongName : {false, true}) {
+        SCOPED_TRACE(withLongName);
+        nlohmann::json saved = nlohmann::json::array();
+        for (int i = 0; i < 250; ++i)
+            saved.push_back(
+                {{"ip", "10.0." + std::to_string(1 + i / 200) + "." + std::to_string(i % 200 + 1)},
+                 {"name", "Light " + std::to_string(i + 1)}});
+        if (withLongName)
+            saved[10]["name"] = longName;
+        PanelRig rig(saved.dump());
+        rig.lights->setSelected(saved[199]["ip"].get<std::string>());
+        rig.settle();
+        LightPicker* picker = rig.panel->lightTile()->picker();
+        QMenu* menu = picker->menu();
+        picker->openMenu();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 1000));
+
+        const auto entries = menu->actions();
+        EXPECT_EQ(menu->actionGeometry(entries.front()).left(),
+                  menu->actionGeometry(entries.back()).left())
+            << "one column";
+        EXPECT_LE(menu->height(), menu->screen()->availableGeometry().height());
+        EXPECT_LE(menu->width(), withLongName ? LightPicker::maxMenuWidth : Panel::panelWidth);
+        QAction* current = entries.at(199);
+        EXPECT_EQ(menu->activeAction(), current);
+        EXPECT_TRUE(menu->rect().contains(menu->actionGeometry(current)));
+        if (withLongName) {
+            EXPECT_LT(entries.at(10)->text().size(), 200);
+            EXPECT_EQ(entries.at(10)->toolTip().toStdString(), longName);
+        }
+        menu->hide();
+    }
 }
 
 TEST(PanelLook, QuietTextFollowsAPaletteChange) {

@@ -61,6 +61,18 @@ TEST_F(SettingsStoreTest, BytesRoundTripThroughTheSettingsFile) {
     }
 }
 
+// The file is written behind the caller's back: what was set reads back at once, and the file
+// ends with the last value, however the writes overlapped.
+TEST_F(SettingsStoreTest, TheLastValueSetReadsBackAtOnceAndEndsInTheFile) {
+    SettingsStore store;
+    for (int i = 0; i <= 20; ++i) {
+        store.setData("bulbs", std::to_string(i));
+        EXPECT_EQ(store.data("bulbs"), std::to_string(i));
+    }
+    store.flush();
+    EXPECT_EQ(readFromCopy("bulbs").toByteArray().toStdString(), "20");
+}
+
 TEST_F(SettingsStoreTest, AbsentOrNonByteValuesReadAsNothing) {
     SettingsStore store;
     EXPECT_EQ(store.data("bulbs"), std::nullopt);

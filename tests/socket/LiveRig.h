@@ -30,7 +30,8 @@ public:
     PollLoop loop;
     MemoryStore store;
     // Exclusive binds: a second rig on the same addresses fails instead of sharing traffic.
-    sim::BulbSimulator simulator{loop, {.listenForBroadcasts = false, .keepLog = true}};
+    sim::BulbSimulator simulator{loop,
+                                 {.listenForBroadcasts = false, .keepLog = true, .peers = {}}};
     std::unique_ptr<Lights> lights;
 
     // Saved lights the controller will load, as the store holds them.

@@ -1,3 +1,4 @@
+#include "HostAddresses.h"
 #include "LiveRig.h"
 
 #include <map>
@@ -10,7 +11,8 @@ namespace {
 // A client on the loopback address that talks to the simulator directly.
 struct SimulatorRig {
     PollLoop loop;
-    sim::BulbSimulator simulator{loop, {.listenForBroadcasts = false, .keepLog = true}};
+    sim::BulbSimulator simulator{loop,
+                                 {.listenForBroadcasts = false, .keepLog = true, .peers = {}}};
     sim::DatagramSocket client{"127.0.0.1", 0, false};
 
     std::uint16_t clientPort() const {
@@ -227,7 +229,7 @@ TEST(Sync, ReportsTheStateUnasked) {
 TEST(Sync, ARegisteredClientGetsReportsUntilItUnregisters) {
     PollLoop loop;
     sim::BulbSimulator simulator{
-        loop, {.listenForBroadcasts = false, .keepLog = true, .pushInterval = 50ms}};
+        loop, {.listenForBroadcasts = false, .keepLog = true, .pushInterval = 50ms, .peers = {}}};
     sim::DatagramSocket client{"127.0.0.1", 0, false};
     sim::DatagramSocket push{"127.0.0.1", sim::SimulatedBulb::pushPort, false};
     simulator.addBulb("127.0.0.2");
@@ -272,10 +274,22 @@ TEST(Sync, ARegisteredClientGetsReportsUntilItUnregisters) {
 TEST(Binding, ASecondSimulatorOnTheSameAddressFails) {
     SimulatorRig rig;
     rig.simulator.addBulb("127.0.0.2");
-    sim::BulbSimulator other{rig.loop, {.listenForBroadcasts = false, .keepLog = true}};
+    sim::BulbSimulator other{rig.loop,
+                             {.listenForBroadcasts = false, .keepLog = true, .peers = {}}};
     EXPECT_THROW(other.addBulb("127.0.0.2"), std::system_error);
     EXPECT_THROW(other.addBulb("bulb.local"), std::system_error);
     EXPECT_EQ(other.size(), 0u);
+}
+
+// A host outside this machine is answered only on a LAN that a test made.
+TEST(Binding, PeersAreRefusedWhereAnInterfaceWasNotMadeByATest) {
+    if (sim::HostAddresses::current().foreignInterface().empty())
+        GTEST_SKIP() << "only lo and test-made interfaces here";
+    PollLoop loop;
+    EXPECT_THROW(
+        sim::BulbSimulator(
+            loop, {.listenForBroadcasts = false, .keepLog = false, .peers = {"10.77.0.1"}}),
+        std::system_error);
 }
 
 } // namespace

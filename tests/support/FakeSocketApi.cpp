@@ -41,6 +41,8 @@ int FakeSocketApi::setsockopt(int, int level, int name, const void* value, sockl
         return -1;
     if (level == SOL_SOCKET && name == SO_BROADCAST && length == sizeof(int))
         std::memcpy(&broadcastOption, value, sizeof(int));
+    if (level == SOL_SOCKET && name == SO_RCVBUF && length == sizeof(int))
+        std::memcpy(&receiveBufferOption, value, sizeof(int));
     return 0;
 }
 

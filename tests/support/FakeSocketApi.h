@@ -52,6 +52,7 @@ public:
     std::vector<int> closed;
     int fcntlFlags = -1;
     int broadcastOption = -1;
+    int receiveBufferOption = -1;
     int receives = 0;
 
     int socket(int domain, int type, int protocol) override;

@@ -4,7 +4,9 @@
 
 #include <arpa/inet.h>
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <system_error>
 
 namespace glowdeck::sim {
 
@@ -20,7 +22,22 @@ struct BulbSimulator::Entry {
     Handle watch;
 };
 
-BulbSimulator::BulbSimulator(EventLoop& loop, Options options) : loop_(loop), options_(options) {
+BulbSimulator::BulbSimulator(EventLoop& loop, Options options)
+    : loop_(loop), options_(std::move(options)) {
+    if (!options_.peers.empty()) {
+        // Answering a host that is not this machine is safe only on a LAN a test made.
+        if (auto foreign = HostAddresses::current().foreignInterface(); !foreign.empty())
+            throw std::system_error(EPERM, std::generic_category(),
+                                    "peers are only answered on a test's own LAN; interface " +
+                                        foreign + " was not made by a test");
+        for (const auto& peer : options_.peers) {
+            in_addr address{};
+            if (::inet_pton(AF_INET, peer.c_str(), &address) != 1)
+                throw std::system_error(EINVAL, std::generic_category(),
+                                        "not an IPv4 address: " + peer);
+            peers_.push_back(address.s_addr);
+        }
+    }
     if (!options_.listenForBroadcasts)
         return;
     wildcard_ =
@@ -32,6 +49,9 @@ BulbSimulator::BulbSimulator(EventLoop& loop, Options options) : loop_(loop), op
 BulbSimulator::~BulbSimulator() = default;
 
 SimulatedBulb& BulbSimulator::addBulb(const std::string& address) {
+    if (bulbs_.size() >= maxBulbs)
+        throw std::system_error(EMFILE, std::generic_category(),
+                                "at most " + std::to_string(maxBulbs) + " bulbs");
     in_addr bytes{};
     std::array<char, 13> mac{};
     if (::inet_pton(AF_INET, address.c_str(), &bytes) == 1)
@@ -39,7 +59,7 @@ SimulatedBulb& BulbSimulator::addBulb(const std::string& address) {
     // Built in place: a bulb owns its socket and cannot move. (It throws for a bad address.)
     std::unique_ptr<Entry> entry(
         new Entry{SimulatedBulb(loop_, address, mac.data(), options_.listenForBroadcasts,
-                                options_.pushInterval),
+                                options_.pushInterval, peers_),
                   {}});
     auto* raw = entry.get();
     raw->watch = loop_.watchReadable(raw->bulb.fd(),

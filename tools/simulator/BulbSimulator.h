@@ -28,7 +28,13 @@ public:
         bool keepLog = true;
         // How often a bulb reports to a client that registered with it.
         Duration pushInterval = SimulatedBulb::defaultPushInterval;
+        // Hosts of a test's own LAN, outside this network namespace, that the bulbs answer too
+        // (dotted quads). Refused unless every interface here is lo or one a test made.
+        std::vector<std::string> peers;
     };
+
+    // At most this many bulbs per simulator.
+    static constexpr std::size_t maxBulbs = 1000;
 
     explicit BulbSimulator(EventLoop& loop) : BulbSimulator(loop, Options{}) {}
     BulbSimulator(EventLoop& loop, Options options);
@@ -38,7 +44,7 @@ public:
 
     // Starts a bulb on `address`:38899. Its MAC is a8bb followed by the four bytes of its
     // address in hex (127.0.0.2: a8bb7f000002), so no two bulbs share one, across simulators too.
-    // Throws std::system_error when the address cannot be bound.
+    // Throws std::system_error when the address cannot be bound or maxBulbs are running.
     SimulatedBulb& addBulb(const std::string& address);
 
     SimulatedBulb* bulb(std::string_view address);
@@ -62,6 +68,7 @@ private:
 
     EventLoop& loop_;
     Options options_;
+    std::vector<in_addr_t> peers_;
     std::unique_ptr<DatagramSocket> wildcard_;
     Handle wildcardWatch_;
     std::vector<std::unique_ptr<Entry>> bulbs_;

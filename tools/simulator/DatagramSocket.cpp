@@ -2,6 +2,7 @@
 
 #include "HostAddresses.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <array>
 #include <cerrno>
@@ -25,8 +26,9 @@ std::string text(in_addr address) {
 
 } // namespace
 
-DatagramSocket::DatagramSocket(const std::string& address, std::uint16_t port, bool shareAddress)
-    : address_(address), port_(port) {
+DatagramSocket::DatagramSocket(const std::string& address, std::uint16_t port, bool shareAddress,
+                               std::vector<in_addr_t> peers)
+    : address_(address), port_(port), peers_(std::move(peers)) {
     sockaddr_in local{};
     local.sin_family = AF_INET;
     local.sin_port = htons(port);
@@ -94,7 +96,10 @@ bool DatagramSocket::sendTo(const std::string& address, std::uint16_t port,
     to.sin_port = htons(port);
     if (::inet_pton(AF_INET, address.c_str(), &to.sin_addr) != 1)
         return false;
-    if (!HostAddresses::isLoopback(to.sin_addr) && !HostAddresses::current().isLocal(to.sin_addr))
+    // A peer needs no look at the interfaces: a burst of replies to one stays cheap.
+    const bool peer = std::ranges::find(peers_, to.sin_addr.s_addr) != peers_.end();
+    if (!peer && !HostAddresses::isLoopback(to.sin_addr) &&
+        !HostAddresses::current().isLocal(to.sin_addr))
         return false;
     return ::sendto(fd_, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&to),
                     sizeof to) == static_cast<ssize_t>(bytes.size());

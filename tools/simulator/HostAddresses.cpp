@@ -12,6 +12,8 @@ HostAddresses HostAddresses::current() {
     if (::getifaddrs(&list) != 0)
         return host;
     for (auto* entry = list; entry != nullptr; entry = entry->ifa_next) {
+        if (std::ranges::find(host.interfaces_, entry->ifa_name) == host.interfaces_.end())
+            host.interfaces_.emplace_back(entry->ifa_name);
         if (entry->ifa_addr == nullptr || entry->ifa_addr->sa_family != AF_INET)
             continue;
         host.addresses_.push_back(
@@ -27,6 +29,13 @@ HostAddresses HostAddresses::current() {
 
 bool HostAddresses::isLoopback(in_addr address) {
     return (ntohl(address.s_addr) >> 24) == 127;
+}
+
+std::string HostAddresses::foreignInterface() const {
+    for (const auto& name : interfaces_)
+        if (name != "lo" && !name.starts_with("gd"))
+            return name;
+    return {};
 }
 
 bool HostAddresses::isLocal(in_addr address) const {

@@ -2,6 +2,7 @@
 
 #include <netinet/in.h>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace glowdeck::sim {
@@ -20,7 +21,12 @@ public:
     // True for 127.0.0.0/8, without looking at the interfaces.
     static bool isLoopback(in_addr address);
 
+    // The first interface that is neither lo nor one that a test made (their names start with
+    // "gd"), or "" when there is none.
+    std::string foreignInterface() const;
+
 private:
+    std::vector<std::string> interfaces_;
     std::vector<in_addr_t> addresses_;
     std::vector<in_addr_t> broadcasts_;
 };

@@ -23,8 +23,9 @@ std::string error(const std::string& method, int code, const char* text) {
 } // namespace
 
 SimulatedBulb::SimulatedBulb(EventLoop& loop, const std::string& address, std::string mac,
-                             bool shareAddress, Duration pushInterval)
-    : loop_(loop), socket_(address, port, shareAddress), pushInterval_(pushInterval) {
+                             bool shareAddress, Duration pushInterval, std::vector<in_addr_t> peers)
+    : loop_(loop), socket_(address, port, shareAddress, std::move(peers)),
+      pushInterval_(pushInterval) {
     state_.mac = std::move(mac);
 }
 

@@ -27,8 +27,9 @@ public:
     static constexpr std::chrono::seconds defaultPushInterval{5};
     static constexpr std::size_t maxClients = 16;
 
+    // `peers`: hosts outside this machine that the bulb may answer (see DatagramSocket).
     SimulatedBulb(EventLoop& loop, const std::string& address, std::string mac, bool shareAddress,
-                  Duration pushInterval = defaultPushInterval);
+                  Duration pushInterval = defaultPushInterval, std::vector<in_addr_t> peers = {});
 
     const std::string& address() const { return socket_.address(); }
     int fd() const { return socket_.fd(); }

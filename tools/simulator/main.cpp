@@ -1,12 +1,15 @@
 // glowdeck-sim: simulated WiZ bulbs for trying the program by hand.
 //
-//   glowdeck-sim [--duration S] [--no-broadcast] [--fault ADDRESS=KIND] ADDRESS...
+//   glowdeck-sim [--duration S] [--no-broadcast] [--peer ADDRESS] [--fault ADDRESS=KIND]
+//                ADDRESS...
 //
-// Starts one bulb on port 38899 of each ADDRESS and prints every request received as one line
-// of JSON on standard output. The bulbs answer "getPilot", "setPilot", "getSystemConfig" and
-// "registration", and report to registered clients every few seconds. KIND is drop, garble, reject
-// or delay:MILLISECONDS, optionally followed by @METHOD to misbehave only for that method. Runs
-// until SIGINT or SIGTERM, or for S seconds. Replies only ever go to addresses of this machine.
+// Starts one bulb on port 38899 of each ADDRESS (at most 1000) and prints every request
+// received as one line of JSON on standard output. The bulbs answer "getPilot", "setPilot",
+// "getSystemConfig" and "registration", and report to registered clients every few seconds. KIND
+// is drop, garble, reject or delay:MILLISECONDS, optionally followed by @METHOD to misbehave only
+// for that method. Runs until SIGINT or SIGTERM, or for S seconds. Replies only ever go to
+// addresses of this machine, and to each --peer: a host on a test's own LAN, allowed only where
+// every interface is lo or one a test made.
 
 #include "BulbSimulator.h"
 #include "model/PollLoop.h"
@@ -59,7 +62,7 @@ std::optional<glowdeck::sim::Fault> parseFault(std::string text) {
 }
 
 int usage() {
-    std::cerr << "usage: glowdeck-sim [--duration S] [--no-broadcast] "
+    std::cerr << "usage: glowdeck-sim [--duration S] [--no-broadcast] [--peer ADDRESS] "
                  "[--fault ADDRESS=drop|garble|reject|delay:MS[@METHOD]] ADDRESS...\n";
     return 2;
 }
@@ -69,6 +72,7 @@ int usage() {
 int main(int argc, char** argv) {
     std::optional<double> duration;
     bool broadcasts = true;
+    std::vector<std::string> peers;
     std::vector<std::string> addresses;
     std::vector<std::pair<std::string, glowdeck::sim::Fault>> faults;
     for (int i = 1; i < argc; ++i) {
@@ -79,6 +83,8 @@ int main(int argc, char** argv) {
                 return usage();
         } else if (argument == "--no-broadcast") {
             broadcasts = false;
+        } else if (argument == "--peer" && i + 1 < argc) {
+            peers.emplace_back(argv[++i]);
         } else if (argument == "--fault" && i + 1 < argc) {
             const std::string assignment = argv[++i];
             const auto equals = assignment.find('=');
@@ -105,7 +111,7 @@ int main(int argc, char** argv) {
     glowdeck::PollLoop loop;
     try {
         glowdeck::sim::BulbSimulator simulator(
-            loop, {.listenForBroadcasts = broadcasts, .keepLog = false});
+            loop, {.listenForBroadcasts = broadcasts, .keepLog = false, .peers = peers});
         for (const auto& address : addresses)
             simulator.addBulb(address);
         for (const auto& [address, fault] : faults) {
