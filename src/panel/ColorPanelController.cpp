@@ -43,6 +43,10 @@ void ColorPanelController::dismiss() {
     pending_.stop();
     pendingCallback_ = nullptr;
     onChange_ = nullptr;
+    hide();
+}
+
+void ColorPanelController::hide() {
     if (dialog_)
         dialog_->hide();
 }

@@ -27,6 +27,9 @@ public:
     // Drops the pending delivery and the callback, and hides the picker.
     void dismiss();
 
+    // Hides the picker as closing it by hand does: the callback and a pending delivery stay.
+    void hide();
+
     // The one dialog, created by the first show(); null before that.
     QColorDialog* dialog() const { return dialog_.get(); }
 

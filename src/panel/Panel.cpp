@@ -15,6 +15,7 @@
 #include "model/Lights.h"
 
 #include <QAction>
+#include <QHideEvent>
 #include <QProxyStyle>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -321,6 +322,14 @@ int Panel::heightForWidth(int width) const {
 void Panel::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     sync();
+}
+
+void Panel::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // The picker serves the panel: it goes when the panel goes, as if the user closed it, so a
+    // colour picked just before still reaches the light.
+    if (!event->spontaneous())
+        colors_.hide();
 }
 
 void Panel::resizeEvent(QResizeEvent* event) {

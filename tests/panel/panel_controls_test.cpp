@@ -276,6 +276,21 @@ TEST(PanelColour, APickedColourIsSentToTheSelectedLightAfterAPause) {
     EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"r", 0}, {"g", 0}, {"b", 255}}));
 }
 
+TEST(PanelColour, HidingThePanelTakesThePickerAlongAndStillSendsTheColourJustPicked) {
+    PanelRig rig(oneBulb);
+    rig.panel->showColors();
+    QColorDialog* dialog = rig.panel->colors().dialog();
+    dialog->setCurrentColor(Qt::blue);
+    rig.panel->hide();
+    EXPECT_FALSE(dialog->isVisible());
+    QTest::qWait(ColorPanelController::debounceMs + 80);
+    ASSERT_EQ(rig.commands().size(), 1u);
+    EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"r", 0}, {"g", 0}, {"b", 255}}));
+    // Showing the panel again does not bring the picker back.
+    rig.panel->show();
+    EXPECT_FALSE(dialog->isVisible());
+}
+
 TEST(PanelPresets, OnlyTheSceneOfALightThatIsOnIsMarked) {
     const struct {
         const char* pilot;

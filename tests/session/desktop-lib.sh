@@ -13,6 +13,7 @@
 #   DESKTOP_SIM_LOG, DESKTOP_PROBE, DESKTOP_CONTRAST
 #                                the simulator's request log, the probe and the contrast tool
 #   DESKTOP_ICON_WINDOW          the icon's own window, where the tray embeds one (XEmbed)
+#   DESKTOP_PICKER               when set, the colour picker is used beside the panel too
 #
 # Windows are found and measured on the X display (on Wayland, XWayland's), where the program
 # runs. Every wait is bounded.
@@ -93,6 +94,7 @@ desktop_find_icon() {
 desktop_find_panel() {
     PANEL=$(xdotool search --onlyvisible --class glowdeck 2>/dev/null | while read -r window; do
         [ "$window" = "$DESKTOP_ICON_WINDOW" ] && continue
+        [ "$(xdotool getwindowname "$window" 2>/dev/null)" = Colors ] && continue
         eval "$(xdotool getwindowgeometry --shell "$window")"
         [ "$WIDTH" -ge 200 ] && echo "$window"
     done | head -n 1)
@@ -196,6 +198,78 @@ desktop_check_brightness() {
         test "${dimming:-0}" -ge 29 -a "${dimming:-0}" -le 45
 }
 
+# The client area of window $1 in root coordinates, as X, Y, WIDTH, HEIGHT (a window manager's
+# frame around it left out).
+desktop_client_geometry() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print "X=" $NF }
+        /Absolute upper-left Y/ { print "Y=" $NF } /Width:/ { print "WIDTH=" $NF }
+        /Height:/ { print "HEIGHT=" $NF }')"
+}
+
+# The program's colour picker, if one is shown, as PICKER.
+desktop_find_picker() {
+    PICKER=$(xdotool search --onlyvisible --class glowdeck 2>/dev/null | while read -r window; do
+        [ "$(xdotool getwindowname "$window" 2>/dev/null)" = Colors ] && echo "$window"
+    done | head -n 1)
+    [ -n "$PICKER" ]
+}
+
+desktop_picker_hidden() { ! desktop_find_picker; }
+
+# In colour mode, the more-colours button opens the colour picker beside the shown panel; a
+# basic colour clicked there reaches the selected light (the first one stored) while the panel
+# stays shown. A click elsewhere then hides the panel and the picker with it.
+desktop_check_colour_picker() {
+    session_geometry "$PANEL"
+    selected=$(grep -o '10\.77\.0\.[0-9]*' "$XDG_CONFIG_HOME/Glowdeck/Glowdeck.conf" | head -n 1)
+    "$DESKTOP_PROBE" >"$SESSION_DIR/probe.txt" 2>/dev/null
+    mode=$(awk '/^colormode / { print $2, $3 }' "$SESSION_DIR/probe.txt")
+    more=$(awk '/^morecolors / { print $2, $3 }' "$SESSION_DIR/probe.txt")
+    picker=$(awk '/^picker / { print $2, $3, $4, $5, $6, $7, $8 }' "$SESSION_DIR/probe.txt")
+    if [ -z "$mode" ] || [ -z "$more" ] || [ -z "$picker" ]; then
+        desktop_check "the probe finds the colour controls" false
+        return
+    fi
+    set -- $mode
+    desktop_click $((X + $1)) $((Y + $2))
+    sleep 0.5 # the panel fits itself to the colour rows
+    set -- $more
+    desktop_click $((X + $1)) $((Y + $2))
+    PICKER=""
+    desktop_check "the more-colours button opens the colour picker" \
+        session_wait 50 desktop_find_picker
+    [ -n "$PICKER" ] || return
+    panel_x=$X panel_w=$WIDTH
+    desktop_client_geometry "$PICKER"
+    echo "colour picker $PICKER at $X,$Y ${WIDTH}x$HEIGHT"
+    set -- $picker
+    desktop_check "the picker is laid out as the probe measured it (${WIDTH}x$HEIGHT, want $3x$4)" \
+        test "$WIDTH" -eq "$3" -a "$HEIGHT" -eq "$4"
+    desktop_check "the picker lies beside the panel's sheet, not under it" \
+        test $((X + WIDTH)) -le $((panel_x + 16)) -o "$X" -ge $((panel_x + panel_w - 16))
+    red=$5 green=$6 blue=$7
+    before=$(wc -l <"$DESKTOP_SIM_LOG")
+    desktop_click $((X + $1)) $((Y + $2))
+    coloured() {
+        desktop_requests "$before" setPilot "$selected" | grep "\"r\":$red[,}]" |
+            grep "\"g\":$green[,}]" | grep -q "\"b\":$blue[,}]"
+    }
+    desktop_check "a basic colour clicked in the picker sends setPilot with rgb $red,$green,$blue to $selected" \
+        session_wait 30 coloured
+    desktop_check "the panel stays shown while the picker is used" desktop_find_panel
+    # Away from the bar, the panel and the picker.
+    desktop_screen_size
+    corner_y=$((SCREEN_H - 20))
+    [ "$ICON_Y" -lt $((SCREEN_H / 2)) ] || corner_y=60
+    desktop_click 20 "$corner_y"
+    desktop_check "a click elsewhere hides the panel" session_wait 30 desktop_panel_hidden
+    desktop_check "and the colour picker with it" session_wait 30 desktop_picker_hidden
+    sleep 0.5 # a click this soon after a hide by focus loss would be ignored
+    desktop_click_icon
+    desktop_check "the next click on the icon opens the panel again" \
+        session_wait 50 desktop_find_panel
+}
+
 # The options menu opens under its button, and its first entry opens the add-light form, which
 # takes the keyboard: an address typed there and confirmed with Return is stored.
 desktop_check_typing() {
@@ -233,6 +307,7 @@ desktop_checks() {
     desktop_check_brightness
     sleep 0.5
     desktop_shot "$GLOWDECK_SESSION_SHOTS/session-$DESKTOP_NAME.png"
+    [ -z "${DESKTOP_PICKER:-}" ] || desktop_check_colour_picker
     desktop_check_typing
     desktop_check_hiding
     echo "the session took $(desktop_elapsed)"

@@ -1,7 +1,9 @@
 // Prints where the panel's controls sit in the panel window, for the session tests to click
 // them: one line per control, "name x y" in window pixels ("brightness left right y" for the
 // slider's track). The panel is built exactly as the program builds it, from the same saved
-// lights (XDG_CONFIG_HOME), on a socket layer that never reaches the network.
+// lights (XDG_CONFIG_HOME), on a socket layer that never reaches the network. The colour-mode
+// lines are measured in colour mode, and "picker x y width height r g b" says where in the
+// colour picker a click picks a basic colour, which one, and how large the picker is then.
 
 #include "model/Lights.h"
 #include "model/VirtualLoop.h"
@@ -11,11 +13,61 @@
 #include "shell/SettingsStore.h"
 #include "support/FakeSocketApi.h"
 
+#include "panel/AppearanceSection.h"
+#include "panel/SegmentedControl.h"
+
 #include <QApplication>
+#include <QColorDialog>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QSlider>
 #include <QToolButton>
 
 #include <cstdio>
+
+namespace {
+
+void print(const char* name, const QWidget& window, const QWidget* control) {
+    const QPoint centre = control->mapTo(&window, control->rect().center());
+    std::printf("%s %d %d\n", name, centre.x(), centre.y());
+}
+
+// Opens the panel's colour picker, clicks a basic colour in it as the user would, and prints
+// where that was and which colour the picker took.
+bool printPicker(glowdeck::Panel& panel) {
+    panel.showColors();
+    QApplication::processEvents();
+    QColorDialog* dialog = panel.colors().dialog();
+    QWidget* basic = nullptr;
+    for (auto* child : dialog->findChildren<QWidget*>()) {
+        // The basic colours come first, the custom ones after.
+        if (child->inherits("QWellArray") && child->isVisible()) {
+            basic = child;
+            break;
+        }
+    }
+    if (basic == nullptr) {
+        std::fputs("probe: no basic colours in the colour picker\n", stderr);
+        return false;
+    }
+    // Eight columns of six colours: the third column's second colour, a saturated one.
+    const QPoint cell(basic->width() * 5 / 16, basic->height() * 3 / 12);
+    const QPointF global = basic->mapToGlobal(QPointF(cell));
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, QPointF(cell), global, Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(basic, &click);
+    }
+    const QColor picked = dialog->currentColor();
+    const QPoint at = basic->mapTo(dialog, cell);
+    std::printf("picker %d %d %d %d %d %d %d\n", at.x(), at.y(), dialog->width(), dialog->height(),
+                picked.red(), picked.green(), picked.blue());
+    panel.colors().dismiss();
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -59,5 +111,16 @@ int main(int argc, char** argv) {
         }
     }
     std::printf("bulbs %zu\n", lights.bulbs().size());
-    return 0;
+
+    auto* panel = surface.findChild<glowdeck::Panel*>();
+    if (panel == nullptr || lights.bulbs().empty()) {
+        return 0;
+    }
+    print("colormode", surface, panel->appearance()->modeControl()->segment(1));
+    panel->appearance()->modeControl()->segment(1)->click();
+    QApplication::processEvents();
+    surface.resize(surface.fittingSize());
+    QApplication::processEvents();
+    print("morecolors", surface, panel->appearance()->moreColorsButton());
+    return printPicker(*panel) ? 0 : 1;
 }

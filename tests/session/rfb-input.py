@@ -63,6 +63,11 @@ def main(argv):
     if action == "click":
         x, y = int(arguments[0]), int(arguments[1])
         mask = 1 << (int(arguments[2]) - 1 if len(arguments) > 2 else 0)
+        # The pointer glides in as a hand's does. XWayland loses a press that comes in the very
+        # frame the pointer first enters one of its windows: it reports the press at a stale
+        # position instead.
+        pointer(connection, 0, max(0, x - 2), max(0, y - 2))
+        time.sleep(0.1)
         pointer(connection, 0, x, y)
         pointer(connection, mask, x, y)
         pointer(connection, 0, x, y)

@@ -91,6 +91,7 @@ desktop_key() { python3 "$here/rfb-input.py" "$SESSION_DIR/vnc" key "$@"; }
 desktop_type() { python3 "$here/rfb-input.py" "$SESSION_DIR/vnc" type "$1"; }
 desktop_shot() { grim "$1"; }
 DESKTOP_TRAY="980 0 300 28"
+DESKTOP_PICKER=1
 
 echo "clicks and keys: wayvnc's virtual pointer and keyboard, through sway"
 session_start app "$DESKTOP_APP_PATH"
