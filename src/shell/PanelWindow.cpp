@@ -96,6 +96,7 @@ void PanelWindow::showAndActivate() {
     show();
     raise();
     activateWindow();
+    X11Support::activate(windowHandle());
     if (X11Support::available() && !grabbed_) {
         qApp->installEventFilter(this);
         grabTries_ = 0;

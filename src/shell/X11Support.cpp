@@ -83,6 +83,26 @@ std::optional<QRect> X11Support::rootGeometry(QWindow* window) {
     return QRect(position->dst_x, position->dst_y, size->width, size->height);
 }
 
+void X11Support::activate(QWindow* window) {
+    xcb_connection_t* c = connection();
+    if (c == nullptr || window == nullptr) {
+        return;
+    }
+    constexpr uint32_t fromPager = 2;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window->winId());
+    message.type = atom(c, "_NET_ACTIVE_WINDOW");
+    message.data.data32[0] = fromPager;
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+    xcb_send_event(c, 0, screen->root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+}
+
 bool X11Support::grabPointer(QWindow* window) {
     xcb_connection_t* c = connection();
     if (c == nullptr || window == nullptr) {

@@ -21,6 +21,12 @@ public:
     // when it shows one.
     static void skipTaskbarAndPager(QWindow* window);
 
+    // Asks the window manager to give `window` the keyboard, as a task bar would for the user
+    // (_NET_ACTIVE_WINDOW from a pager, without a timestamp). Qt's own request carries the time
+    // of the last X event this program saw, which is older than the click on a tray icon that
+    // another program drew: a manager that prevents focus stealing (mutter) then refuses it.
+    static void activate(QWindow* window);
+
     // Where `window` lies on the screen and how large it is, as the server has it now. Qt
     // follows the moves of its top-level windows, but not every move or resize of a window
     // another program has taken in (an icon in an XEmbed tray).

@@ -139,6 +139,7 @@ desktop_hides_after() {
     "$@"
     if ! session_wait 30 desktop_panel_hidden; then
         desktop_check "$how hides the panel" false
+        ! command -v desktop_diagnose >/dev/null || desktop_diagnose
         desktop_key Escape
         session_wait 30 desktop_panel_hidden || return 1
     else
@@ -298,6 +299,9 @@ desktop_check_hiding() {
     desktop_screen_size
     elsewhere_y=$((SCREEN_H - 100))
     [ "$ICON_Y" -lt $((SCREEN_H / 2)) ] || elsewhere_y=100
+    # As a user would: GNOME maps the window that catches clicks on the desktop a moment after
+    # the panel.
+    sleep 0.5
     desktop_hides_after "a click elsewhere (at 100,$elsewhere_y)" desktop_click 100 "$elsewhere_y"
 }
 
