@@ -1,5 +1,7 @@
 #include "PanelWindow.h"
 
+#include "PanelLog.h"
+
 #include "SwayIpc.h"
 #include "X11Support.h"
 
@@ -117,6 +119,8 @@ void PanelWindow::tryGrab() {
         return;
     }
     grabbed_ = X11Support::grabPointer(windowHandle());
+    qCDebug(panelLog) << "pointer grab" << (grabbed_ ? "taken" : "refused") << "on try"
+                      << grabTries_ + 1;
     if (!grabbed_ && ++grabTries_ < grabTries) {
         grabRetry_.start();
     }
@@ -173,6 +177,7 @@ void PanelWindow::resizeEvent(QResizeEvent*) {
 
 void PanelWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
+        qCDebug(panelLog) << "hidden by Escape";
         hide();
         event->accept();
         return;
@@ -184,11 +189,24 @@ void PanelWindow::mousePressEvent(QMouseEvent* event) {
     const bool click = event->button() == Qt::LeftButton || event->button() == Qt::RightButton ||
                        event->button() == Qt::MiddleButton;
     if (click && !sheetRect().contains(event->position().toPoint())) {
+        // Hidden when the button comes up: until then the grab holds, and the release cannot
+        // reach the window below. A tray icon there that acts on release (XFCE's) would open
+        // the panel again.
+        pressedOutside_ = true;
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void PanelWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (pressedOutside_) {
+        qCDebug(panelLog) << "hidden by a click outside the sheet at" << event->position();
         event->accept();
         hide();
         return;
     }
-    QWidget::mousePressEvent(event);
+    QWidget::mouseReleaseEvent(event);
 }
 
 void PanelWindow::hideEvent(QHideEvent* event) {
@@ -197,6 +215,7 @@ void PanelWindow::hideEvent(QHideEvent* event) {
     if (event->spontaneous()) {
         return;
     }
+    pressedOutside_ = false;
     grabRetry_.stop();
     swayRetry_.stop();
     qApp->removeEventFilter(this);

@@ -68,6 +68,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -80,6 +81,7 @@ private:
     QRect frame_;
     bool revealed_ = true;
     bool grabbed_ = false;
+    bool pressedOutside_ = false;
     int grabTries_ = 0;
     int swayTries_ = 0;
     QTimer grabRetry_;

@@ -1,5 +1,7 @@
 #include "StatusNotifierItem.h"
 
+#include "PanelLog.h"
+
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -337,6 +339,8 @@ bool StatusNotifierItem::handleItem(const QDBusMessage& message,
                        member == QLatin1String("SecondaryActivate") ||
                        member == QLatin1String("ContextMenu");
     if (click && message.signature() == QLatin1String("ii")) {
+        qCDebug(panelLog) << member << "at" << arguments.at(0).toInt() << arguments.at(1).toInt()
+                          << "from" << message.service();
         if (onClick) {
             onClick(QPoint(arguments.at(0).toInt(), arguments.at(1).toInt()));
         }

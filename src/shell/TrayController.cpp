@@ -1,5 +1,7 @@
 #include "TrayController.h"
 
+#include "PanelLog.h"
+
 #include "Autostart.h"
 #include "DesktopClickCatcher.h"
 #include "DisplayPlatform.h"
@@ -62,6 +64,7 @@ void TrayController::start() {
     sleepWatcher_ = std::make_unique<SleepWatcher>();
     sleepEvents_ = connect(sleepWatcher_.get(), &SleepWatcher::sleeping, this, [this] {
         if (panel_) {
+            qCDebug(panelLog) << "hidden for sleep";
             panel_->hide();
         }
     });
@@ -72,10 +75,13 @@ void TrayController::togglePanel(std::optional<QPoint> click) {
         return;
     }
     if (panel_->isVisible()) {
+        qCDebug(panelLog) << "hidden by a click on the icon";
         panel_->hide();
         return;
     }
     if (hiddenByFocusLoss_.isValid() && hiddenByFocusLoss_.elapsed() < reopenGuardMs) {
+        qCDebug(panelLog) << "a click on the icon" << hiddenByFocusLoss_.elapsed()
+                          << "ms after a hide by focus loss: taken as the same click";
         hiddenByFocusLoss_.invalidate();
         return;
     }
@@ -89,6 +95,7 @@ void TrayController::togglePanel(std::optional<QPoint> click) {
     if (screen != nullptr) {
         const auto placed = PanelPlacement::frame(anchor_, screen->availableGeometry(), wanted);
         openedAbove_ = placed.above;
+        qCDebug(panelLog) << "opened at" << placed.frame << "for the anchor" << anchor_;
         panel_->place(placed.frame);
     } else {
         // No screen to place it on: keep the last position, at the content's size.
@@ -117,6 +124,7 @@ void TrayController::startPanelActivity() {
     }
     outsideMonitor_ = std::make_unique<OutsideClickWatch>([this] {
         if (panel_ && panel_->isVisible()) {
+            qCDebug(panelLog) << "hidden by focus loss";
             hiddenByFocusLoss_.start();
             panel_->hide();
         }
@@ -124,6 +132,7 @@ void TrayController::startPanelActivity() {
     if (coverDesktop_) {
         desktopCover_ = std::make_unique<DesktopClickCatcher>([this] {
             if (panel_) {
+                qCDebug(panelLog) << "hidden by a click on the desktop";
                 panel_->hide();
             }
         });

@@ -1,5 +1,6 @@
 #include "TrayIcon.h"
 
+#include "PanelLog.h"
 #include "StatusNotifierItem.h"
 #include "TrayIconImage.h"
 #include "X11Support.h"
@@ -55,6 +56,7 @@ void TrayIcon::follow() {
         xembed_->setToolTip(QStringLiteral("Glowdeck"));
         connect(xembed_.get(), &QSystemTrayIcon::activated, this,
                 [this](QSystemTrayIcon::ActivationReason reason) {
+                    qCDebug(panelLog) << "tray icon activated, reason" << reason;
                     // A double click's first click has come as a Trigger already.
                     if (reason != QSystemTrayIcon::DoubleClick && onClick) {
                         onClick(std::nullopt);

@@ -22,6 +22,8 @@ session_init() {
     export XDG_CONFIG_HOME="$SESSION_DIR/config"
     export XDG_RUNTIME_DIR="$SESSION_DIR/runtime"
     export DBUS_SESSION_BUS_ADDRESS="disabled:"
+    # The program's app.log then says why the panel opened or hid.
+    export QT_LOGGING_RULES="glowdeck.panel.debug=true"
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_SESSION_TYPE
     trap session_cleanup EXIT
     trap 'exit 130' INT TERM HUP PIPE

@@ -1,0 +1,3 @@
+#include "PanelLog.h"
+
+Q_LOGGING_CATEGORY(panelLog, "glowdeck.panel", QtInfoMsg)
