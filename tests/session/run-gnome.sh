@@ -17,21 +17,8 @@
 # Without a namespace it prints SKIPPED and exits 77 (1 when GLOWDECK_REQUIRE_NETNS=1).
 set -eu
 
-if [ $# -lt 4 ]; then
-    echo "usage: $0 glowdeck glowdeck-sim glowdeck_session_probe glowdeck_tray_icon_contrast" >&2
-    exit 2
-fi
 here=$(cd "$(dirname "$0")" && pwd)
-: "${GLOWDECK_SESSION_SHOTS:=$here/../../docs}"
-export GLOWDECK_SESSION_SHOTS
-
-GLOWDECK_LAN_DEV=gdlan0
-GLOWDECK_LAN_CLIENT=10.77.0.1
-GLOWDECK_LAN_BULBS="10.77.0.11 10.77.0.12 10.77.0.13"
-GLOWDECK_LAN_PREFIX=24
-. "$here/../netns/fake-lan.sh"
-. "$here/session-lib.sh"
-. "$here/desktop-lib.sh"
+. "$here/session-prologue.sh"
 . "$here/private-session.sh"
 
 session_require_tools gnome-shell gdbus dbus-daemon xdotool xprop xwininfo xdpyinfo
