@@ -79,18 +79,6 @@ TEST_F(ColorPanelTest, AStreamOfChangesDeliversOnlyTheLastAfterStillness) {
     EXPECT_GE(got[0].atMs - lastChange, ColorPanelController::debounceMs - 5);
 }
 
-TEST_F(ColorPanelTest, DismissDropsThePendingDeliveryAndTheCallback) {
-    colors.show(Qt::white, recordInto(got));
-    userPicks(Qt::red);
-    colors.dismiss();
-    EXPECT_FALSE(colors.hasPendingDelivery());
-    settle();
-    // A change after dismissal has nowhere to go either.
-    userPicks(Qt::blue);
-    settle();
-    EXPECT_TRUE(got.empty());
-}
-
 TEST_F(ColorPanelTest, APendingDeliveryKeepsItsCallbackAndAnInvalidColourIsIgnored) {
     std::vector<Delivery> second;
     colors.show(Qt::white, recordInto(got));

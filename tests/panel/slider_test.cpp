@@ -164,20 +164,6 @@ TEST_F(SliderTest, AWheelGestureIsOneEditEndingWhenTheWheelRests) {
     EXPECT_EQ(rec.flags(false), 2);
 }
 
-TEST_F(SliderTest, ModelUpdatesWaitForTheRelease) {
-    Recorder rec(*brightness);
-    QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));
-    const double held = brightness->value();
-    brightness->setValue(20.0);
-    EXPECT_EQ(brightness->value(), held);
-    QTest::mouseRelease(knob(), Qt::LeftButton, {}, at(0.5));
-    brightness->setValue(20.0);
-    EXPECT_EQ(brightness->value(), 20.0);
-    // Model updates are not the user's: nothing beyond the press itself was reported.
-    EXPECT_EQ(rec.flags(true), 1);
-    EXPECT_EQ(rec.flags(false), 1);
-}
-
 TEST_F(SliderTest, HidingDuringAPressEndsIt) {
     Recorder rec(*brightness);
     QTest::mousePress(knob(), Qt::LeftButton, {}, at(0.5));

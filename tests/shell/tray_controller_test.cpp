@@ -266,14 +266,6 @@ TEST_F(TrayControllerTest, ResizesToTheContentAfterTheAnnouncementsSettle) {
     EXPECT_EQ(panel().height(), 100);
 }
 
-TEST_F(TrayControllerTest, ShowPanelOpensOnlyAHiddenPanel) {
-    tray.showPanel();
-    EXPECT_TRUE(shown());
-    tray.showPanel();
-    EXPECT_TRUE(shown());
-    EXPECT_TRUE(lights().panelVisible());
-}
-
 TEST(DesktopClickCatcherTest, WantedOnGnomeOnly) {
     const std::pair<std::optional<std::string>, bool> cases[] = {
         {"GNOME", true},
