@@ -1,5 +1,5 @@
-#include "Rig.h"
 #include "model/SavedLight.h"
+#include "support/Rig.h"
 
 #include <gtest/gtest.h>
 

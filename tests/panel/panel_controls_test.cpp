@@ -244,26 +244,6 @@ TEST(PanelColour, ApplyColorRoundsHalvesUpAndIgnoresInvalidColours) {
     EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"r", 255}, {"g", 128}, {"b", 0}}));
 }
 
-TEST(PanelColour, APickedColourIsSentToTheSelectedLightAfterAPause) {
-    PanelRig rig(twoBulbs);
-    rig.panel->appearance()->moreColorsLink()->click();
-    QColorDialog* dialog = rig.panel->colors().dialog();
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->currentColor(), rig.panel->color());
-
-    // Hiding the panel takes the picker along and still sends the colour just picked.
-    dialog->setCurrentColor(Qt::blue);
-    rig.panel->hide();
-    EXPECT_FALSE(dialog->isVisible());
-    QTest::qWait(ColorPanelController::debounceMs + 80);
-    ASSERT_EQ(rig.commands().size(), 1u);
-    EXPECT_EQ(rig.commands()[0].first, "10.0.0.5");
-    EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"r", 0}, {"g", 0}, {"b", 255}}));
-    rig.panel->show();
-    EXPECT_FALSE(dialog->isVisible()) << "showing the panel does not bring the picker back";
-}
-
 TEST(PanelPresets, OnlyTheSceneOfALightThatIsOnIsMarked) {
     const struct {
         const char* pilot;

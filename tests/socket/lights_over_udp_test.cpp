@@ -14,37 +14,6 @@ std::vector<std::string> ips(const Lights& lights) {
     return known;
 }
 
-TEST(SourcePort, OnlyReportsFromTheBulbPortCount) {
-    constexpr const char* report =
-        R"({"method":"syncPilot","env":"pro","params":{"mac":"a8bb50000009","state":false,"dimming":30,"temp":4000,"sceneId":0}})";
-    LiveRig rig;
-    rig.save(R"([{"ip":"127.0.0.3","name":"Desk"}])");
-    auto& lights = rig.start();
-    const auto before = lights.bulbs();
-
-    // Neither a known bulb nor a new sender counts from any other port.
-    sim::DatagramSocket knownElsewhere("127.0.0.3", 38898, false);
-    sim::DatagramSocket newElsewhere("127.0.0.4", 38898, false);
-    ASSERT_TRUE(knownElsewhere.sendTo("127.0.0.1", rig.lightsPort(), report));
-    ASSERT_TRUE(newElsewhere.sendTo("127.0.0.1", rig.lightsPort(), report));
-    ASSERT_GT(rig.pendingForLights(), 0);
-    ASSERT_TRUE(rig.drainLights());
-    EXPECT_EQ(lights.bulbs(), before);
-
-    sim::DatagramSocket bulbPort("127.0.0.3", 38899, false);
-    ASSERT_TRUE(bulbPort.sendTo("127.0.0.1", rig.lightsPort(), report));
-    ASSERT_GT(rig.pendingForLights(), 0);
-    ASSERT_TRUE(rig.drainLights());
-    ASSERT_EQ(lights.bulbs().size(), 1u);
-    const auto& bulb = lights.bulbs().front();
-    EXPECT_EQ(bulb.ip, "127.0.0.3");
-    EXPECT_EQ(bulb.name, "Desk");
-    EXPECT_FALSE(bulb.on);
-    EXPECT_EQ(bulb.brightness, 30.0);
-    EXPECT_EQ(bulb.temperature, 4000.0);
-    EXPECT_TRUE(bulb.lastSeen.has_value());
-}
-
 // A report padded to exactly `size` bytes.
 std::string reportOfSize(std::size_t size) {
     std::string bytes = R"({"method":"syncPilot","params":{"state":true},"pad":""})";
