@@ -24,7 +24,7 @@ TEST(Endpoint, SetUpFailuresLeaveNoSocketAndSayWhy) {
         rig.rebuildFailing({c.call});
         EXPECT_EQ(rig.lights->message(), c.message) << c.call;
         EXPECT_EQ(rig.net.closed, c.closed) << c.call;
-        EXPECT_EQ(rig.lights->socketFD() >= 0, !c.message) << c.call;
+        EXPECT_EQ(rig.lights->socketFD(), c.message ? -1 : FakeSocketApi::fakeFD) << c.call;
         EXPECT_EQ(rig.loop.watched().size(), c.message ? 0u : 1u) << c.call;
     }
 }

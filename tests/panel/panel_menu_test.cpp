@@ -62,7 +62,6 @@ TEST(PanelMenu, HoldsOnlyTheEntriesThatApply) {
 
     // The button opens it for assistive technologies too, and leads them to it.
     QToolButton* options = one.panel->header()->optionsButton();
-    EXPECT_EQ(options->toolTip(), "More options");
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(options);
     ASSERT_NE(face, nullptr);
     EXPECT_TRUE(face->state().hasPopup);
