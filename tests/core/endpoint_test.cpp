@@ -1,6 +1,5 @@
 #include "support/Rig.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 
 namespace glowdeck::testing {
@@ -27,14 +26,6 @@ TEST(Endpoint, SetUpFailuresLeaveNoSocketAndSayWhy) {
         EXPECT_EQ(rig.lights->socketFD(), c.message ? -1 : FakeSocketApi::fakeFD) << c.call;
         EXPECT_EQ(rig.loop.watched().size(), c.message ? 0u : 1u) << c.call;
     }
-}
-
-TEST(Endpoint, OpensANonBlockingBroadcastSocket) {
-    Rig rig;
-    EXPECT_EQ(rig.net.fcntlFlags, O_NONBLOCK);
-    EXPECT_EQ(rig.net.broadcastOption, 1);
-    EXPECT_EQ(rig.net.receiveBufferOption, UdpEndpoint::receiveBuffer);
-    EXPECT_EQ(rig.loop.watched(), std::vector<int>{FakeSocketApi::fakeFD});
 }
 
 TEST(Endpoint, SendFailureIsReportedForBroadcastsToo) {

@@ -121,19 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
                {}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
-TEST(Sync, ReportsTheStateUnasked) {
-    SimulatorRig rig;
-    auto& bulb = rig.simulator.addBulb("127.0.0.2");
-    bulb.state().on = false;
-    bulb.state().sceneId = 6;
-    ASSERT_TRUE(bulb.sendSync("127.0.0.1", rig.clientPort()));
-    auto sync = rig.reply();
-    ASSERT_TRUE(sync.has_value());
-    EXPECT_EQ(
-        sync->bytes,
-        R"({"method":"syncPilot","env":"pro","params":{"mac":"a8bb7f000002","rssi":-55,"src":"udp","state":false,"sceneId":6,"speed":100,"dimming":100}})");
-}
-
 TEST(Binding, ASecondSimulatorOnTheSameAddressFails) {
     SimulatorRig rig;
     rig.simulator.addBulb("127.0.0.2");
