@@ -377,6 +377,8 @@ TEST(PanelLayout, ALongNameIsShortenedAndKeepsTheSwitchInView) {
         EXPECT_EQ(rig.panel->width(), Panel::panelWidth) << several;
         EXPECT_LE(tile->powerSwitch()->geometry().right(), tile->width()) << several;
         EXPECT_LT(name->geometry().right(), tile->powerSwitch()->geometry().left()) << several;
+        EXPECT_GT(name->x(), tile->powerButton()->geometry().right()) << several;
+        EXPECT_GT(tile->statusLabel()->y(), name->y()) << several;
     }
 }
 

@@ -102,6 +102,7 @@ TEST_F(SliderTest, ChangesOutsideAPressEndWithALoneRelease) {
         EXPECT_EQ(rec.reports[0], Report(c.expected));
         EXPECT_EQ(rec.reports[1], Report(false));
         EXPECT_EQ(brightness->value(), c.expected);
+        EXPECT_EQ(knob()->value(), knob()->toPosition(c.expected)) << "the knob moved there";
     }
 }
 
