@@ -35,25 +35,6 @@ protected:
     std::vector<Delivery> got;
 };
 
-TEST_F(ColorPanelTest, ShowsOneNonModalDialogWithoutAlphaOrButtons) {
-    colors.show(Qt::red, recordInto(got));
-    QColorDialog* first = colors.dialog();
-    ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_FALSE(first->isModal());
-    EXPECT_TRUE(first->testOption(QColorDialog::NoButtons));
-    EXPECT_FALSE(first->testOption(QColorDialog::ShowAlphaChannel));
-
-    colors.show(Qt::blue, recordInto(got));
-    EXPECT_EQ(colors.dialog(), first);
-    EXPECT_EQ(first->currentColor(), QColor(Qt::blue));
-    // Opening on a colour is not a change.
-    settle();
-    EXPECT_TRUE(got.empty());
-    colors.dismiss();
-    EXPECT_FALSE(first->isVisible());
-}
-
 TEST_F(ColorPanelTest, AStreamOfChangesDeliversOnlyTheLastAfterStillness) {
     colors.show(Qt::white, recordInto(got));
     clock.start();
