@@ -201,6 +201,7 @@ TEST(PanelMode, SwitchingShowsTheOtherRowsAndSendsNothing) {
     EXPECT_EQ(rig.panel->mode(), 1);
     EXPECT_FALSE(section->whiteRows()->isVisible());
     EXPECT_TRUE(section->colourRows()->isVisible());
+    EXPECT_FALSE(section->moreColorsButton()->icon().isNull());
     // Back to white through the accessibility bridge, which toggles the segment.
     QAccessibleInterface* white =
         QAccessible::queryAccessibleInterface(section->modeControl()->segment(0));
