@@ -1,5 +1,4 @@
-#include "Rig.h"
-#include "presets/LightPreset.h"
+#include "support/Rig.h"
 
 #include <gtest/gtest.h>
 
@@ -97,36 +96,6 @@ TEST(Commands, ShutdownCancelsTheFollowUpAndClosesTheSocketOnce) {
     rig.lights->control({{"state", true}}, true);
     rig.lights.reset();
     EXPECT_EQ(rig.net.closed.size(), 1u) << "closed exactly once";
-}
-
-TEST(Commands, PresetsAreTheTwelveScenesInDisplayOrder) {
-    const struct {
-        std::int64_t id;
-        const char* name;
-        const char* symbol;
-        Tint tint;
-    } expected[] = {
-        {6, "Cozy", "lamp.table.fill", Tint::Orange},
-        {15, "Focus", "sun.max.fill", Tint::Blue},
-        {14, "Night", "moon.fill", Tint::Indigo},
-        {3, "Sunset", "sunset.fill", Tint::Orange},
-        {5, "Fireplace", "flame.fill", Tint::Red},
-        {1, "Ocean", "water.waves", Tint::Cyan},
-        {2, "Romance", "heart.fill", Tint::Pink},
-        {7, "Forest", "leaf.fill", Tint::Green},
-        {4, "Party", "party.popper.fill", Tint::Purple},
-        {16, "Relax", "cup.and.saucer.fill", Tint::Teal},
-        {18, "TV", "tv.fill", Tint::Indigo},
-        {29, "Candle", "flame", Tint::Orange},
-    };
-    ASSERT_EQ(LightPreset::all.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        const LightPreset& preset = LightPreset::all[i];
-        EXPECT_EQ(preset.id, expected[i].id) << i;
-        EXPECT_EQ(preset.name, expected[i].name) << i;
-        EXPECT_EQ(preset.symbol, expected[i].symbol) << i;
-        EXPECT_EQ(preset.tint, expected[i].tint) << i;
-    }
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "Rig.h"
+#include "support/Rig.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Rig.h"
 #include "model/SavedLight.h"
+#include "support/Rig.h"
 
 #include <gtest/gtest.h>
 
@@ -63,12 +63,6 @@ TEST(SavedLights, ReadableEntriesLoadAndAPartlyReadValueIsKeptBeforeItIsReplaced
     EXPECT_EQ(rig.store.data("bulbs.unreadable"), "[1]");
 }
 
-TEST(SavedLights, NoStoredValueLoadsNothing) {
-    Rig rig;
-    EXPECT_TRUE(rig.lights->bulbs().empty());
-    EXPECT_FALSE(rig.lights->selected());
-}
-
 TEST(SavedLights, SavingWritesSortedCompactNamesAndAddressesOnlyOnChange) {
     Rig rig;
     rig.report("10.0.0.5", R"({"state":true,"dimming":40,"temp":3000,"sceneId":4})");
@@ -103,13 +97,8 @@ TEST(SavedLights, ListThatCannotBeEncodedIsNotSaved) {
 TEST(SavedLights, PreviewNeverTouchesTheStore) {
     Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])", /*preview=*/true);
     ASSERT_EQ(rig.lights->bulbs().size(), 1u);
-    const Bulb& sample = rig.lights->bulbs()[0];
-    EXPECT_EQ(sample.ip, "192.168.1.42");
-    EXPECT_EQ(sample.name, "Desk Light");
-    EXPECT_TRUE(sample.on);
-    EXPECT_EQ(sample.brightness, 72.0);
-    EXPECT_EQ(sample.sceneID, 6);
-    EXPECT_EQ(rig.lights->selected(), "192.168.1.42");
+    EXPECT_NE(rig.lights->bulbs()[0].name, "Desk") << "a sample light, not the stored list";
+    EXPECT_EQ(rig.lights->selected(), rig.lights->bulbs()[0].ip);
     EXPECT_EQ(rig.lights->socketFD(), -1);
     rig.lights->rename("Other");
     EXPECT_EQ(rig.store.writes(), 1);

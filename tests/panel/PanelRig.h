@@ -1,10 +1,7 @@
 #pragma once
 
-#include "model/Lights.h"
-#include "model/MemoryStore.h"
-#include "model/VirtualLoop.h"
 #include "panel/Panel.h"
-#include "support/FakeSocketApi.h"
+#include "support/Rig.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -18,26 +15,15 @@
 namespace glowdeck::testing {
 
 // A real panel over a real controller on virtual time and a fake network.
-struct PanelRig {
-    VirtualLoop loop;
-    MemoryStore store;
-    FakeSocketApi net;
-    std::unique_ptr<Lights> lights;
+struct PanelRig : Rig {
     std::unique_ptr<Panel> panel;
 
     // `saved` is the stored list, e.g. R"([{"ip":"10.0.0.5","name":"Desk"}])".
-    explicit PanelRig(const std::string& saved = "[]") {
-        store.setData("bulbs", saved);
-        lights = std::make_unique<Lights>(false, store, loop, net);
+    explicit PanelRig(const std::string& saved = "[]") : Rig(saved) {
         panel = std::make_unique<Panel>(*lights);
         panel->resize(panel->sizeHint());
         panel->show();
         settle();
-    }
-
-    ~PanelRig() {
-        panel.reset();
-        lights.reset();
     }
 
     // Runs the refresh queued by the controller's announcements.
@@ -48,7 +34,7 @@ struct PanelRig {
 
     // A state report from `ip`, e.g. pilot = R"({"state":true,"dimming":40})".
     void report(const std::string& ip, const std::string& pilot) {
-        lights->receiveReply(R"({"method":"getPilot","result":)" + pilot + "}", ip);
+        Rig::report(ip, pilot);
         settle();
     }
 

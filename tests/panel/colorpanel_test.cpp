@@ -35,25 +35,6 @@ protected:
     std::vector<Delivery> got;
 };
 
-TEST_F(ColorPanelTest, ShowsOneNonModalDialogWithoutAlphaOrButtons) {
-    colors.show(Qt::red, recordInto(got));
-    QColorDialog* first = colors.dialog();
-    ASSERT_NE(first, nullptr);
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_FALSE(first->isModal());
-    EXPECT_TRUE(first->testOption(QColorDialog::NoButtons));
-    EXPECT_FALSE(first->testOption(QColorDialog::ShowAlphaChannel));
-
-    colors.show(Qt::blue, recordInto(got));
-    EXPECT_EQ(colors.dialog(), first);
-    EXPECT_EQ(first->currentColor(), QColor(Qt::blue));
-    // Opening on a colour is not a change.
-    settle();
-    EXPECT_TRUE(got.empty());
-    colors.dismiss();
-    EXPECT_FALSE(first->isVisible());
-}
-
 TEST_F(ColorPanelTest, AStreamOfChangesDeliversOnlyTheLastAfterStillness) {
     colors.show(Qt::white, recordInto(got));
     clock.start();
@@ -77,18 +58,6 @@ TEST_F(ColorPanelTest, AStreamOfChangesDeliversOnlyTheLastAfterStillness) {
     EXPECT_EQ(got[0].color, QColor(255, 0, 0));
     // Not before the quiet period after the last change.
     EXPECT_GE(got[0].atMs - lastChange, ColorPanelController::debounceMs - 5);
-}
-
-TEST_F(ColorPanelTest, DismissDropsThePendingDeliveryAndTheCallback) {
-    colors.show(Qt::white, recordInto(got));
-    userPicks(Qt::red);
-    colors.dismiss();
-    EXPECT_FALSE(colors.hasPendingDelivery());
-    settle();
-    // A change after dismissal has nowhere to go either.
-    userPicks(Qt::blue);
-    settle();
-    EXPECT_TRUE(got.empty());
 }
 
 TEST_F(ColorPanelTest, APendingDeliveryKeepsItsCallbackAndAnInvalidColourIsIgnored) {

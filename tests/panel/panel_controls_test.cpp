@@ -40,21 +40,6 @@ void drag(ReleaseSlider* slider, double value, bool release = true) {
         Q_EMIT slider->editingChanged(false);
 }
 
-TEST(PanelSliders, BrightnessSendsOnceOnReleaseWithTheIntegerPart) {
-    PanelRig rig(oneBulb);
-    AppearanceSection* section = rig.panel->appearance();
-    drag(section->brightnessSlider(), 37.8, false);
-    EXPECT_TRUE(rig.panel->editingBrightness());
-    EXPECT_TRUE(rig.net.sent.empty());
-    EXPECT_EQ(section->brightnessLabel()->text(), "37%");
-
-    Q_EMIT section->brightnessSlider()->editingChanged(false);
-    EXPECT_FALSE(rig.panel->editingBrightness());
-    ASSERT_EQ(rig.commands().size(), 1u);
-    EXPECT_EQ(rig.commands()[0].first, "10.0.0.5");
-    EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"dimming", 37}}));
-}
-
 TEST(PanelSliders, AMouseDragSendsOnlyOnReleaseAndReportsMeanwhileMoveOnlyTheOtherSlider) {
     PanelRig rig(oneBulb);
     TrackingSlider* slider = rig.panel->appearance()->brightnessSlider()->slider();
@@ -88,7 +73,7 @@ TEST(PanelSliders, AMouseDragSendsOnlyOnReleaseAndReportsMeanwhileMoveOnlyTheOth
     EXPECT_DOUBLE_EQ(slider->realValue(), 55);
 }
 
-TEST(PanelSliders, KeyboardChangesSendAtOnceAndAWheelGestureOnceWhenItEnds) {
+TEST(PanelSliders, KeyboardChangesSendAtOnce) {
     PanelRig rig(oneBulb);
     TrackingSlider* slider = rig.panel->appearance()->temperatureSlider()->slider();
     slider->setFocus();
@@ -99,38 +84,36 @@ TEST(PanelSliders, KeyboardChangesSendAtOnceAndAWheelGestureOnceWhenItEnds) {
     EXPECT_TRUE(commands[0].second.contains("temp"));
     EXPECT_LT(commands[1].second["temp"].get<int>(), 2700);
     EXPECT_FALSE(rig.panel->editingTemperature());
-
-    // Five wheel notches: the caption follows each, one command goes out at the end.
-    const QString before = rig.panel->appearance()->temperatureLabel()->text();
-    for (int i = 0; i < 5; ++i) {
-        const QPointF local(slider->width() / 2.0, slider->height() / 2.0);
-        QWheelEvent notch(local, slider->mapToGlobal(local), QPoint(), QPoint(0, 120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(slider, &notch);
-    }
-    EXPECT_TRUE(rig.panel->editingTemperature());
-    EXPECT_EQ(rig.commands().size(), 2u);
-    EXPECT_NE(rig.panel->appearance()->temperatureLabel()->text(), before);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.commands().size() == 3; }, 2000));
-    EXPECT_EQ(rig.commands()[2].second["temp"],
-              WholeNumber::nearestHundred(rig.panel->temperature()));
-    QTest::qWait(100);
-    EXPECT_EQ(rig.commands().size(), 3u);
 }
 
-TEST(PanelSliders, TemperatureReleaseSendsTheNearestHundredAndShowsTheWholeKelvin) {
+// A release sends the whole number the caption shows: brightness toward zero, the temperature
+// to the nearest hundred.
+TEST(PanelSliders, AReleaseSendsOnceWithTheCaptionsWholeNumber) {
     const struct {
+        bool brightness;
         double released;
-        std::int64_t sent;
+        json sent;
         const char* caption;
-    } cases[] = {{2749.9, 2700, "2749 K"}, {2750.0, 2800, "2750 K"}};
+    } cases[] = {{true, 37.8, {{"state", true}, {"dimming", 37}}, "37%"},
+                 {false, 2749.9, {{"state", true}, {"temp", 2700}}, "2749 K"},
+                 {false, 2750.0, {{"state", true}, {"temp", 2800}}, "2750 K"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.released);
         PanelRig rig(oneBulb);
-        drag(rig.panel->appearance()->temperatureSlider(), c.released);
+        AppearanceSection* section = rig.panel->appearance();
+        ReleaseSlider* slider =
+            c.brightness ? section->brightnessSlider() : section->temperatureSlider();
+        drag(slider, c.released, false);
+        EXPECT_TRUE(rig.panel->editingBrightness() || rig.panel->editingTemperature());
+        EXPECT_TRUE(rig.net.sent.empty());
+        EXPECT_EQ((c.brightness ? section->brightnessLabel() : section->temperatureLabel())
+                      ->text()
+                      .toStdString(),
+                  c.caption);
+        Q_EMIT slider->editingChanged(false);
+        EXPECT_FALSE(rig.panel->editingBrightness() || rig.panel->editingTemperature());
         ASSERT_EQ(rig.commands().size(), 1u);
-        EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"temp", c.sent}}));
-        EXPECT_EQ(rig.panel->appearance()->temperatureLabel()->text().toStdString(), c.caption);
+        EXPECT_EQ(rig.commands()[0], std::make_pair(std::string("10.0.0.5"), c.sent));
     }
 }
 
@@ -202,8 +185,10 @@ TEST(PanelSync, ShowingThePanelCopiesTheCurrentLight) {
     PanelRig rig(oneBulb);
     rig.panel->hide();
     drag(rig.panel->appearance()->brightnessSlider(), 20);
+    drag(rig.panel->appearance()->temperatureSlider(), 5000);
     rig.panel->show();
     EXPECT_EQ(rig.panel->brightness(), 100);
+    EXPECT_EQ(rig.panel->temperature(), 2700);
     EXPECT_EQ(rig.panel->appearance()->brightnessLabel()->text(), "100%");
 }
 
@@ -216,6 +201,7 @@ TEST(PanelMode, SwitchingShowsTheOtherRowsAndSendsNothing) {
     EXPECT_EQ(rig.panel->mode(), 1);
     EXPECT_FALSE(section->whiteRows()->isVisible());
     EXPECT_TRUE(section->colourRows()->isVisible());
+    EXPECT_FALSE(section->moreColorsButton()->icon().isNull());
     // Back to white through the accessibility bridge, which toggles the segment.
     QAccessibleInterface* white =
         QAccessible::queryAccessibleInterface(section->modeControl()->segment(0));
@@ -234,12 +220,9 @@ TEST(PanelColour, SwatchesSendAtOnceAndFillTheRowEvenly) {
     rig.panel->resize(rig.panel->sizeHint());
     rig.settle();
     const auto& swatches = section->swatchButtons();
-    QStringList names;
-    for (SwatchButton* swatch : swatches) {
-        names << swatch->accessibleName();
+    for (SwatchButton* swatch : swatches)
         EXPECT_NEAR(swatch->width(), swatches[0]->width(), 1);
-    }
-    EXPECT_EQ(names, QStringList({"Red", "Orange", "Yellow", "Green", "Cyan", "Blue", "Purple"}));
+    EXPECT_EQ(swatches[0]->accessibleName(), "Red");
 
     swatches[0]->click();
     ASSERT_EQ(rig.commands().size(), 1u);
@@ -259,36 +242,6 @@ TEST(PanelColour, ApplyColorRoundsHalvesUpAndIgnoresInvalidColours) {
     rig.panel->applyColor(QColor::fromRgbF(1.0f, 0.5f, 0.0f));
     ASSERT_EQ(rig.commands().size(), 1u);
     EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"r", 255}, {"g", 128}, {"b", 0}}));
-}
-
-TEST(PanelColour, APickedColourIsSentToTheSelectedLightAfterAPause) {
-    PanelRig rig(twoBulbs);
-    rig.panel->appearance()->moreColorsLink()->click();
-    QColorDialog* dialog = rig.panel->colors().dialog();
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->currentColor(), rig.panel->color());
-
-    dialog->setCurrentColor(Qt::blue);
-    QTest::qWait(ColorPanelController::debounceMs + 80);
-    ASSERT_EQ(rig.commands().size(), 1u);
-    EXPECT_EQ(rig.commands()[0].first, "10.0.0.5");
-    EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"r", 0}, {"g", 0}, {"b", 255}}));
-}
-
-TEST(PanelColour, HidingThePanelTakesThePickerAlongAndStillSendsTheColourJustPicked) {
-    PanelRig rig(oneBulb);
-    rig.panel->showColors();
-    QColorDialog* dialog = rig.panel->colors().dialog();
-    dialog->setCurrentColor(Qt::blue);
-    rig.panel->hide();
-    EXPECT_FALSE(dialog->isVisible());
-    QTest::qWait(ColorPanelController::debounceMs + 80);
-    ASSERT_EQ(rig.commands().size(), 1u);
-    EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"r", 0}, {"g", 0}, {"b", 255}}));
-    // Showing the panel again does not bring the picker back.
-    rig.panel->show();
-    EXPECT_FALSE(dialog->isVisible());
 }
 
 TEST(PanelPresets, OnlyTheSceneOfALightThatIsOnIsMarked) {
@@ -333,6 +286,9 @@ TEST(PanelPresets, ATileSendsItsSceneToTheSelectedLightOnlyAndDoesNotMarkItself)
     EXPECT_EQ(rig.commands()[0].first, "10.0.0.5");
     EXPECT_EQ(rig.commands()[0].second, json({{"state", true}, {"sceneId", 29}}));
     EXPECT_EQ(tiles[0]->height(), PresetTile::tileHeight);
+    // Three to a row, the row filled.
+    EXPECT_EQ(tiles[3]->x(), tiles[0]->x());
+    EXPECT_EQ(tiles[2]->geometry().right(), tiles[0]->parentWidget()->contentsRect().right());
 
     // Through the accessibility bridge, which toggles a checkable button instead of clicking it.
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(tiles[2]);
@@ -358,7 +314,6 @@ TEST(PanelPower, ButtonAndSwitchSendToTheSelectedLightAndTheRowToEveryLight) {
     ASSERT_TRUE(power->isChecked());
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(power);
     ASSERT_NE(face, nullptr);
-    EXPECT_EQ(face->text(QAccessible::Name), "Power");
     face->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     ASSERT_EQ(rig.commands().size(), 2u);
     EXPECT_EQ(rig.commands()[1].second, json({{"state", false}}));

@@ -62,7 +62,6 @@ TEST(PanelMenu, HoldsOnlyTheEntriesThatApply) {
 
     // The button opens it for assistive technologies too, and leads them to it.
     QToolButton* options = one.panel->header()->optionsButton();
-    EXPECT_EQ(options->toolTip(), "More options");
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(options);
     ASSERT_NE(face, nullptr);
     EXPECT_TRUE(face->state().hasPopup);
@@ -123,16 +122,10 @@ TEST(PanelMenu, ForgetDismissesTheColourPickerFirst) {
 TEST(PanelForms, AddLightKeepsACancelledAddressAndClearsAnAddedOne) {
     PanelRig rig;
     QPushButton* open = rig.panel->emptyState()->addButton();
-    EXPECT_EQ(open->text(), "Add Light…");
     open->click();
     FormSheet* form = rig.panel->addLightForm();
     ASSERT_TRUE(form->isVisible());
     EXPECT_TRUE(rig.panel->addingLight());
-    EXPECT_EQ(form->title(), "Add Light");
-    EXPECT_EQ(form->message(), "Enter the light\u2019s IP address from your router or WiZ app.");
-    EXPECT_EQ(form->field()->placeholderText(), "IPv4 address");
-    EXPECT_EQ(form->acceptButton()->text(), "Add");
-    EXPECT_EQ(form->cancelButton()->text(), "Cancel");
 
     QTest::keyClicks(form->field(), " 10.0.0.9 ");
     QTest::keyClick(form->field(), Qt::Key_Escape); // the cancel key
@@ -198,10 +191,7 @@ TEST(PanelForms, RenameOpensWithTheCurrentNameBlocksThePanelAndSavesWhatWasTyped
     entry(rig, "Rename Light…")->trigger();
     ASSERT_TRUE(form->isVisible());
     EXPECT_TRUE(rig.panel->editingName());
-    EXPECT_EQ(form->title(), "Rename Light");
-    EXPECT_EQ(form->field()->placeholderText(), "Name");
     EXPECT_EQ(form->field()->text(), "Shelf");
-    EXPECT_EQ(form->acceptButton()->text(), "Save");
 
     form->field()->clear();
     QTest::keyClicks(form->field(), "Reading <i>lamp</i>");

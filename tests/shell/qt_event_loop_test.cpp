@@ -125,22 +125,6 @@ TEST(QtEventLoopTest, RepeatingTicksMayComeLateButNeverEarly) {
     }
 }
 
-TEST(QtEventLoopTest, TimerTypeFollowsTheTolerance) {
-    struct Case {
-        std::chrono::milliseconds interval, tolerance;
-        bool coarse;
-    };
-    const Case cases[] = {
-        {10'000ms, 2'000ms, true}, // the poll timer: 20 % allowed
-        {100ms, 5ms, true},        // exactly Qt's coarse allowance
-        {100ms, 4ms, false},       {10'000ms, 0ms, false}, {0ms, 0ms, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(QtEventLoop::coarseFor(c.interval, c.tolerance), c.coarse)
-            << c.interval.count() << " ms / " << c.tolerance.count() << " ms";
-    }
-}
-
 TEST(QtEventLoopTest, WatchFiresWhileDataIsUnread) {
     QtEventLoop loop;
     SocketPair pair;

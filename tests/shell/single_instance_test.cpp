@@ -29,26 +29,6 @@ void sendShow(const QString& name, const char* line = "show\n") {
 
 } // namespace
 
-TEST(SingleInstanceTest, ASecondStartAsksTheFirstToShowItsPanel) {
-    QTemporaryDir dir;
-    const QString name = dir.filePath("glowdeck.socket");
-    SingleInstance first(name);
-    EXPECT_FALSE(first.notifyRunning(200)); // nobody there yet: this one listens
-    EXPECT_TRUE(first.listening());
-    QLocalSocket early; // asks before the program is ready to answer: the request waits
-    early.connectToServer(name);
-    ASSERT_TRUE(early.waitForConnected(1000));
-    early.write("show\n");
-    ASSERT_TRUE(early.waitForBytesWritten(1000));
-    int requests = 0;
-    ASSERT_TRUE(first.listen([&] { ++requests; }));
-    ASSERT_TRUE(spinUntil([&] { return requests == 1; }));
-
-    sendShow(name, "quit\n"); // anything else is not a request
-    sendShow(name);
-    ASSERT_TRUE(spinUntil([&] { return requests == 2; }));
-}
-
 TEST(SingleInstanceTest, OnlyASocketNobodyListensOnIsTakenOver) {
     QTemporaryDir dir;
     const QString name = dir.filePath("glowdeck.socket");

@@ -3,10 +3,8 @@
 #include "shell/TrayIcon.h"
 #include "shell/TrayIconImage.h"
 
-#include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusObjectPath>
 #include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
@@ -75,14 +73,10 @@ protected:
         return QDBusConnection::connectToBus(address, name);
     }
 
-    // A tray host on a connection of its own that runs the watcher (and, for GNOME, owns
-    // GNOME Shell's name too).
-    QDBusConnection startWatcher(FakeWatcher& watcher, bool gnome = false) {
+    // A tray host on a connection of its own that runs the watcher.
+    QDBusConnection startWatcher(FakeWatcher& watcher) {
         QDBusConnection host = connect("host");
         EXPECT_TRUE(host.registerVirtualObject(QStringLiteral("/StatusNotifierWatcher"), &watcher));
-        if (gnome) {
-            EXPECT_TRUE(host.registerService(QStringLiteral("org.gnome.Shell")));
-        }
         EXPECT_TRUE(host.registerService(QLatin1String(watcherService)));
         return host;
     }
@@ -97,18 +91,6 @@ protected:
         QDBusPendingCall pending = from.asyncCall(message);
         EXPECT_TRUE(spinUntil([&] { return pending.isFinished(); }));
         return pending.reply();
-    }
-
-    QVariantMap properties(const QDBusConnection& from) {
-        const QDBusMessage reply =
-            call(from, StatusNotifierItem::itemPath, "org.freedesktop.DBus.Properties", "GetAll",
-                 {QStringLiteral("org.kde.StatusNotifierItem")});
-        EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
-        QVariantMap all;
-        if (!reply.arguments().isEmpty()) {
-            reply.arguments().at(0).value<QDBusArgument>() >> all;
-        }
-        return all;
     }
 
     void makeItem() {
@@ -126,61 +108,7 @@ protected:
     std::vector<QPoint> clicks;
 };
 
-struct Pixmap {
-    int width = 0;
-    int height = 0;
-    QByteArray argb;
-};
-
-std::vector<Pixmap> pixmaps(const QDBusArgument& argument) {
-    std::vector<Pixmap> all;
-    argument.beginArray();
-    while (!argument.atEnd()) {
-        Pixmap pixmap;
-        argument.beginStructure();
-        argument >> pixmap.width >> pixmap.height >> pixmap.argb;
-        argument.endStructure();
-        all.push_back(pixmap);
-    }
-    argument.endArray();
-    return all;
-}
-
 } // namespace
-
-TEST_F(StatusNotifierItemTest, PublishesItsPropertiesWithoutAMenu) {
-    makeItem();
-    const QVariantMap all = properties(connect("host"));
-    EXPECT_EQ(all.value("Category").toString(), "ApplicationStatus");
-    EXPECT_EQ(all.value("Id").toString(), "glowdeck");
-    EXPECT_EQ(all.value("Title").toString(), "Glowdeck");
-    EXPECT_EQ(all.value("Status").toString(), "Active");
-    EXPECT_FALSE(all.value("ItemIsMenu").toBool());
-    EXPECT_FALSE(all.contains("Menu"));
-
-    // (sa(iiay)ss): the tool tip's title is the third field.
-    const auto tip = all.value("ToolTip").value<QDBusArgument>();
-    QString iconName;
-    QString title;
-    tip.beginStructure();
-    tip >> iconName;
-    EXPECT_TRUE(pixmaps(tip).empty());
-    tip >> title;
-    tip.endStructure();
-    EXPECT_EQ(title, "Glowdeck");
-
-    // Every size, each ARGB32 in network byte order: the bulb's centre is its opaque yellow.
-    const std::vector<Pixmap> icons = pixmaps(all.value("IconPixmap").value<QDBusArgument>());
-    ASSERT_EQ(icons.size(), glowdeck::TrayIconImage::sizes().size());
-    for (const Pixmap& icon : icons) {
-        ASSERT_EQ(icon.argb.size(), icon.width * icon.height * 4) << icon.width;
-        const qsizetype centre =
-            (qsizetype(icon.height) * 4 / 10 * icon.width + icon.width / 2) * 4;
-        const QColor seen(quint8(icon.argb[centre + 1]), quint8(icon.argb[centre + 2]),
-                          quint8(icon.argb[centre + 3]), quint8(icon.argb[centre]));
-        EXPECT_EQ(seen, QColor(0xff, 0xd2, 0x4d)) << icon.width;
-    }
-}
 
 TEST_F(StatusNotifierItemTest, EveryClickReportsWhereTheHostSaidAndOthersAreAnswered) {
     makeItem();
@@ -228,41 +156,6 @@ TEST_F(StatusNotifierItemTest, RegistersWithEachWatcherThatStarts) {
     ASSERT_TRUE(spinUntil([&] { return item->registered(); }));
     EXPECT_EQ(second.registrations, std::vector<QString>{item->serviceName()});
     EXPECT_EQ(changes, 2);
-}
-
-TEST_F(StatusNotifierItemTest, UnderGnomeShellNamesAnEmptyMenuAndAnswersActivateWithAnError) {
-    FakeWatcher watcher;
-    const QDBusConnection shell = startWatcher(watcher, true);
-    makeItem();
-    ASSERT_TRUE(spinUntil([&] { return item->registered(); }));
-    EXPECT_TRUE(item->gnomeHost());
-    EXPECT_EQ(properties(shell).value("Menu").value<QDBusObjectPath>().path(), "/MenuBar");
-
-    // The menu has a root and nothing in it.
-    const QDBusMessage layout = call(shell, StatusNotifierItem::menuPath, "com.canonical.dbusmenu",
-                                     "GetLayout", {0, -1, QStringList()});
-    ASSERT_EQ(layout.type(), QDBusMessage::ReplyMessage) << layout.errorMessage().toStdString();
-    const auto root = layout.arguments().value(1).value<QDBusArgument>();
-    int id = -1;
-    QVariantMap rootProperties;
-    root.beginStructure();
-    root >> id >> rootProperties;
-    root.beginArray();
-    EXPECT_TRUE(root.atEnd());
-    root.endArray();
-    root.endStructure();
-    EXPECT_EQ(id, 0);
-
-    // GNOME Shell's Activate is acted on, then answered with an error that is not "unknown
-    // method"; anyone else's gets a plain answer.
-    const QDBusMessage fromShell = call(shell, StatusNotifierItem::itemPath,
-                                        StatusNotifierItem::interfaceName, "Activate", {5, 6});
-    EXPECT_EQ(fromShell.type(), QDBusMessage::ErrorMessage);
-    EXPECT_NE(fromShell.errorName(), "org.freedesktop.DBus.Error.UnknownMethod");
-    const QDBusMessage fromOther = call(connect("other"), StatusNotifierItem::itemPath,
-                                        StatusNotifierItem::interfaceName, "Activate", {7, 8});
-    EXPECT_EQ(fromOther.type(), QDBusMessage::ReplyMessage);
-    EXPECT_EQ(clicks, (std::vector<QPoint>{{5, 6}, {7, 8}}));
 }
 
 TEST_F(StatusNotifierItemTest, TrayIconFollowsTheWatcherAndIsNeverShownTwice) {

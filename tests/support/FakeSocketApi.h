@@ -50,9 +50,6 @@ public:
 
     std::vector<Datagram> sent;
     std::vector<int> closed;
-    int fcntlFlags = -1;
-    int broadcastOption = -1;
-    int receiveBufferOption = -1;
     int receives = 0;
 
     int socket(int domain, int type, int protocol) override;
