@@ -1,7 +1,6 @@
 #include "PanelRig.h"
 
 #include "panel/AllLightsRow.h"
-#include "panel/AppearanceSection.h"
 #include "panel/ControlTile.h"
 #include "panel/EmptyState.h"
 #include "panel/LightPicker.h"
@@ -12,12 +11,8 @@
 #include "panel/PowerSwitch.h"
 #include "panel/PresetTile.h"
 #include "panel/PresetsSection.h"
-#include "panel/ReleaseSlider.h"
-#include "panel/SegmentedControl.h"
 #include "panel/ToneLabel.h"
-#include "panel/TrackingSlider.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -184,25 +179,6 @@ TEST(PanelLayout, AShortPanelScrollsAndGrowingContentIsCutNotSqueezed) {
     expectPresetRowsApart(panel);
     EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
     EXPECT_EQ(scroll->verticalScrollBar()->value(), 0) << "cut at the bottom";
-}
-
-TEST(PanelLayout, SliderRangesAndNames) {
-    PanelRig rig(twoBulbs);
-    AppearanceSection* section = rig.panel->appearance();
-    const struct {
-        ReleaseSlider* slider;
-        double minimum, maximum;
-        const char* name;
-    } sliders[] = {{section->brightnessSlider(), 10, 100, "Brightness"},
-                   {section->temperatureSlider(), 2200, 6500, "White temperature"}};
-    for (const auto& c : sliders) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.slider->slider()->minimumReal(), c.minimum);
-        EXPECT_EQ(c.slider->slider()->maximumReal(), c.maximum);
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(c.slider->slider());
-        ASSERT_NE(face, nullptr);
-        EXPECT_EQ(face->text(QAccessible::Name), c.name);
-    }
 }
 
 // Every line of the empty state's text is shown whole, whatever the panel is doing: before a

@@ -1,7 +1,6 @@
 #include "HostAddresses.h"
 #include "LiveRig.h"
 
-#include <map>
 #include <ostream>
 #include <string>
 
@@ -72,53 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
             R"({"method":"reboot","env":"pro","error":{"code":-32601,"message":"Method not found"}})"},
         Exchange{"NotJson", R"({"method":)",
                  R"({"env":"pro","error":{"code":-32700,"message":"Parse error"}})"}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
-
-struct Change {
-    const char* name;
-    nlohmann::json params;
-    nlohmann::json reported; // members of the next getPilot result that must match
-    std::vector<std::string> absent;
-};
-
-void PrintTo(const Change& testCase, std::ostream* out) {
-    *out << testCase.name;
-}
-
-class SetPilot : public ::testing::TestWithParam<Change> {};
-
-TEST_P(SetPilot, ChangesWhatTheBulbReports) {
-    SimulatorRig rig;
-    rig.simulator.addBulb("127.0.0.2");
-    const nlohmann::json set = {{"method", "setPilot"}, {"params", GetParam().params}};
-    ASSERT_TRUE(rig.request("127.0.0.2", set.dump()));
-    ASSERT_TRUE(rig.reply().has_value());
-    ASSERT_TRUE(rig.request("127.0.0.2", R"({"method":"getPilot","params":{}})"));
-    auto reply = rig.reply();
-    ASSERT_TRUE(reply.has_value());
-    const auto result = nlohmann::json::parse(reply->bytes).at("result");
-    for (const auto& [key, value] : GetParam().reported.items())
-        EXPECT_EQ(result.value(key, nlohmann::json()), value) << key;
-    for (const auto& key : GetParam().absent)
-        EXPECT_FALSE(result.contains(key)) << key;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Params, SetPilot,
-    ::testing::Values(
-        Change{"Colour",
-               {{"state", true}, {"r", 255}, {"g", 10}, {"b", 0}},
-               {{"r", 255}, {"g", 10}, {"b", 0}, {"sceneId", 0}},
-               {"temp"}},
-        Change{"Scene", {{"state", true}, {"sceneId", 12}}, {{"sceneId", 12}}, {"temp", "r"}},
-        Change{"WhiteChannels",
-               {{"c", 255}, {"w", 20}},
-               {{"r", 0}, {"g", 0}, {"b", 0}, {"c", 255}, {"w", 20}},
-               {"temp", "speed"}},
-        Change{"RejectedWhole",
-               {{"state", false}, {"dimming", 400}},
-               {{"state", true}, {"dimming", 100}},
-               {}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(Binding, ASecondSimulatorOnTheSameAddressFails) {
