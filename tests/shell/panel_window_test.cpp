@@ -1,4 +1,3 @@
-#include "Spin.h"
 #include "shell/OutsideClickWatch.h"
 #include "shell/PanelWindow.h"
 
@@ -7,7 +6,6 @@
 
 using glowdeck::OutsideClickWatch;
 using glowdeck::PanelWindow;
-using glowdeck::testing::spinFor;
 
 namespace {
 
@@ -95,10 +93,10 @@ TEST(OutsideClickWatchTest, ReportsFocusLeavingTheApplicationOnceSettled) {
     auto other = std::make_unique<QWidget>();
     other->show();
     other->activateWindow();
-    ASSERT_TRUE(glowdeck::testing::spinUntil(
-        [&] { return QGuiApplication::focusWindow() == other->windowHandle(); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == other->windowHandle(); }));
     watch.focusChanged(other->windowHandle());
-    spinFor(20);
+    QTest::qWait(20);
     EXPECT_EQ(outside, 0);
 
     // The focused window goes away and nothing of ours has the focus. Two notices before the
@@ -107,7 +105,7 @@ TEST(OutsideClickWatchTest, ReportsFocusLeavingTheApplicationOnceSettled) {
     ASSERT_EQ(QGuiApplication::focusWindow(), nullptr);
     watch.focusChanged(nullptr);
     watch.focusChanged(nullptr);
-    spinFor(20);
+    QTest::qWait(20);
     EXPECT_EQ(outside, 1);
 }
 
@@ -116,11 +114,10 @@ TEST(OutsideClickWatchTest, FocusBackBeforeTheLoopRunsIsNoOutsideClick) {
     PanelWindow panel;
     panel.resize(100, 100);
     panel.showAndActivate();
-    ASSERT_TRUE(
-        glowdeck::testing::spinUntil([] { return QGuiApplication::focusWindow() != nullptr; }));
+    ASSERT_TRUE(QTest::qWaitFor([] { return QGuiApplication::focusWindow() != nullptr; }));
     OutsideClickWatch watch([&] { ++outside; });
     watch.focusChanged(nullptr); // the focus comes straight back: it never left
-    spinFor(20);
+    QTest::qWait(20);
     EXPECT_EQ(outside, 0);
 }
 
@@ -129,6 +126,6 @@ TEST(OutsideClickWatchTest, EndsWhenDestroyed) {
     auto watch = std::make_unique<OutsideClickWatch>([&] { ++outside; });
     watch->focusChanged(nullptr);
     watch.reset();
-    spinFor(20);
+    QTest::qWait(20);
     EXPECT_EQ(outside, 0);
 }

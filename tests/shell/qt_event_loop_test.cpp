@@ -1,6 +1,6 @@
-#include "Spin.h"
 #include "shell/QtEventLoop.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -12,8 +12,6 @@
 using namespace std::chrono_literals;
 using glowdeck::Handle;
 using glowdeck::QtEventLoop;
-using glowdeck::testing::spinFor;
-using glowdeck::testing::spinUntil;
 
 namespace {
 
@@ -52,8 +50,8 @@ TEST(QtEventLoopTest, DelayedTaskRunsOnceAndNeverAfterCancelOrDestruction) {
     cancelled->cancel(); // idempotent
     destroyed.reset();
     EXPECT_FALSE(cancelled->active());
-    ASSERT_TRUE(spinUntil([&] { return runs > 0; }));
-    spinFor(40);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return runs > 0; }));
+    QTest::qWait(40);
     EXPECT_EQ(runs, 1);
     EXPECT_FALSE(task->active());
     EXPECT_EQ(dropped, 0);
@@ -67,8 +65,8 @@ TEST(QtEventLoopTest, TaskMayDestroyItsOwnHandle) {
         ++runs;
         task.reset();
     });
-    ASSERT_TRUE(spinUntil([&] { return task == nullptr; }));
-    spinFor(20);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return task == nullptr; }));
+    QTest::qWait(20);
     EXPECT_EQ(runs, 1);
 }
 
@@ -83,11 +81,11 @@ TEST(QtEventLoopTest, RepeatingTimerFiresUntilItsHandleDiesOrItCancelsItself) {
             selfCancelling->cancel();
         }
     });
-    ASSERT_TRUE(spinUntil([&] { return ticks >= 3 && !selfCancelling->active(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 3 && !selfCancelling->active(); }));
     EXPECT_TRUE(timer->active());
     timer.reset();
     const int stoppedAt = ticks;
-    spinFor(40);
+    QTest::qWait(40);
     EXPECT_EQ(ticks, stoppedAt);
     EXPECT_EQ(selfTicks, 2);
 }
@@ -99,7 +97,7 @@ TEST(QtEventLoopTest, RepeatingTicksMayComeLateButNeverEarly) {
     const auto start = glowdeck::MonoClock::now();
     Handle timer = loop.every(interval, 30ms, [&] { ticks.push_back(glowdeck::MonoClock::now()); });
     ASSERT_TRUE(QtEventLoop::coarseFor(interval, 30ms));
-    ASSERT_TRUE(spinUntil([&] { return ticks.size() >= 10; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.size() >= 10; }, 5000));
     timer.reset();
     for (std::size_t i = 0; i < ticks.size(); ++i) {
         EXPECT_GE(ticks[i] - start, interval * static_cast<int>(i + 1)) << "tick " << i + 1;
@@ -112,15 +110,15 @@ TEST(QtEventLoopTest, WatchFiresWhileDataIsUnread) {
     int reads = 0;
     Handle watch = loop.watchReadable(
         pair.fds[0], [&] { ++reads; }, [] {});
-    spinFor(20);
+    QTest::qWait(20);
     EXPECT_EQ(reads, 0);
     pair.sendByte();
     // Level-triggered: the byte is left unread, so the watch keeps firing.
-    ASSERT_TRUE(spinUntil([&] { return reads >= 2; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return reads >= 2; }));
     pair.drain();
-    spinFor(20);
+    QTest::qWait(20);
     const int settled = reads;
-    spinFor(30);
+    QTest::qWait(30);
     EXPECT_EQ(reads, settled);
 }
 
@@ -138,8 +136,8 @@ TEST(QtEventLoopTest, WatchDestroyedFromItsOwnHandlerCancelsOnce) {
         },
         [&] { ++cancels; });
     pair.sendByte();
-    ASSERT_TRUE(spinUntil([&] { return watch == nullptr; }));
-    spinFor(30); // the byte is still unread
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch == nullptr; }));
+    QTest::qWait(30); // the byte is still unread
     EXPECT_EQ(reads, 1);
     EXPECT_EQ(cancels, 1);
 }

@@ -1,4 +1,3 @@
-#include "Spin.h"
 #include "shell/StatusNotifierItem.h"
 #include "shell/TrayIcon.h"
 #include "shell/TrayIconImage.h"
@@ -11,6 +10,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -18,7 +18,6 @@
 
 using glowdeck::StatusNotifierItem;
 using glowdeck::TrayIcon;
-using glowdeck::testing::spinUntil;
 
 namespace {
 
@@ -51,7 +50,7 @@ protected:
         daemon.start(daemonPath, {QStringLiteral("--session"), QStringLiteral("--nofork"),
                                   QStringLiteral("--print-address=1")});
         ASSERT_TRUE(daemon.waitForStarted(5000));
-        ASSERT_TRUE(spinUntil([&] { return daemon.canReadLine(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return daemon.canReadLine(); }, 5000));
         address = QString::fromUtf8(daemon.readLine().trimmed());
         itemBus = connect("item");
         ASSERT_TRUE(itemBus.isConnected());
@@ -89,7 +88,7 @@ protected:
                                            QLatin1String(interface), QLatin1String(member));
         message.setArguments(arguments);
         QDBusPendingCall pending = from.asyncCall(message);
-        EXPECT_TRUE(spinUntil([&] { return pending.isFinished(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }));
         return pending.reply();
     }
 
@@ -143,17 +142,17 @@ TEST_F(StatusNotifierItemTest, RegistersWithEachWatcherThatStarts) {
     int changes = 0;
     item->onWatcherChanged = [&] { ++changes; };
     EXPECT_TRUE(item->watched());
-    ASSERT_TRUE(spinUntil([&] { return item->registered(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
     EXPECT_EQ(first.registrations, std::vector<QString>{item->serviceName()});
     EXPECT_FALSE(item->gnomeHost());
 
     // The tray restarts: gone, then a new watcher.
     QDBusConnection::disconnectFromBus(names.back());
-    ASSERT_TRUE(spinUntil([&] { return !item->watched(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !item->watched(); }));
     EXPECT_FALSE(item->registered());
     FakeWatcher second;
     startWatcher(second);
-    ASSERT_TRUE(spinUntil([&] { return item->registered(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
     EXPECT_EQ(second.registrations, std::vector<QString>{item->serviceName()});
     EXPECT_EQ(changes, 2);
 }
@@ -167,12 +166,12 @@ TEST_F(StatusNotifierItemTest, TrayIconFollowsTheWatcherAndIsNeverShownTwice) {
 
     FakeWatcher watcher;
     startWatcher(watcher);
-    ASSERT_TRUE(spinUntil([&] { return tray->kind() == TrayIcon::Kind::StatusNotifier; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tray->kind() == TrayIcon::Kind::StatusNotifier; }));
     EXPECT_FALSE(tray->xembedIcon()->isVisible());
-    ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.registrations.size() == 1; }));
     EXPECT_EQ(tray->geometry(), QRect());
 
     QDBusConnection::disconnectFromBus(names.back());
-    ASSERT_TRUE(spinUntil([&] { return tray->kind() == TrayIcon::Kind::XEmbed; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tray->kind() == TrayIcon::Kind::XEmbed; }));
     EXPECT_TRUE(tray->xembedIcon()->isVisible());
 }

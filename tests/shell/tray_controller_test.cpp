@@ -1,4 +1,3 @@
-#include "Spin.h"
 #include "model/Lights.h"
 #include "model/MemoryStore.h"
 #include "model/VirtualLoop.h"
@@ -21,8 +20,6 @@
 
 using namespace std::chrono_literals;
 using glowdeck::TrayController;
-using glowdeck::testing::spinFor;
-using glowdeck::testing::spinUntil;
 
 namespace {
 
@@ -143,23 +140,23 @@ TEST_F(TrayControllerTest, ResizesToTheContentAfterTheAnnouncementsSettle) {
     for (int i = 0; i < 3; ++i) {
         lights().setSelected(lights().selected());
         sinceLast.start();
-        spinFor(10);
+        QTest::qWait(10);
     }
     const bool stillQuiet = sinceLast.elapsed() < TrayController::resizeDebounceMs;
     const int heightSoon = panel().height();
     if (stillQuiet) {
         EXPECT_EQ(heightSoon, fitting.height() / 2);
     }
-    ASSERT_TRUE(spinUntil([&] { return panel().height() == fitting.height(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel().height() == fitting.height(); }));
     EXPECT_EQ(panel().geometry().topLeft(), opened.topLeft());
 
     // Hidden, announcements resize nothing. The platform may still deliver the geometry of
     // the last resize while shown: let it land before making the window the wrong size.
     tray.togglePanel();
-    spinFor(20);
+    QTest::qWait(20);
     panel().resize(fitting.width(), 100);
     lights().setSelected(lights().selected());
-    spinFor(2 * TrayController::resizeDebounceMs);
+    QTest::qWait(2 * TrayController::resizeDebounceMs);
     EXPECT_EQ(panel().height(), 100);
 }
 
