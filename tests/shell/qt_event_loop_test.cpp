@@ -23,9 +23,8 @@ struct SocketPair {
     }
     ~SocketPair() {
         for (int fd : fds) {
-            if (fd >= 0) {
+            if (fd >= 0)
                 ::close(fd);
-            }
         }
     }
     void sendByte() { ASSERT_EQ(::write(fds[1], "x", 1), 1); }
@@ -77,9 +76,8 @@ TEST(QtEventLoopTest, RepeatingTimerFiresUntilItsHandleDiesOrItCancelsItself) {
     Handle timer = loop.every(5ms, 0ms, [&] { ++ticks; });
     Handle selfCancelling;
     selfCancelling = loop.every(5ms, 0ms, [&] {
-        if (++selfTicks == 2) {
+        if (++selfTicks == 2)
             selfCancelling->cancel();
-        }
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks >= 3 && !selfCancelling->active(); }));
     EXPECT_TRUE(timer->active());
@@ -99,9 +97,8 @@ TEST(QtEventLoopTest, RepeatingTicksMayComeLateButNeverEarly) {
     ASSERT_TRUE(QtEventLoop::coarseFor(interval, 30ms));
     ASSERT_TRUE(QTest::qWaitFor([&] { return ticks.size() >= 10; }, 5000));
     timer.reset();
-    for (std::size_t i = 0; i < ticks.size(); ++i) {
+    for (std::size_t i = 0; i < ticks.size(); ++i)
         EXPECT_GE(ticks[i] - start, interval * static_cast<int>(i + 1)) << "tick " << i + 1;
-    }
 }
 
 TEST(QtEventLoopTest, WatchFiresWhileDataIsUnread) {

@@ -75,9 +75,8 @@ TEST(SingleInstanceTest, OfTwoStartsRacingOneRunsAndTheOtherReachesIt) {
                 QEventLoop loop;
                 QElapsedTimer clock;
                 clock.start();
-                while (finished == 0 && clock.elapsed() < 5000) {
+                while (finished == 0 && clock.elapsed() < 5000)
                     loop.processEvents(QEventLoop::AllEvents, 10);
-                }
             }
             ++finished;
         };

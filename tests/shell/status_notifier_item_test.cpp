@@ -30,9 +30,8 @@ public:
 
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override {
-        if (message.member() != QLatin1String("RegisterStatusNotifierItem")) {
+        if (message.member() != QLatin1String("RegisterStatusNotifierItem"))
             return false;
-        }
         registrations.push_back(message.arguments().value(0).toString());
         bus.send(message.createReply());
         return true;
@@ -59,9 +58,8 @@ protected:
     void TearDown() override {
         item.reset();
         tray.reset();
-        for (const QString& name : names) {
+        for (const QString& name : names)
             QDBusConnection::disconnectFromBus(name);
-        }
         daemon.kill();
         daemon.waitForFinished(5000);
     }
