@@ -78,12 +78,12 @@ protected:
         return host;
     }
 
-    // Calls `member` on the item from `from` and waits for the answer.
-    QDBusMessage call(const QDBusConnection& from, const char* path, const char* interface,
-                      const char* member, const QList<QVariant>& arguments) {
-        QDBusMessage message =
-            QDBusMessage::createMethodCall(item->serviceName(), QLatin1String(path),
-                                           QLatin1String(interface), QLatin1String(member));
+    // Calls `member` of the item's interface from `from` and waits for the answer.
+    QDBusMessage call(const QDBusConnection& from, const char* member,
+                      const QList<QVariant>& arguments) {
+        QDBusMessage message = QDBusMessage::createMethodCall(
+            item->serviceName(), QLatin1String(StatusNotifierItem::itemPath),
+            QLatin1String(StatusNotifierItem::interfaceName), QLatin1String(member));
         message.setArguments(arguments);
         QDBusPendingCall pending = from.asyncCall(message);
         EXPECT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }));
@@ -126,8 +126,7 @@ TEST_F(StatusNotifierItemTest, EveryClickReportsWhereTheHostSaidAndOthersAreAnsw
     };
     for (const Case& c : cases) {
         clicks.clear();
-        const QDBusMessage reply = call(host, StatusNotifierItem::itemPath,
-                                        StatusNotifierItem::interfaceName, c.member, c.arguments);
+        const QDBusMessage reply = call(host, c.member, c.arguments);
         EXPECT_EQ(reply.type(), c.answer) << c.member;
         EXPECT_EQ(clicks, c.clicks) << c.member;
     }
