@@ -170,14 +170,11 @@ TEST_F(SliderTest, DestroyingDuringAPressIsSafe) {
 }
 
 TEST(TrackingSliderTest, ValuesSurviveExactlyAndModelValuesAreClamped) {
-    const struct {
+    struct Case {
         double minimum, maximum, value;
-    } cases[] = {{10, 100, 37.8},
-                 {2200, 6500, 2749.9},
-                 {2200, 6500, 6500},
-                 {2200, 6500, 2750.0},
-                 {10, 100, 10}};
-    for (const auto& c : cases) {
+    };
+    for (const Case c : {Case{10, 100, 37.8}, Case{2200, 6500, 2749.9}, Case{2200, 6500, 6500},
+                         Case{2200, 6500, 2750.0}, Case{10, 100, 10}}) {
         SCOPED_TRACE(c.value);
         ReleaseSlider model(c.minimum, c.maximum, "x");
         model.setValue(c.value);
