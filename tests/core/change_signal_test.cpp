@@ -24,28 +24,22 @@ TEST(ChangeSignal, ObserversMayDisconnectThemselvesAndOthersWhileNotified) {
     EXPECT_EQ(third, 2);
 }
 
-TEST(ChangeSignal, ConnectionOutlivingItsSignalIsHarmless) {
+TEST(ChangeSignal, ConnectionsMoveAndMayOutliveTheirSignal) {
     int calls = 0;
-    ChangeSignal::Connection connection;
+    ChangeSignal::Connection moved;
     {
         ChangeSignal signal;
-        connection = signal.connect([&] { ++calls; });
+        auto connection = signal.connect([&] { ++calls; });
+        moved = std::move(connection);
         signal.notify();
+        EXPECT_EQ(calls, 1) << "still connected once moved";
+        ChangeSignal::Connection other = signal.connect([&] { ++calls; });
+        other = ChangeSignal::Connection();
+        signal.notify();
+        EXPECT_EQ(calls, 2) << "a connection assigned over disconnects";
     }
-    connection.disconnect();
-    EXPECT_EQ(calls, 1);
-}
-
-TEST(ChangeSignal, MovedConnectionStaysConnected) {
-    ChangeSignal signal;
-    int calls = 0;
-    auto connection = signal.connect([&] { ++calls; });
-    ChangeSignal::Connection moved = std::move(connection);
-    signal.notify();
-    EXPECT_EQ(calls, 1);
-    moved = ChangeSignal::Connection();
-    signal.notify();
-    EXPECT_EQ(calls, 1);
+    moved.disconnect();
+    EXPECT_EQ(calls, 2);
 }
 
 } // namespace

@@ -71,20 +71,18 @@ TEST(Editing, RemoveForgetsTheSelectionAndSelectsTheFirst) {
     EXPECT_EQ(rig.ips(), (std::vector<std::string>{"10.0.0.1", "10.0.0.3"}));
     EXPECT_EQ(rig.lights->selected(), "10.0.0.1");
 
+    // Nothing selected: nothing forgotten, and the first remaining bulb is selected.
+    rig.lights->setSelected(std::nullopt);
+    rig.lights->remove();
+    EXPECT_EQ(rig.lights->bulbs().size(), 2u);
+    EXPECT_EQ(rig.lights->selected(), "10.0.0.1");
+    EXPECT_EQ(rig.store.writes(), 2);
+
     Rig single(R"([{"ip":"10.0.0.1","name":"A"}])");
     single.lights->remove();
     EXPECT_TRUE(single.lights->bulbs().empty());
     EXPECT_FALSE(single.lights->selected());
     EXPECT_EQ(single.store.data("bulbs"), "[]");
-}
-
-TEST(Editing, RemoveWithoutSelectionChangesNothing) {
-    Rig rig(threeBulbs);
-    rig.lights->setSelected(std::nullopt);
-    rig.lights->remove();
-    EXPECT_EQ(rig.lights->bulbs().size(), 3u);
-    EXPECT_EQ(rig.lights->selected(), "10.0.0.1") << "the first remaining bulb is selected";
-    EXPECT_EQ(rig.store.writes(), 1);
 }
 
 TEST(Editing, RenameUsesTheTextAsTypedOrTheBareDefault) {
@@ -96,9 +94,8 @@ TEST(Editing, RenameUsesTheTextAsTypedOrTheBareDefault) {
         EXPECT_EQ(rig.lights->bulbs()[0].name, stored);
         EXPECT_EQ(rig.lights->current()->name, stored);
     }
-}
 
-TEST(Editing, RenameWithoutACurrentBulbDoesNothing) {
+    // Without a current bulb, nothing happens.
     Rig rig(threeBulbs);
     rig.lights->setSelected("10.9.9.9");
     rig.announcements = 0;

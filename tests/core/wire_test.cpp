@@ -9,25 +9,12 @@ using nlohmann::json;
 using Kind = Wire::Reply::Kind;
 
 TEST(Wire, ValidIPAcceptsOnlyUsableDottedQuads) {
-    const std::pair<const char*, bool> cases[] = {
-        {"192.168.1.20", true},
-        {"10.0.0.0", true},
-        {"127.0.0.2", true},
-        {"0.0.0.0", false},
-        {"255.255.255.255", false},
-        {"192.168.1.255", false},
-        {"192.168.1", false},
-        {"192.168.01.1", false},
-        {"192.168.1.20 ", false},
-        {" 192.168.1.20", false},
-        {"", false},
-        {"256.1.1.1", false},
-        {"1.2.3.4.5", false},
-        {"bulb.local", false},
-        {"+1.2.3.4", false},
-    };
-    for (const auto& [text, valid] : cases)
-        EXPECT_EQ(Wire::validIP(text), valid) << text;
+    for (const char* text : {"192.168.1.20", "10.0.0.0", "127.0.0.2"})
+        EXPECT_TRUE(Wire::validIP(text)) << text;
+    for (const char* text :
+         {"0.0.0.0", "255.255.255.255", "192.168.1.255", "192.168.1", "192.168.01.1",
+          "192.168.1.20 ", " 192.168.1.20", "", "256.1.1.1", "1.2.3.4.5", "bulb.local", "+1.2.3.4"})
+        EXPECT_FALSE(Wire::validIP(text)) << text;
     EXPECT_FALSE(Wire::validIP(std::string_view("10.0.0.5\0junk", 13))) << "embedded NUL";
 }
 

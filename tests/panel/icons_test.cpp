@@ -1,7 +1,6 @@
 #include "panel/Icons.h"
 #include "presets/LightPreset.h"
 
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -36,18 +35,9 @@ QImage render(const QString& text) {
     return image;
 }
 
-TEST(IconsTest, EverySymbolInUseIsTheNamedGlyphOfTheFont) {
-    const QFontMetrics metrics(Icons::font(24));
-    for (std::string_view symbol : symbolsInUse()) {
-        SCOPED_TRACE(std::string(symbol));
-        const QString glyph = Icons::glyph(symbol);
-        ASSERT_FALSE(glyph.isEmpty());
-        // That it is the right picture is checked against the font's own names below.
-        EXPECT_TRUE(metrics.inFontUcs4(glyph.toUcs4().front()));
-    }
-}
-
-TEST(IconsTest, EachCodepointIsTheNamedMaterialIcon) {
+TEST(IconsTest, EverySymbolInUseIsTheFontsIconOfTheNamedMaterialIcon) {
+    for (std::string_view symbol : symbolsInUse())
+        EXPECT_FALSE(Icons::glyph(symbol).isEmpty()) << symbol;
     // The font also draws an icon for its ligature name; both must give the same picture.
     for (const Icons::Entry& entry : Icons::table()) {
         SCOPED_TRACE(std::string(entry.symbol));

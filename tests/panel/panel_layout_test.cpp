@@ -1,7 +1,6 @@
 #include "PanelRig.h"
 
 #include "panel/AllLightsRow.h"
-#include "panel/AppearanceSection.h"
 #include "panel/ControlTile.h"
 #include "panel/EmptyState.h"
 #include "panel/LightPicker.h"
@@ -12,12 +11,8 @@
 #include "panel/PowerSwitch.h"
 #include "panel/PresetTile.h"
 #include "panel/PresetsSection.h"
-#include "panel/ReleaseSlider.h"
-#include "panel/SegmentedControl.h"
 #include "panel/ToneLabel.h"
-#include "panel/TrackingSlider.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -38,46 +33,34 @@ using namespace std::chrono_literals;
 
 namespace {
 
-struct SectionsCase {
-    const char* what;
-    const char* saved;
-    bool clearSelection; // otherwise the controller's own choice stands
-    bool lightSection;
-    bool allLights;
-    bool picker;
-};
-
-void PrintTo(const SectionsCase& c, std::ostream* os) {
-    *os << c.what;
-}
-
-class PanelSections : public ::testing::TestWithParam<SectionsCase> {};
-
-TEST_P(PanelSections, ShowTheSectionsThatApply) {
-    const auto& c = GetParam();
-    PanelRig rig(c.saved);
-    if (c.clearSelection) {
-        rig.lights->setSelected(std::nullopt);
-        rig.settle();
+TEST(PanelLayout, ShowsTheSectionsThatApply) {
+    const struct {
+        const char* what;
+        const char* saved;
+        bool clearSelection; // otherwise the controller's own choice stands
+        bool lightSection, allLights, picker;
+    } cases[] = {{"no lights", "[]", false, false, false, false},
+                 {"none selected", twoBulbs, true, false, false, false},
+                 {"one light", oneBulb, false, true, false, false},
+                 {"two lights", twoBulbs, false, true, true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        PanelRig rig(c.saved);
+        if (c.clearSelection) {
+            rig.lights->setSelected(std::nullopt);
+            rig.settle();
+        }
+        Panel& panel = *rig.panel;
+        EXPECT_EQ(panel.lightSection()->isVisible(), c.lightSection);
+        EXPECT_EQ(panel.emptyTile()->isVisible(), !c.lightSection);
+        EXPECT_EQ(panel.allLightsRow()->isVisible(), c.allLights);
+        if (c.lightSection) {
+            EXPECT_EQ(panel.lightTile()->picker()->isVisible(), c.picker);
+            EXPECT_EQ(panel.lightTile()->nameLabel()->isVisible(), !c.picker);
+        }
+        EXPECT_EQ(panel.width(), Panel::panelWidth);
     }
-    Panel& panel = *rig.panel;
-    EXPECT_EQ(panel.lightSection()->isVisible(), c.lightSection) << c.what;
-    EXPECT_EQ(panel.emptyTile()->isVisible(), !c.lightSection) << c.what;
-    EXPECT_EQ(panel.allLightsRow()->isVisible(), c.allLights) << c.what;
-    if (c.lightSection) {
-        EXPECT_EQ(panel.lightTile()->picker()->isVisible(), c.picker) << c.what;
-        EXPECT_EQ(panel.lightTile()->nameLabel()->isVisible(), !c.picker) << c.what;
-    }
-    EXPECT_EQ(panel.width(), Panel::panelWidth);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    States, PanelSections,
-    ::testing::Values(SectionsCase{"NoLights", "[]", false, false, false, false},
-                      SectionsCase{"NoneSelected", twoBulbs, true, false, false, false},
-                      SectionsCase{"OneLight", oneBulb, false, true, false, false},
-                      SectionsCase{"TwoLights", twoBulbs, false, true, true, true}),
-    [](const auto& param) { return std::string(param.param.what); });
 
 TEST(PanelLayout, ForgettingTheLastLightFallsBackToDefaultsAndTheEmptyState) {
     PanelRig rig(oneBulb);
@@ -184,25 +167,6 @@ TEST(PanelLayout, AShortPanelScrollsAndGrowingContentIsCutNotSqueezed) {
     expectPresetRowsApart(panel);
     EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
     EXPECT_EQ(scroll->verticalScrollBar()->value(), 0) << "cut at the bottom";
-}
-
-TEST(PanelLayout, SliderRangesAndNames) {
-    PanelRig rig(twoBulbs);
-    AppearanceSection* section = rig.panel->appearance();
-    const struct {
-        ReleaseSlider* slider;
-        double minimum, maximum;
-        const char* name;
-    } sliders[] = {{section->brightnessSlider(), 10, 100, "Brightness"},
-                   {section->temperatureSlider(), 2200, 6500, "White temperature"}};
-    for (const auto& c : sliders) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.slider->slider()->minimumReal(), c.minimum);
-        EXPECT_EQ(c.slider->slider()->maximumReal(), c.maximum);
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(c.slider->slider());
-        ASSERT_NE(face, nullptr);
-        EXPECT_EQ(face->text(QAccessible::Name), c.name);
-    }
 }
 
 // Every line of the empty state's text is shown whole, whatever the panel is doing: before a

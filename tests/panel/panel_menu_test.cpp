@@ -3,15 +3,12 @@
 #include "panel/EmptyState.h"
 #include "panel/FormSheet.h"
 #include "panel/PanelHeader.h"
-#include "panel/PresetTile.h"
-#include "panel/PresetsSection.h"
 #include "panel/Spinner.h"
 
 #include <QAccessible>
 #include <QColorDialog>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <QWidgetAction>
@@ -72,17 +69,6 @@ TEST(PanelMenu, HoldsOnlyTheEntriesThatApply) {
     EXPECT_EQ(face->child(0)->object(), &menu);
     EXPECT_EQ(face->indexOfChild(face->child(0)), 0);
     menu.hide();
-}
-
-TEST(PanelMenu, CtrlQReachesQuitWhileThePanelHasTheFocus) {
-    PanelRig rig(oneBulb);
-    QSignalSpy quit(rig.panel->header()->quitAction(), &QAction::triggered);
-    rig.panel->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.panel.get(), 1000));
-    rig.panel->presets()->tiles()[0]->setFocus();
-    QTest::keyClick(rig.panel->presets()->tiles()[0], Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(quit.count(), 1);
-    EXPECT_TRUE(rig.net.sent.empty());
 }
 
 TEST(PanelMenu, RediscoverIsDisabledWhileAScanRuns) {

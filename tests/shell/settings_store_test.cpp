@@ -38,9 +38,8 @@ protected:
 
 TEST_F(SettingsStoreTest, BytesRoundTripThroughTheSettingsFile) {
     std::string everyByte;
-    for (int i = 0; i < 256; ++i) {
+    for (int i = 0; i < 256; ++i)
         everyByte.push_back(static_cast<char>(i));
-    }
     const std::string cases[] = {
         "",
         R"([{"ip":"192.168.1.20","name":"Desk"}])",

@@ -1,10 +1,10 @@
-#include "Spin.h"
 #include "shell/SingleInstance.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLocalSocket>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 #include <memory>
 
 using glowdeck::SingleInstance;
-using glowdeck::testing::spinUntil;
 
 namespace {
 
@@ -24,7 +23,7 @@ void sendShow(const QString& name, const char* line = "show\n") {
     ASSERT_TRUE(client.waitForConnected(1000));
     client.write(line);
     ASSERT_TRUE(client.waitForBytesWritten(1000));
-    ASSERT_TRUE(spinUntil([&] { return client.state() == QLocalSocket::UnconnectedState; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return client.state() == QLocalSocket::UnconnectedState; }));
 }
 
 } // namespace
@@ -52,7 +51,7 @@ TEST(SingleInstanceTest, OnlyASocketNobodyListensOnIsTakenOver) {
     EXPECT_FALSE(late.listen([] {}));
     EXPECT_FALSE(late.listening());
     sendShow(name);
-    EXPECT_TRUE(spinUntil([&] { return requests == 1; }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return requests == 1; }));
 }
 
 TEST(SingleInstanceTest, OfTwoStartsRacingOneRunsAndTheOtherReachesIt) {
@@ -76,9 +75,8 @@ TEST(SingleInstanceTest, OfTwoStartsRacingOneRunsAndTheOtherReachesIt) {
                 QEventLoop loop;
                 QElapsedTimer clock;
                 clock.start();
-                while (finished == 0 && clock.elapsed() < 5000) {
+                while (finished == 0 && clock.elapsed() < 5000)
                     loop.processEvents(QEventLoop::AllEvents, 10);
-                }
             }
             ++finished;
         };

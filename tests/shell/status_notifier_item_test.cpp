@@ -1,4 +1,3 @@
-#include "Spin.h"
 #include "shell/StatusNotifierItem.h"
 #include "shell/TrayIcon.h"
 #include "shell/TrayIconImage.h"
@@ -11,6 +10,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -18,7 +18,6 @@
 
 using glowdeck::StatusNotifierItem;
 using glowdeck::TrayIcon;
-using glowdeck::testing::spinUntil;
 
 namespace {
 
@@ -31,9 +30,8 @@ public:
 
     QString introspect(const QString&) const override { return {}; }
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& bus) override {
-        if (message.member() != QLatin1String("RegisterStatusNotifierItem")) {
+        if (message.member() != QLatin1String("RegisterStatusNotifierItem"))
             return false;
-        }
         registrations.push_back(message.arguments().value(0).toString());
         bus.send(message.createReply());
         return true;
@@ -51,7 +49,7 @@ protected:
         daemon.start(daemonPath, {QStringLiteral("--session"), QStringLiteral("--nofork"),
                                   QStringLiteral("--print-address=1")});
         ASSERT_TRUE(daemon.waitForStarted(5000));
-        ASSERT_TRUE(spinUntil([&] { return daemon.canReadLine(); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return daemon.canReadLine(); }, 5000));
         address = QString::fromUtf8(daemon.readLine().trimmed());
         itemBus = connect("item");
         ASSERT_TRUE(itemBus.isConnected());
@@ -60,9 +58,8 @@ protected:
     void TearDown() override {
         item.reset();
         tray.reset();
-        for (const QString& name : names) {
+        for (const QString& name : names)
             QDBusConnection::disconnectFromBus(name);
-        }
         daemon.kill();
         daemon.waitForFinished(5000);
     }
@@ -81,15 +78,15 @@ protected:
         return host;
     }
 
-    // Calls `member` on the item from `from` and waits for the answer.
-    QDBusMessage call(const QDBusConnection& from, const char* path, const char* interface,
-                      const char* member, const QList<QVariant>& arguments) {
-        QDBusMessage message =
-            QDBusMessage::createMethodCall(item->serviceName(), QLatin1String(path),
-                                           QLatin1String(interface), QLatin1String(member));
+    // Calls `member` of the item's interface from `from` and waits for the answer.
+    QDBusMessage call(const QDBusConnection& from, const char* member,
+                      const QList<QVariant>& arguments) {
+        QDBusMessage message = QDBusMessage::createMethodCall(
+            item->serviceName(), QLatin1String(StatusNotifierItem::itemPath),
+            QLatin1String(StatusNotifierItem::interfaceName), QLatin1String(member));
         message.setArguments(arguments);
         QDBusPendingCall pending = from.asyncCall(message);
-        EXPECT_TRUE(spinUntil([&] { return pending.isFinished(); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }));
         return pending.reply();
     }
 
@@ -129,8 +126,7 @@ TEST_F(StatusNotifierItemTest, EveryClickReportsWhereTheHostSaidAndOthersAreAnsw
     };
     for (const Case& c : cases) {
         clicks.clear();
-        const QDBusMessage reply = call(host, StatusNotifierItem::itemPath,
-                                        StatusNotifierItem::interfaceName, c.member, c.arguments);
+        const QDBusMessage reply = call(host, c.member, c.arguments);
         EXPECT_EQ(reply.type(), c.answer) << c.member;
         EXPECT_EQ(clicks, c.clicks) << c.member;
     }
@@ -143,17 +139,17 @@ TEST_F(StatusNotifierItemTest, RegistersWithEachWatcherThatStarts) {
     int changes = 0;
     item->onWatcherChanged = [&] { ++changes; };
     EXPECT_TRUE(item->watched());
-    ASSERT_TRUE(spinUntil([&] { return item->registered(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
     EXPECT_EQ(first.registrations, std::vector<QString>{item->serviceName()});
     EXPECT_FALSE(item->gnomeHost());
 
     // The tray restarts: gone, then a new watcher.
     QDBusConnection::disconnectFromBus(names.back());
-    ASSERT_TRUE(spinUntil([&] { return !item->watched(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !item->watched(); }));
     EXPECT_FALSE(item->registered());
     FakeWatcher second;
     startWatcher(second);
-    ASSERT_TRUE(spinUntil([&] { return item->registered(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
     EXPECT_EQ(second.registrations, std::vector<QString>{item->serviceName()});
     EXPECT_EQ(changes, 2);
 }
@@ -167,12 +163,12 @@ TEST_F(StatusNotifierItemTest, TrayIconFollowsTheWatcherAndIsNeverShownTwice) {
 
     FakeWatcher watcher;
     startWatcher(watcher);
-    ASSERT_TRUE(spinUntil([&] { return tray->kind() == TrayIcon::Kind::StatusNotifier; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tray->kind() == TrayIcon::Kind::StatusNotifier; }));
     EXPECT_FALSE(tray->xembedIcon()->isVisible());
-    ASSERT_TRUE(spinUntil([&] { return watcher.registrations.size() == 1; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.registrations.size() == 1; }));
     EXPECT_EQ(tray->geometry(), QRect());
 
     QDBusConnection::disconnectFromBus(names.back());
-    ASSERT_TRUE(spinUntil([&] { return tray->kind() == TrayIcon::Kind::XEmbed; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tray->kind() == TrayIcon::Kind::XEmbed; }));
     EXPECT_TRUE(tray->xembedIcon()->isVisible());
 }

@@ -112,12 +112,6 @@ void FakeSocketApi::freeifaddrs(ifaddrs*) {
     ifaddrStorage_.clear();
 }
 
-const char* FakeSocketApi::inet_ntop(int family, const void* address, char* text, socklen_t size) {
-    if (failing.contains("inet_ntop"))
-        return nullptr;
-    return SocketApi::inet_ntop(family, address, text, size);
-}
-
 std::vector<std::string> FakeSocketApi::sentTo(const std::string& method) const {
     std::vector<std::string> targets;
     for (const auto& datagram : sent)

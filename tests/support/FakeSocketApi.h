@@ -41,7 +41,7 @@ public:
     ~FakeSocketApi() override;
 
     // Calls by name ("socket", "setsockopt", "fcntl", "bind", "sendto", "recvfrom",
-    // "getifaddrs", "inet_ntop") that fail from now on.
+    // "getifaddrs") that fail from now on.
     std::set<std::string> failing;
     // Destinations whose sendto fails.
     std::set<std::string> unreachable;
@@ -63,7 +63,6 @@ public:
     int close(int fd) override;
     int getifaddrs(ifaddrs** list) override;
     void freeifaddrs(ifaddrs* list) override;
-    const char* inet_ntop(int family, const void* address, char* text, socklen_t size) override;
 
     // The destinations of the sends so far whose bytes contain `method`, in order.
     std::vector<std::string> sentTo(const std::string& method) const;
