@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < screenNumber; ++i)
         xcb_screen_next(&screens);
     // The answers go to the root window, to clients that listen to its structure (Qt's choice)
-    // or its substructure (what the specification names).
+    // or its substructure (as EWMH asks).
     const std::uint32_t mask = XCB_EVENT_MASK_STRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(connection, screens.data->root, XCB_CW_EVENT_MASK, &mask);
     const Probe probe{connection, window, atom(connection, "WM_PROTOCOLS"),
