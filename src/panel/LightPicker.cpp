@@ -1,10 +1,10 @@
 #include "LightPicker.h"
 
+#include "ControlStyle.h"
 #include "Icons.h"
 #include "MenuButtonAccessible.h"
 #include "MenuText.h"
 #include "PanelStyle.h"
-#include "ScrollingMenuStyle.h"
 #include "model/Lights.h"
 
 #include <QPainter>
@@ -28,7 +28,7 @@ LightPicker::LightPicker(Lights& lights, QWidget* parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     MenuButtonAccessible::attach(this, &menu_);
     connect(this, &QAbstractButton::clicked, this, &LightPicker::openMenu);
-    menu_.setStyle(ScrollingMenuStyle::shared());
+    menu_.setStyle(ControlStyle::shared());
     menu_.setToolTipsVisible(true);
     connect(&menu_, &QMenu::aboutToShow, this, &LightPicker::populate);
 }

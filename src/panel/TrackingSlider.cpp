@@ -1,7 +1,7 @@
 #include "TrackingSlider.h"
 
+#include "ControlStyle.h"
 #include "SliderAccessible.h"
-#include "SliderStyle.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -31,7 +31,7 @@ TrackingSlider::TrackingSlider(double minimum, double maximum, QWidget* parent)
       maximum_(std::max(minimum, maximum)), scale_(positionsPerUnit(minimum_, maximum_)),
       value_(minimum_) {
     SliderAccessible::install();
-    setStyle(SliderStyle::shared());
+    setStyle(ControlStyle::shared());
     setTickPosition(QSlider::NoTicks);
     setTracking(true);
     setFocusPolicy(Qt::StrongFocus);
