@@ -1,7 +1,6 @@
 #include "PanelWindow.h"
 
 #include "PanelLog.h"
-
 #include "SwayIpc.h"
 #include "X11Support.h"
 

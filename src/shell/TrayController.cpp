@@ -1,11 +1,10 @@
 #include "TrayController.h"
 
-#include "PanelLog.h"
-
 #include "Autostart.h"
 #include "DesktopClickCatcher.h"
 #include "DisplayPlatform.h"
 #include "OutsideClickWatch.h"
+#include "PanelLog.h"
 #include "PanelPlacement.h"
 #include "PanelWindow.h"
 #include "SleepWatcher.h"
