@@ -6,7 +6,6 @@
 #include <QScreen>
 #include <QTimer>
 
-#include <cstdlib>
 #include <string_view>
 #include <utility>
 
@@ -42,10 +41,7 @@ bool DesktopClickCatcher::wanted(const DisplayPlatform::Lookup& environment) {
 }
 
 bool DesktopClickCatcher::wanted() {
-    return wanted([](const char* name) -> std::optional<std::string> {
-        const char* value = std::getenv(name);
-        return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
-    });
+    return wanted(DisplayPlatform::processEnvironment);
 }
 
 void DesktopClickCatcher::cover() {

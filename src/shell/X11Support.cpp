@@ -33,6 +33,10 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
+xcb_window_t root(xcb_connection_t* c) {
+    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+}
+
 } // namespace
 
 bool X11Support::available() {
@@ -71,8 +75,7 @@ std::optional<QRect> X11Support::rootGeometry(QWindow* window) {
         return std::nullopt;
     }
     const auto id = static_cast<xcb_window_t>(window->winId());
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    const auto translateCookie = xcb_translate_coordinates(c, id, screen->root, 0, 0);
+    const auto translateCookie = xcb_translate_coordinates(c, id, root(c), 0, 0);
     const auto geometryCookie = xcb_get_geometry(c, id);
     const Reply<xcb_translate_coordinates_reply_t> position(
         xcb_translate_coordinates_reply(c, translateCookie, nullptr));
@@ -96,8 +99,7 @@ void X11Support::activate(QWindow* window) {
     message.type = atom(c, "_NET_ACTIVE_WINDOW");
     message.data.data32[0] = fromPager;
     message.data.data32[1] = XCB_CURRENT_TIME;
-    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    xcb_send_event(c, 0, screen->root,
+    xcb_send_event(c, 0, root(c),
                    XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
     xcb_flush(c);
