@@ -28,36 +28,6 @@ TEST(Endpoint, SetUpFailuresLeaveNoSocketAndSayWhy) {
     }
 }
 
-TEST(Endpoint, SendFailureIsReportedForBroadcastsToo) {
-    Rig rig;
-    rig.net.failing = {"sendto"};
-    rig.lights->discover();
-    EXPECT_EQ(rig.lights->message(),
-              "Could not send to 255.255.255.255. Check local network access.");
-}
-
-TEST(Endpoint, FailedInterfaceEnumerationStillBroadcastsToTheLimitedAddress) {
-    Rig rig;
-    rig.net.interfaces = {{"eth0", AF_INET, IFF_BROADCAST, "10.1.0.2", "10.1.0.255"}};
-    rig.net.failing = {"getifaddrs"};
-    rig.lights->discover();
-    EXPECT_EQ(rig.net.sentTo("getPilot"), std::vector<std::string>{"255.255.255.255"});
-}
-
-// Only datagrams from the bulbs' port count; an empty one ends the pass early.
-TEST(Endpoint, ReadPassHandlesOnlyBulbPortDatagramsUpToAnEmptyOne) {
-    Rig rig;
-    const std::string report = R"({"method":"getPilot","result":{"state":true}})";
-    rig.net.inbox = {{report, "10.0.0.5", 38898},
-                     {report, "10.0.0.6", 38899},
-                     {"", "10.0.0.9"},
-                     {report, "10.0.0.7", 38899}};
-    rig.loop.readable(FakeSocketApi::fakeFD);
-    EXPECT_EQ(rig.ips(), (std::vector<std::string>{"10.0.0.6"}));
-    rig.loop.readable(FakeSocketApi::fakeFD);
-    EXPECT_EQ(rig.ips(), (std::vector<std::string>{"10.0.0.6", "10.0.0.7"}));
-}
-
 TEST(Endpoint, AFloodIsReadInBoundedPasses) {
     Rig rig;
     const std::string report = R"({"method":"syncPilot","params":{"state":true}})";

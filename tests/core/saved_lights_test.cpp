@@ -1,19 +1,9 @@
-#include "model/SavedLight.h"
 #include "support/Rig.h"
 
 #include <gtest/gtest.h>
 
 namespace glowdeck::testing {
 namespace {
-
-TEST(SavedLights, LoadingKeepsOrderSelectsTheFirstAndStartsUnseen) {
-    Rig rig(R"([{"ip":"10.0.0.5","name":"Desk","on":true},{"ip":"10.0.0.6","name":"Hall"}])");
-    EXPECT_EQ(rig.ips(), (std::vector<std::string>{"10.0.0.5", "10.0.0.6"}));
-    EXPECT_EQ(rig.lights->bulbs()[1], Bulb::unseen("10.0.0.6", "Hall"));
-    EXPECT_EQ(rig.lights->bulbs()[0].on, false) << "members beyond ip and name are ignored";
-    EXPECT_EQ(rig.lights->selected(), "10.0.0.5");
-    EXPECT_FALSE(rig.lights->message());
-}
 
 // Whatever can be read loads; a value read only in part is kept aside before the first save
 // replaces it, once.
@@ -61,20 +51,6 @@ TEST(SavedLights, ReadableEntriesLoadAndAPartlyReadValueIsKeptBeforeItIsReplaced
     rig.build();
     rig.lights->add("10.0.0.8");
     EXPECT_EQ(rig.store.data("bulbs.unreadable"), "[1]");
-}
-
-TEST(SavedLights, SavingWritesSortedCompactNamesAndAddressesOnlyOnChange) {
-    Rig rig;
-    rig.report("10.0.0.5", R"({"state":true,"dimming":40,"temp":3000,"sceneId":4})");
-    rig.loop.advance(Duration::zero());
-    rig.lights->rename("Desk \"lamp\" ✓");
-    rig.lights->save();
-    rig.lights->save();
-    EXPECT_EQ(rig.store.data("bulbs"), R"([{"ip":"10.0.0.5","name":"Desk \"lamp\" ✓"}])");
-    EXPECT_EQ(rig.store.writes(), 2) << "the first report and the rename; the saves wrote nothing";
-
-    rig.lights->remove();
-    EXPECT_EQ(rig.store.data("bulbs"), "[]");
 }
 
 TEST(SavedLights, NamesRoundTripThroughTheStoreAndAListThatCannotBeEncodedIsNotSaved) {

@@ -18,22 +18,6 @@ TEST(Wire, ValidIPAcceptsOnlyUsableDottedQuads) {
     EXPECT_FALSE(Wire::validIP(std::string_view("10.0.0.5\0junk", 13))) << "embedded NUL";
 }
 
-TEST(Wire, RequestIsCompactWithExactlyMethodAndParams) {
-    EXPECT_EQ(Wire::request("getPilot", {}), R"({"method":"getPilot","params":{}})");
-    auto setPilot = Wire::request("setPilot", {{"state", true}, {"dimming", std::int64_t{37}}});
-    ASSERT_TRUE(setPilot);
-    auto parsed = json::parse(*setPilot);
-    EXPECT_EQ(parsed, json::parse(R"({"method":"setPilot","params":{"state":true,"dimming":37}})"));
-    EXPECT_TRUE(parsed["params"]["state"].is_boolean());
-    EXPECT_TRUE(parsed["params"]["dimming"].is_number_integer());
-    EXPECT_EQ(setPilot->find_first_of(" \n"), std::string::npos);
-}
-
-TEST(Wire, RequestThatCannotBeEncodedIsNothing) {
-    EXPECT_FALSE(Wire::request("setPilot", {{"\xff\xfe", true}}));
-    EXPECT_FALSE(Wire::request("get\xc3", {}));
-}
-
 struct ReplyCase {
     const char* name;
     std::string bytes;
