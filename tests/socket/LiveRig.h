@@ -13,7 +13,6 @@
 #include <netinet/in.h>
 #include <optional>
 #include <string>
-#include <sys/ioctl.h>
 #include <sys/socket.h>
 
 namespace glowdeck::testing {
@@ -52,18 +51,6 @@ public:
     }
 
     bool runUntil(const std::function<bool()>& done) { return loop.runUntil(done, patience); }
-
-    // Bytes waiting on the controller's socket (the size of the next datagram, 0 when none).
-    int pendingForLights() const {
-        int pending = 0;
-        ::ioctl(lights->socketFD(), FIONREAD, &pending);
-        return pending;
-    }
-
-    // Runs the loop until the controller has read everything that reached its socket.
-    bool drainLights() {
-        return runUntil([this] { return pendingForLights() == 0; });
-    }
 
     std::size_t logged() const { return simulator.requests().size(); }
 };

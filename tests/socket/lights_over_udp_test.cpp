@@ -1,3 +1,4 @@
+#include "HostAddresses.h"
 #include "LiveRig.h"
 
 #include <algorithm>
@@ -6,51 +7,6 @@
 
 namespace glowdeck::testing {
 namespace {
-
-std::vector<std::string> ips(const Lights& lights) {
-    std::vector<std::string> known;
-    for (const auto& each : lights.bulbs())
-        known.push_back(each.ip);
-    return known;
-}
-
-// A report padded to exactly `size` bytes.
-std::string reportOfSize(std::size_t size) {
-    std::string bytes = R"({"method":"syncPilot","params":{"state":true},"pad":""})";
-    bytes.insert(bytes.size() - 2, size - bytes.size(), 'x');
-    return bytes;
-}
-
-// Odd datagrams change nothing, not even the message line, and never hold up the report
-// queued behind them; only the largest datagram the controller reads whole counts.
-TEST(ReadPass, OddDatagramsChangeNothingAndNeverHoldUpTheNextReport) {
-    LiveRig rig;
-    auto& lights = rig.start();
-    auto& bulb = rig.simulator.addBulb("127.0.0.2");
-    sim::DatagramSocket odd("127.0.0.3", 38899, false);
-    sim::DatagramSocket largest("127.0.0.4", 38899, false);
-    const auto sendOdd = [&] {
-        // The empty one last: while it waits, the socket reports nothing pending.
-        for (const auto& bytes : {std::string("{\"method\":"),
-                                  reportOfSize(UdpEndpoint::maxDatagram + 1), std::string()})
-            ASSERT_TRUE(odd.sendTo("127.0.0.1", rig.lightsPort(), bytes));
-    };
-    lights.add("not an address"); // leaves a message an odd datagram must not clear
-    const auto message = lights.message();
-    ASSERT_TRUE(message.has_value());
-    sendOdd();
-    ASSERT_GT(rig.pendingForLights(), 0);
-    ASSERT_TRUE(rig.drainLights());
-    EXPECT_TRUE(lights.bulbs().empty());
-    EXPECT_EQ(lights.message(), message);
-
-    sendOdd();
-    ASSERT_TRUE(
-        largest.sendTo("127.0.0.1", rig.lightsPort(), reportOfSize(UdpEndpoint::maxDatagram)));
-    ASSERT_TRUE(bulb.sendSync("127.0.0.1", rig.lightsPort()));
-    ASSERT_TRUE(rig.runUntil([&] { return std::ranges::count(ips(lights), "127.0.0.2") > 0; }));
-    EXPECT_EQ(ips(lights), (std::vector<std::string>{"127.0.0.4", "127.0.0.2"}));
-}
 
 TEST(Control, SendsSetPilotThenReadsTheBulbsBackAfterTheFollowUpDelay) {
     const std::vector<std::string> targets{"127.0.0.2", "127.0.0.3"};
@@ -89,6 +45,17 @@ TEST(Control, SendsSetPilotThenReadsTheBulbsBackAfterTheFollowUpDelay) {
         EXPECT_EQ(rig.simulator.bulb(bulb.ip)->state().dimming, 40) << bulb.ip;
         EXPECT_EQ(bulb.brightness, 40.0) << bulb.ip;
     }
+}
+
+// A host outside this machine is answered only on a LAN that a test made.
+TEST(Binding, PeersAreRefusedWhereAnInterfaceWasNotMadeByATest) {
+    if (sim::HostAddresses::current().foreignInterface().empty())
+        GTEST_SKIP() << "only lo and test-made interfaces here";
+    PollLoop loop;
+    EXPECT_THROW(
+        sim::BulbSimulator(
+            loop, {.listenForBroadcasts = false, .keepLog = false, .peers = {"10.77.0.1"}}),
+        std::system_error);
 }
 
 } // namespace
