@@ -6,7 +6,6 @@
 #include "panel/Spinner.h"
 
 #include <QAccessible>
-#include <QColorDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -87,22 +86,6 @@ TEST(PanelMenu, RediscoverIsDisabledWhileAScanRuns) {
     EXPECT_TRUE(header->rediscoverButton()->isEnabled());
     EXPECT_FALSE(header->spinner()->isVisible());
     EXPECT_FALSE(header->spinner()->spinning());
-}
-
-TEST(PanelMenu, ForgetDismissesTheColourPickerFirst) {
-    PanelRig rig(twoBulbs);
-    rig.panel->showColors();
-    QColorDialog* dialog = rig.panel->colors().dialog();
-    ASSERT_TRUE(dialog->isVisible());
-    dialog->setCurrentColor(Qt::red); // a colour on its way
-    entry(rig, "Forget Light")->trigger();
-    EXPECT_FALSE(dialog->isVisible());
-    EXPECT_FALSE(rig.panel->colors().hasPendingDelivery());
-    rig.settle();
-    ASSERT_EQ(rig.lights->bulbs().size(), 1u);
-    EXPECT_EQ(rig.lights->selected(), "10.0.0.6");
-    QTest::qWait(ColorPanelController::debounceMs + 50);
-    EXPECT_TRUE(rig.commands().empty());
 }
 
 TEST(PanelForms, AddLightKeepsACancelledAddressAndClearsAnAddedOne) {
