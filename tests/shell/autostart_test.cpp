@@ -20,8 +20,6 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <memory>
-
 using glowdeck::Autostart;
 
 namespace {
@@ -141,36 +139,6 @@ TEST_F(AutostartTest, TheMenuEntryWritesOnlyWhenAskedAndFollowsTheFile) {
         << *lights.message();
 
     QGuiApplication::setDesktopFileName(previousId);
-}
-
-TEST_F(AutostartTest, AnEntryCountsOnlyWhileItStartsThisProgram) {
-    const QString glowdeck = program("bin/glowdeck");
-    ScopedEnvironment searchPath("PATH", QFile::encodeName(path("bin")) + ":/usr/bin:/bin");
-    ASSERT_TRUE(QFile::link(glowdeck, path("link-to-glowdeck")));
-    const Autostart autostart(id, glowdeck);
-    struct Row {
-        QString entry;
-        bool enabled;
-    };
-    const Row rows[] = {
-        {"[Desktop Entry]\nExec=" + glowdeck + "\n", true},
-        {"[Desktop Entry]\nExec = \"" + glowdeck + "\" %U\n", true},
-        {"[Desktop Entry]\nExec=glowdeck\n", true},
-        {"[Desktop Entry]\nExec=" + path("link-to-glowdeck") + " --flag\n", true},
-        {"[Desktop Entry]\nExec=" + glowdeck + "\nHidden=true\n", false},
-        {"[Desktop Entry]\nExec=" + glowdeck + "\nX-GNOME-Autostart-enabled=false\n", false},
-        {"[Desktop Entry]\nExec=" + glowdeck + "-other\n", false},
-        {"[Desktop Entry]\nExec=" + path("bin") + "\n", false},
-        {"[Desktop Entry]\nName=Glowdeck\n[Desktop Action quit]\nExec=" + glowdeck + "\n", false},
-        {"[Desktop Entry]\n", false},
-    };
-    for (const Row& row : rows) {
-        writeEntry(row.entry);
-        EXPECT_EQ(autostart.enabled(), row.enabled) << row.entry.toStdString();
-    }
-    ASSERT_TRUE(QFile::remove(entryFile()));
-    EXPECT_FALSE(autostart.enabled());
-    EXPECT_EQ(autostart.setEnabled(false), std::nullopt); // nothing to remove
 }
 
 TEST_F(AutostartTest, WrittenEntriesStartProgramsWithAnyPath) {

@@ -34,14 +34,3 @@ TEST(DisplayPlatformTest, WaylandSessionsRunThroughXWayland) {
         EXPECT_EQ(DisplayPlatform::forced(lookup), c.platform) << c.name;
     }
 }
-
-TEST(DisplayPlatformTest, XWaylandIsAnXClientWithAWaylandDisplay) {
-    const auto wayland = [](const char* name) -> std::optional<std::string> {
-        return std::string(name) == "WAYLAND_DISPLAY" ? std::optional<std::string>("wayland-0")
-                                                      : std::nullopt;
-    };
-    const auto x11 = [](const char*) -> std::optional<std::string> { return std::nullopt; };
-    EXPECT_TRUE(DisplayPlatform::throughXWayland(wayland, "xcb"));
-    EXPECT_FALSE(DisplayPlatform::throughXWayland(wayland, "wayland"));
-    EXPECT_FALSE(DisplayPlatform::throughXWayland(x11, "xcb"));
-}

@@ -54,43 +54,6 @@ TEST(PanelPlacementTest, OpeningFrames) {
     }
 }
 
-TEST(PanelPlacementTest, SheetStaysInsideTheAvailableAreaVertically) {
-    for (int anchorY = 0; anchorY < 1080; anchorY += 37) {
-        for (int height : {100, 600, 1036, 3000}) {
-            const auto placed = PanelPlacement::frame(icon(500, anchorY), topBar, {356, height});
-            const QRect sheet = placed.frame.adjusted(16, 16, -16, -16);
-            EXPECT_GE(sheet.top(), topBar.top()) << anchorY << " " << height;
-            EXPECT_LE(sheet.bottom(), topBar.bottom()) << anchorY << " " << height;
-        }
-    }
-}
-
-TEST(PanelPlacementTest, ResizingKeepsTheEdgeNextToTheIcon) {
-    const QRect below(834, 16, 356, 400), above(834, 664, 356, 400);
-    const struct {
-        const char* name;
-        QRect current;
-        bool above;
-        QRect available;
-        int wanted;
-        QRect frame;
-    } cases[] = {
-        {"grows downward", below, false, topBar, 520, {834, 16, 356, 520}},
-        {"shrinks upward", below, false, topBar, 250, {834, 16, 356, 250}},
-        {"capped", below, false, topBar, 4000, {834, 16, 356, 1036}},
-        {"opened above grows upward", above, true, bottomBar, 500, {834, 564, 356, 500}},
-        {"opened above shrinks downward", above, true, bottomBar, 300, {834, 764, 356, 300}},
-        {"opened above, capped", above, true, bottomBar, 4000, {834, 28, 356, 1036}},
-        // Growing down from a low top would leave the screen: the panel moves up instead.
-        {"pulled back on screen", {134, 396, 356, 700}, false, topBar, 900, {134, 196, 356, 900}},
-    };
-    for (const auto& c : cases) {
-        const QRect frame =
-            PanelPlacement::resized(c.current, c.above, c.available, {356, c.wanted});
-        EXPECT_EQ(frame, c.frame) << c.name << ": got " << describe(frame);
-    }
-}
-
 TEST(PanelPlacementTest, AnchorTakesTheFirstCluePresent) {
     const QList<QRect> screens{{0, 0, 1920, 1080}, {1920, 0, 1280, 1024}};
     const QRect tray = icon(1800, 2);

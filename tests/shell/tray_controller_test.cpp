@@ -1,18 +1,13 @@
 #include "model/Lights.h"
 #include "model/MemoryStore.h"
 #include "model/VirtualLoop.h"
-#include "panel/FormSheet.h"
-#include "panel/Panel.h"
 #include "shell/DesktopClickCatcher.h"
 #include "shell/PanelWindow.h"
 #include "shell/SleepWatcher.h"
 #include "shell/TrayController.h"
-#include "shell/TrayIcon.h"
 #include "support/FakeSocketApi.h"
 
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QSystemTrayIcon>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -45,60 +40,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(TrayControllerTest, TrayClicksThatToggle) {
-    // A double click's first click has already come as a Trigger; there is no menu, so a right
-    // click toggles too.
-    const std::pair<QSystemTrayIcon::ActivationReason, bool> cases[] = {
-        {QSystemTrayIcon::Trigger, true},
-        {QSystemTrayIcon::MiddleClick, true},
-        {QSystemTrayIcon::DoubleClick, false},
-        {QSystemTrayIcon::Context, true},
-    };
-    QSystemTrayIcon* icon = tray.trayIcon()->xembedIcon();
-    ASSERT_NE(icon, nullptr) << "without a session bus, the icon goes to an XEmbed tray";
-    EXPECT_EQ(icon->contextMenu(), nullptr);
-    for (const auto& [reason, toggles] : cases) {
-        const bool before = shown();
-        Q_EMIT icon->activated(reason);
-        EXPECT_EQ(shown(), before != toggles) << reason;
-        EXPECT_EQ(lights().panelVisible(), shown()) << reason;
-    }
-}
-
-TEST_F(TrayControllerTest, EscapeInAFormCancelsOnlyTheForm) {
-    tray.togglePanel();
-    auto* content = static_cast<glowdeck::Panel*>(panel().content());
-    content->openAddLight();
-    QTest::keyClick(content->addLightForm()->field(), Qt::Key_Escape);
-    EXPECT_FALSE(content->addLightForm()->isVisible());
-    EXPECT_TRUE(shown());
-    QTest::keyClick(&panel(), Qt::Key_Escape);
-    EXPECT_FALSE(shown());
-    EXPECT_FALSE(lights().panelVisible());
-}
-
-TEST_F(TrayControllerTest, SleepHidesOnlyAShownPanel) {
-    glowdeck::SleepWatcher& sleep = *tray.sleepWatcher();
-    sleep.prepareForSleep(true);
-    sleep.screenSaverActiveChanged(true);
-    EXPECT_FALSE(shown());
-    EXPECT_FALSE(lights().hasDiscovered());
-    EXPECT_TRUE(sockets.sent.empty());
-
-    tray.togglePanel();
-    sleep.prepareForSleep(false); // waking up changes nothing
-    sleep.screenSaverActiveChanged(false);
-    EXPECT_TRUE(shown());
-    sleep.prepareForSleep(true);
-    EXPECT_FALSE(shown());
-    EXPECT_FALSE(lights().polling());
-
-    tray.togglePanel();
-    sleep.screenSaverActiveChanged(true);
-    EXPECT_FALSE(shown());
-    EXPECT_FALSE(lights().panelVisible());
-}
 
 TEST_F(TrayControllerTest, TerminationEndsTheShownTimeActivityBeforeTheController) {
     tray.togglePanel();
