@@ -83,5 +83,21 @@ TEST(SavedLights, PreviewNeverTouchesTheStore) {
     EXPECT_FALSE(rig.lights->polling());
 }
 
+// An added light is asked for its state at once; each forgotten one leaves the saved list, and
+// forgetting the last stops the polling.
+TEST(SavedLights, AddingQueriesTheLightAndForgettingSavesAndStopsPollingAtTheLast) {
+    Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])");
+    rig.lights->setPanelVisible(true);
+    rig.net.clearSent();
+    rig.lights->add("10.0.0.6");
+    EXPECT_EQ(rig.net.sentTo("getPilot"), std::vector<std::string>{"10.0.0.6"});
+    rig.lights->remove();
+    EXPECT_EQ(rig.store.data("bulbs"), R"([{"ip":"10.0.0.5","name":"Desk"}])");
+    EXPECT_TRUE(rig.lights->polling());
+    rig.lights->remove();
+    EXPECT_EQ(rig.store.data("bulbs"), "[]");
+    EXPECT_FALSE(rig.lights->polling());
+}
+
 } // namespace
 } // namespace glowdeck::testing
