@@ -80,6 +80,9 @@ TEST(Replies, NewBulbsOfOneTurnAreSavedOnceAndNeverLost) {
             break;
         }
         EXPECT_EQ(rig.store.data("bulbs"), expected) << static_cast<int>(end);
+        if (end != End::NextTurn) {
+            EXPECT_EQ(rig.net.closed, std::vector<int>{FakeSocketApi::fakeFD}) << "closed once";
+        }
         EXPECT_EQ(rig.store.writes(), 2) << static_cast<int>(end);
         rig.loop.advance(std::chrono::seconds(1));
         EXPECT_EQ(rig.store.writes(), 2) << static_cast<int>(end);
