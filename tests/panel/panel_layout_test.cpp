@@ -24,10 +24,12 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 
 using namespace glowdeck;
 using namespace glowdeck::testing;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -326,6 +328,32 @@ TEST(PanelText, MarkupInANameShowsLiterally) {
     // Drawn as text: as wide as the literal string, not a bold "x".
     EXPECT_EQ(name->sizeHint().width(),
               name->fontMetrics().horizontalAdvance(name->text()) + 2 * name->margin());
+}
+
+// Status line: "Not responding" from 35 s without a report, or when never heard from.
+TEST(PanelLayout, StatusSaysWhetherTheLightAnswers) {
+    const struct {
+        const char* pilot; // nullptr: never heard from
+        std::chrono::milliseconds since;
+        const char* status;
+        const char* powerTip;
+    } cases[] = {{R"({"state":true})", 0ms, "On", "Turn off"},
+                 {R"({"state":false})", 34'900ms, "Off", "Turn on"},
+                 {R"({"state":true})", 35'000ms, "Not responding", "Turn off"},
+                 {nullptr, 0ms, "Not responding", "Turn on"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.status);
+        PanelRig rig(oneBulb);
+        if (c.pilot)
+            rig.report("10.0.0.5", c.pilot);
+        rig.loop.advance(c.since);
+        rig.lights->setSelected("10.0.0.5"); // an announcement, so the panel looks again
+        rig.settle();
+        LightTile* tile = rig.panel->lightTile();
+        EXPECT_EQ(tile->statusLabel()->text().toStdString(), c.status);
+        EXPECT_EQ(tile->powerButton()->toolTip().toStdString(), c.powerTip);
+        EXPECT_EQ(tile->powerButton()->isOn(), std::string(c.powerTip) == "Turn off");
+    }
 }
 
 } // namespace

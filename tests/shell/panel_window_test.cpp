@@ -19,12 +19,8 @@ private:
     QSize wanted_;
 };
 
-Content* contentOf(QSize size) {
-    return new Content(size);
-}
-
 struct PanelRig {
-    PanelWindow panel{contentOf({324, 200})};
+    PanelWindow panel{new Content({324, 200})};
     int hides = 0;
     PanelRig() {
         panel.onHide = [this] { ++hides; };

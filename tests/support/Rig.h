@@ -13,14 +13,12 @@
 
 namespace glowdeck::testing {
 
-// A controller on virtual time over a fake network, with its store and change count at hand.
+// A controller on virtual time over a fake network, with its store at hand.
 struct Rig {
     VirtualLoop loop;
     MemoryStore store;
     FakeSocketApi net;
     std::unique_ptr<Lights> lights;
-    ChangeSignal::Connection counting;
-    int announcements = 0;
 
     explicit Rig(std::optional<std::string> stored = std::nullopt, bool preview = false) {
         if (stored)
@@ -30,7 +28,6 @@ struct Rig {
 
     void build(bool preview = false) {
         lights = std::make_unique<Lights>(preview, store, loop, net);
-        counting = lights->objectWillChange().connect([this] { ++announcements; });
     }
 
     // Replaces the controller with one whose socket set-up meets `failing` calls.
@@ -44,14 +41,6 @@ struct Rig {
     // A state report from `ip`, as the read handler would deliver it.
     void report(const std::string& ip, const std::string& pilot) {
         lights->receiveReply(R"({"method":"getPilot","env":"pro","result":)" + pilot + "}", ip);
-    }
-
-    // Parsed requests sent so far, as {destination, message}.
-    std::vector<std::pair<std::string, nlohmann::json>> requests() const {
-        std::vector<std::pair<std::string, nlohmann::json>> parsed;
-        for (const auto& datagram : net.sent)
-            parsed.emplace_back(datagram.to, nlohmann::json::parse(datagram.bytes));
-        return parsed;
     }
 
     std::vector<std::string> ips() const {
