@@ -7,9 +7,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const std::string noReply =
-    "No bulbs replied. Use the same Wi-Fi, enable WiZ LAN control, or add an IP below.";
-
 TEST(Discovery, FirstOpeningBroadcastsToEveryBroadcastAddressInOrder) {
     Rig rig;
     rig.net.interfaces = {

@@ -28,11 +28,6 @@ struct SocketPair {
         }
     }
     void sendByte() { ASSERT_EQ(::write(fds[1], "x", 1), 1); }
-    void drain() {
-        char buffer[64];
-        while (::read(fds[0], buffer, sizeof buffer) > 0) {
-        }
-    }
 };
 
 } // namespace

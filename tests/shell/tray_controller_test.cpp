@@ -13,7 +13,6 @@
 
 #include <vector>
 
-using namespace std::chrono_literals;
 using glowdeck::TrayController;
 
 namespace {
