@@ -1,10 +1,22 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Glowdeck needs on Debian 12 (bookworm).
+# Installs what building, running and testing Glowdeck needs on Debian 12 (bookworm) or
+# Debian 13 (trixie). The clang runtime (for the sanitizers and the fuzz targets) and the KDE
+# daemon follow the release's own versions.
 set -euo pipefail
+
+. /etc/os-release
+case ${VERSION_CODENAME:-} in
+bookworm) clang_runtime=libclang-rt-14-dev kde=(kded5 qtwayland5) ;;
+trixie) clang_runtime=libclang-rt-19-dev kde=(kded6 qt6-wayland) ;;
+*)
+    echo "$0: ${PRETTY_NAME:-this system} is not Debian 12 or 13; installing nothing" >&2
+    exit 0
+    ;;
+esac
 
 packages=(
     # build
-    cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+    cmake ninja-build g++ clang "$clang_runtime" pkg-config
     nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
     fonts-material-design-icons-iconfont
     # tests and benchmarks
@@ -17,7 +29,7 @@ packages=(
     openbox xfwm4 xfce4-panel xfconf sway waybar xwayland wayvnc grim python3
     # GNOME Shell with the AppIndicator extension; KDE Plasma on Wayland
     gnome-shell gnome-shell-extension-appindicator libglib2.0-bin
-    kwin-wayland plasma-workspace plasma-desktop kded5 kactivitymanagerd qtwayland5
+    kwin-wayland plasma-workspace plasma-desktop kactivitymanagerd "${kde[@]}"
 )
 
 missing=()

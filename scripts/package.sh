@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the Debian package in build-package/ and prints its path (the
-# only line on standard output; the build's own output goes to standard error).
+# Installs what is missing, builds the Debian package in $GLOWDECK_BUILD_DIR (default
+# build-package/) and prints its path (the only line on standard output; the build's own output
+# goes to standard error). A packager's build: warnings are not errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+build=${GLOWDECK_BUILD_DIR:-build-package}
 
 {
     scripts/deps.sh
-    cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLOWDECK_TESTS=OFF \
-        -DGLOWDECK_BENCH=OFF
-    cmake --build build-package
-    rm -f build-package/glowdeck_*.deb
-    (cd build-package && cpack -G DEB)
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DGLOWDECK_TESTS=OFF \
+        -DGLOWDECK_BENCH=OFF -DGLOWDECK_WERROR=OFF
+    cmake --build "$build"
+    rm -f "$build"/glowdeck_*.deb
+    (cd "$build" && cpack -G DEB)
 } >&2
-ls build-package/glowdeck_*.deb
+ls "$(pwd)/$build"/glowdeck_*.deb
