@@ -223,7 +223,8 @@ desktop_picker_hidden() { ! desktop_find_picker; }
 desktop_check_colour_picker() {
     session_geometry "$PANEL"
     selected=$(grep -o '10\.77\.0\.[0-9]*' "$XDG_CONFIG_HOME/Glowdeck/Glowdeck.conf" | head -n 1)
-    "$DESKTOP_PROBE" >"$SESSION_DIR/probe.txt" 2>/dev/null
+    # A probe that fails leaves lines out; the check below says so.
+    "$DESKTOP_PROBE" >"$SESSION_DIR/probe.txt" 2>/dev/null || true
     mode=$(awk '/^colormode / { print $2, $3 }' "$SESSION_DIR/probe.txt")
     more=$(awk '/^morecolors / { print $2, $3 }' "$SESSION_DIR/probe.txt")
     picker=$(awk '/^picker / { print $2, $3, $4, $5, $6, $7, $8 }' "$SESSION_DIR/probe.txt")

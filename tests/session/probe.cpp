@@ -40,8 +40,10 @@ bool printPicker(glowdeck::Panel& panel) {
     QColorDialog* dialog = panel.colors().dialog();
     QWidget* basic = nullptr;
     for (auto* child : dialog->findChildren<QWidget*>()) {
-        // The basic colours come first, the custom ones after.
-        if (child->inherits("QWellArray") && child->isVisible()) {
+        // The basic colours come first, the custom ones after. Qt 6.8 moved the class into
+        // a namespace.
+        if ((child->inherits("QWellArray") || child->inherits("QtPrivate::QWellArray")) &&
+            child->isVisible()) {
             basic = child;
             break;
         }
