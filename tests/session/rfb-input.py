@@ -9,11 +9,21 @@ through the compositor and the bar exactly as a user's does.
     rfb-input.py SOCKET drag X1 Y1 X2 Y2       press at one point, move, release at the other
     rfb-input.py SOCKET key NAME...            press and release keys (Escape, Down, Return)
     rfb-input.py SOCKET type TEXT              type digits and dots
+    rfb-input.py SOCKET relay LISTEN           stay connected to SOCKET and pass on the input of
+                                               each client of the server it opens at LISTEN
+
+Since wayvnc 0.9 every client gets a virtual keyboard of its own, made when it connects. The
+compositor then hands the new keyboard's keymap to XWayland, which drops a key pressed before
+it has taken the keymap in: with a connection for each command, the first key of each would
+often be lost. Through the relay every command comes from the one keyboard of a session, made
+once, as with wayvnc 0.5 (one keyboard for all clients) and as with a real keyboard.
 """
 
+import os
 import socket
 import struct
 import sys
+import threading
 import time
 
 KEYSYMS = {"Escape": 0xFF1B, "Down": 0xFF54, "Return": 0xFF0D}
@@ -42,9 +52,9 @@ def connect(path):
     if struct.unpack(">I", receive(connection, 4))[0] != 0:
         raise RuntimeError("the VNC server refused the connection")
     connection.sendall(b"\x01")  # shared
-    receive(connection, 20)  # width, height, pixel format
-    receive(connection, struct.unpack(">I", receive(connection, 4))[0])  # desktop name
-    return connection
+    init = receive(connection, 24)  # width, height, pixel format, length of the desktop name
+    init += receive(connection, struct.unpack(">I", init[20:])[0])
+    return connection, init
 
 
 def pointer(connection, buttons, x, y):
@@ -57,8 +67,61 @@ def key(connection, keysym, down):
     time.sleep(0.05)
 
 
+# The length of each message a client of the relay may send: key and pointer events.
+CLIENT_MESSAGES = {4: 8, 5: 6}
+
+
+def serve(client, server, init):
+    """Greets one client as a server without authentication would, then passes its key and
+    pointer events on to the server, in order, until it closes."""
+    client.settimeout(10)
+    client.sendall(b"RFB 003.008\n")
+    receive(client, 12)
+    client.sendall(bytes([1, 1]))  # one security type: none
+    receive(client, 1)
+    client.sendall(struct.pack(">I", 0))
+    receive(client, 1)  # shared or not: the server stays shared
+    client.sendall(init)
+    while True:
+        kind = client.recv(1)
+        if not kind:
+            return
+        if kind[0] not in CLIENT_MESSAGES:
+            raise RuntimeError(f"a relay client sent message type {kind[0]}")
+        server.sendall(kind + receive(client, CLIENT_MESSAGES[kind[0]] - 1))
+
+
+def relay(server_path, listen_path):
+    server, init = connect(server_path)
+    server.settimeout(None)
+
+    # Nothing the server sends (clipboard changes, bells) is wanted; when it goes, so does the
+    # relay.
+    def drain():
+        while server.recv(4096):
+            pass
+        print("relay: the VNC server closed the connection", file=sys.stderr, flush=True)
+        os._exit(1)
+
+    threading.Thread(target=drain, daemon=True).start()
+    listener = socket.socket(socket.AF_UNIX)
+    listener.bind(listen_path)
+    listener.listen(4)
+    print(f"relaying {listen_path} to {server_path}", flush=True)
+    while True:
+        client, _ = listener.accept()
+        with client:
+            try:
+                serve(client, server, init)
+            except (OSError, EOFError, RuntimeError) as error:
+                print(f"relay: {error}", file=sys.stderr, flush=True)
+
+
 def main(argv):
-    connection = connect(argv[1])
+    if len(argv) > 3 and argv[2] == "relay":
+        relay(argv[1], argv[3])
+        return
+    connection, _ = connect(argv[1])
     action, arguments = argv[2], argv[3:]
     if action == "click":
         x, y = int(arguments[0]), int(arguments[1])

@@ -70,12 +70,19 @@ watcher() {
 }
 session_wait 100 watcher || { echo "waybar's tray did not start"; cat "$SESSION_DIR/sway.log"; exit 1; }
 
-# wayvnc adds a virtual pointer and keyboard to the seat; rfb-input.py drives them.
+# wayvnc adds a virtual pointer and keyboard to the seat; rfb-input.py drives them, through
+# one connection that lasts the session: wayvnc 0.9 makes a keyboard for each connection, and
+# XWayland drops a key pressed before it has taken a new keyboard's keymap in (see
+# rfb-input.py). The keyboard is there once sway lists it, well before the first key.
 session_start wayvnc wayvnc --unix-socket "$SESSION_DIR/vnc"
 session_wait 100 test -S "$SESSION_DIR/vnc" || { cat "$SESSION_DIR/wayvnc.log"; exit 1; }
-desktop_click() { python3 "$here/rfb-input.py" "$SESSION_DIR/vnc" click "$@"; }
-desktop_key() { python3 "$here/rfb-input.py" "$SESSION_DIR/vnc" key "$@"; }
-desktop_type() { python3 "$here/rfb-input.py" "$SESSION_DIR/vnc" type "$1"; }
+session_start relay python3 "$here/rfb-input.py" "$SESSION_DIR/vnc" relay "$SESSION_DIR/input"
+session_wait 100 test -S "$SESSION_DIR/input" || { cat "$SESSION_DIR/relay.log"; exit 1; }
+keyboard() { swaymsg -t get_inputs -r | grep -q '"type": "keyboard"'; }
+session_wait 100 keyboard || { echo "no virtual keyboard"; cat "$SESSION_DIR/wayvnc.log"; exit 1; }
+desktop_click() { python3 "$here/rfb-input.py" "$SESSION_DIR/input" click "$@"; }
+desktop_key() { python3 "$here/rfb-input.py" "$SESSION_DIR/input" key "$@"; }
+desktop_type() { python3 "$here/rfb-input.py" "$SESSION_DIR/input" type "$1"; }
 desktop_shot() { grim "$1"; }
 DESKTOP_TRAY="980 0 300 28"
 DESKTOP_PICKER=1
