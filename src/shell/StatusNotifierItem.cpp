@@ -222,7 +222,7 @@ bool StatusNotifierItem::publish() {
     if (published_) {
         return true;
     }
-    if (!bus_.isConnected() || !bus_.registerService(service_)) {
+    if (!bus_.isConnected() || (!withdrawn_ && !bus_.registerService(service_))) {
         return false;
     }
     if (!bus_.registerVirtualObject(QLatin1String(itemPath), this) ||
@@ -250,16 +250,30 @@ bool StatusNotifierItem::publish() {
 }
 
 void StatusNotifierItem::watcherStarted() {
-    const int attempt = ++registration_;
+    ++registration_;
     registered_ = false;
     QDBusConnectionInterface* daemon = bus_.interface();
     const QString watcherOwner = daemon->serviceOwner(QLatin1String(watcherService)).value();
     const bool gnome =
         !watcherOwner.isEmpty() &&
         watcherOwner == daemon->serviceOwner(QLatin1String(gnomeShellService)).value();
+    const bool changed = !watched_ || gnome != gnomeHost();
     gnomeShell_ = gnome ? watcherOwner : QString();
-    setWatched(true);
+    watched_ = true;
+    // The owner may withdraw the item here, before it registers, or put it back, which
+    // registers it.
+    const int before = registration_;
+    if (changed && onWatcherChanged) {
+        onWatcherChanged();
+    }
+    if (!withdrawn_ && registration_ == before) {
+        registerWithWatcher();
+    }
+}
 
+void StatusNotifierItem::registerWithWatcher() {
+    const int attempt = ++registration_;
+    registered_ = false;
     QDBusMessage call = QDBusMessage::createMethodCall(
         QLatin1String(watcherService), QLatin1String(watcherPath), QLatin1String(watcherService),
         QStringLiteral("RegisterStatusNotifierItem"));
@@ -272,6 +286,27 @@ void StatusNotifierItem::watcherStarted() {
                     registered_ = !finished->isError();
                 }
             });
+}
+
+void StatusNotifierItem::setWithdrawn(bool withdrawn) {
+    if (withdrawn == withdrawn_) {
+        return;
+    }
+    withdrawn_ = withdrawn;
+    if (!published_) {
+        return;
+    }
+    if (withdrawn) {
+        ++registration_;
+        registered_ = false;
+        bus_.unregisterService(service_);
+        qCDebug(panelLog) << "status notifier item withdrawn";
+        return;
+    }
+    bus_.registerService(service_);
+    if (watched_) {
+        registerWithWatcher();
+    }
 }
 
 void StatusNotifierItem::watcherGone() {
@@ -344,15 +379,7 @@ bool StatusNotifierItem::handleItem(const QDBusMessage& message,
         if (onClick) {
             onClick(QPoint(arguments.at(0).toInt(), arguments.at(1).toInt()));
         }
-        if (member == QLatin1String("Activate") && !gnomeShell_.isEmpty() &&
-            message.service() == gnomeShell_) {
-            connection.send(message.createErrorReply(
-                QStringLiteral("org.freedesktop.DBus.Error.Failed"),
-                QStringLiteral("Done; answered as an error so that the next single click "
-                               "activates again")));
-        } else {
-            connection.send(message.createReply());
-        }
+        connection.send(message.createReply());
         return true;
     }
     if (member == QLatin1String("Scroll") && message.signature() == QLatin1String("is")) {

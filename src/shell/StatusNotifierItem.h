@@ -23,12 +23,11 @@ namespace glowdeck {
 // the host passed. The item registers with the StatusNotifierWatcher whenever one is on the bus,
 // and again each time a new one starts.
 //
-// GNOME Shell's AppIndicator extension (as shipped for GNOME 43) needs two things more, and gets
-// them only where GNOME Shell owns the watcher:
-//   - it shows no item without a menu path, so the item names an empty menu there;
-//   - it sends Activate on a single click only until an Activate call has succeeded, and on
-//     double clicks after that. So the item answers its Activate calls, once acted on, with an
-//     error (not "unknown method", which would stop activation altogether).
+// GNOME Shell's AppIndicator extension shows no item without a menu path (as shipped for
+// GNOME 43), so where GNOME Shell owns the watcher the item names an empty menu. The extension
+// calls Activate on a double click only (GNOME 43's on the first single click too, until one
+// call has succeeded); TrayIcon therefore docks an XEmbed icon there instead when it can, and
+// withdraws the item.
 class StatusNotifierItem : public QDBusVirtualObject {
 public:
     static constexpr char interfaceName[] = "org.kde.StatusNotifierItem";
@@ -39,7 +38,8 @@ public:
     // A click on the icon, at the position the host gave (its own notion of screen
     // coordinates; (0, 0) from hosts that do not say).
     std::function<void(QPoint at)> onClick;
-    // When a watcher starts, or the running one goes away.
+    // When a watcher starts, or the running one goes away; before the item registers with a
+    // new one.
     std::function<void()> onWatcherChanged;
 
     // `images`: the icon at each size offered to hosts.
@@ -56,6 +56,12 @@ public:
     // name or the object.
     bool publish();
 
+    // Takes the item off the bus (the watcher forgets an item whose name goes away) while
+    // another icon stands for the program, or puts it back and registers it again. A withdrawn
+    // item registers with no watcher that starts; onWatcherChanged still reports them.
+    void setWithdrawn(bool withdrawn);
+    bool withdrawn() const { return withdrawn_; }
+
     // Whether a watcher runs, and whether it has accepted the item.
     bool watched() const { return watched_; }
     bool registered() const { return registered_; }
@@ -69,6 +75,7 @@ public:
 private:
     void watcherStarted();
     void watcherGone();
+    void registerWithWatcher();
     void setWatched(bool watched);
     QVariantMap properties() const;
     bool handleItem(const QDBusMessage& message, const QDBusConnection& connection);
@@ -83,6 +90,7 @@ private:
     bool published_ = false;
     bool watched_ = false;
     bool registered_ = false;
+    bool withdrawn_ = false;
     // GNOME Shell's unique bus name, where it owns the watcher.
     QString gnomeShell_;
     // Counts registrations, so that the answer to one that a newer one replaced is ignored.

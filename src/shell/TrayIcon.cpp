@@ -1,5 +1,6 @@
 #include "TrayIcon.h"
 
+#include "DockedTrayIcon.h"
 #include "PanelLog.h"
 #include "StatusNotifierItem.h"
 #include "TrayIconImage.h"
@@ -23,30 +24,48 @@ void TrayIcon::show() {
         return;
     }
     item_ = std::make_unique<StatusNotifierItem>(bus_, TrayIconImage::images());
-    item_->onClick = [this](QPoint at) {
-        if (onClick) {
-            onClick(at);
-        }
-    };
+    item_->onClick = [this](QPoint at) { click(at); };
     item_->onWatcherChanged = [this] { follow(); };
     if (!item_->publish()) {
         item_.reset();
     }
     follow();
-    if (kind_ == Kind::XEmbed && !QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (kind_ == Kind::XEmbed && xembed_ && !QSystemTrayIcon::isSystemTrayAvailable()) {
         std::fputs("glowdeck: no system tray is available yet; the icon appears when one "
                    "starts.\n",
                    stderr);
     }
 }
 
+void TrayIcon::click(std::optional<QPoint> at) {
+    if (onClick) {
+        onClick(at);
+    }
+}
+
 void TrayIcon::follow() {
     if (item_ && item_->watched()) {
-        kind_ = Kind::StatusNotifier;
+        if (item_->gnomeHost() && !docked_ && X11Support::available()) {
+            docked_ = std::make_unique<DockedTrayIcon>(&TrayIconImage::render);
+            docked_->onClick = [this] { click(std::nullopt); };
+            docked_->onTrayChanged = [this] { follow(); };
+        }
+        const bool dock = item_->gnomeHost() && docked_ && docked_->trayRunning();
+        if (docked_) {
+            docked_->setDocked(dock);
+        }
+        item_->setWithdrawn(dock);
+        kind_ = dock ? Kind::XEmbed : Kind::StatusNotifier;
         if (xembed_) {
             xembed_->hide();
         }
         return;
+    }
+    if (docked_) {
+        docked_->setDocked(false);
+    }
+    if (item_) {
+        item_->setWithdrawn(false);
     }
     kind_ = Kind::XEmbed;
     // Made only while no watcher runs: Qt decides once per run whether its tray icons use
@@ -67,6 +86,9 @@ void TrayIcon::follow() {
 }
 
 QRect TrayIcon::geometry() const {
+    if (kind_ == Kind::XEmbed && docked_ && docked_->docked()) {
+        return docked_->geometry();
+    }
     if (kind_ != Kind::XEmbed || !xembed_) {
         return QRect();
     }

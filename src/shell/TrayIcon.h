@@ -13,11 +13,15 @@ class QSystemTrayIcon;
 
 namespace glowdeck {
 
+class DockedTrayIcon;
 class StatusNotifierItem;
 
 // The program's icon, on whichever tray the desktop has: a StatusNotifierItem while a
-// StatusNotifierWatcher runs on the session bus, else an XEmbed icon (QSystemTrayIcon). It
-// follows the watcher starting and going away, and is never shown twice.
+// StatusNotifierWatcher runs on the session bus, else an XEmbed icon (QSystemTrayIcon). Where
+// GNOME Shell runs the watcher and also an XEmbed tray (its AppIndicator extension does both), a
+// window of the program's own docked there (DockedTrayIcon) stands in for the item: the extension
+// passes every single click on it, and only double clicks to an item. It follows the watcher and
+// the trays starting and going away, and is never shown twice.
 class TrayIcon : public QObject {
 public:
     enum class Kind { None, StatusNotifier, XEmbed };
@@ -39,13 +43,16 @@ public:
 
     StatusNotifierItem* statusNotifierItem() const { return item_.get(); }
     QSystemTrayIcon* xembedIcon() const { return xembed_.get(); }
+    DockedTrayIcon* dockedIcon() const { return docked_.get(); }
 
 private:
     void follow();
+    void click(std::optional<QPoint> at);
 
     QDBusConnection bus_;
     std::unique_ptr<StatusNotifierItem> item_;
     std::unique_ptr<QSystemTrayIcon> xembed_;
+    std::unique_ptr<DockedTrayIcon> docked_;
     Kind kind_ = Kind::None;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
@@ -152,6 +153,64 @@ TEST_F(StatusNotifierItemTest, RegistersWithEachWatcherThatStarts) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
     EXPECT_EQ(second.registrations, std::vector<QString>{item->serviceName()});
     EXPECT_EQ(changes, 2);
+}
+
+// GNOME Shell's AppIndicator extension logs every Activate call that fails as critical: the
+// item answers its calls like anyone's, and names the menu without which it shows no item.
+TEST_F(StatusNotifierItemTest, OnGnomeTheItemNamesAMenuAndAnswersActivate) {
+    FakeWatcher watcher;
+    QDBusConnection shell = connect("shell");
+    ASSERT_TRUE(shell.registerService(QStringLiteral("org.gnome.Shell")));
+    ASSERT_TRUE(shell.registerVirtualObject(QStringLiteral("/StatusNotifierWatcher"), &watcher));
+    ASSERT_TRUE(shell.registerService(QLatin1String(watcherService)));
+    makeItem();
+    EXPECT_TRUE(item->gnomeHost());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
+
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        item->serviceName(), QLatin1String(StatusNotifierItem::itemPath),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << QLatin1String(StatusNotifierItem::interfaceName) << QStringLiteral("Menu");
+    QDBusPendingCall pending = shell.asyncCall(get);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }));
+    const QDBusMessage menu = pending.reply();
+    ASSERT_EQ(menu.type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(menu.arguments().value(0).value<QDBusVariant>().variant().value<QDBusObjectPath>(),
+              QDBusObjectPath(QLatin1String(StatusNotifierItem::menuPath)));
+
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(call(shell, "Activate", {5, 7}).type(), QDBusMessage::ReplyMessage) << i;
+    }
+    EXPECT_EQ(clicks, (std::vector<QPoint>{{5, 7}, {5, 7}}));
+}
+
+// Withdrawn, the item leaves the bus, so that the host drops it, and registers with no watcher
+// that starts; put back, it registers again.
+TEST_F(StatusNotifierItemTest, AWithdrawnItemLeavesTheBusAndComesBackRegistered) {
+    FakeWatcher first;
+    startWatcher(first);
+    makeItem();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
+    QDBusConnectionInterface* bus = connect("observer").interface();
+    const auto onBus = [&] { return bus->isServiceRegistered(item->serviceName()).value(); };
+
+    item->setWithdrawn(true);
+    EXPECT_FALSE(item->registered());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !onBus(); }));
+
+    QDBusConnection::disconnectFromBus(names[1]);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !item->watched(); }));
+    FakeWatcher second;
+    startWatcher(second);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->watched(); }));
+    QTest::qWait(100);
+    EXPECT_TRUE(second.registrations.empty());
+    EXPECT_FALSE(onBus());
+
+    item->setWithdrawn(false);
+    EXPECT_TRUE(onBus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
+    EXPECT_EQ(second.registrations, std::vector<QString>{item->serviceName()});
 }
 
 TEST_F(StatusNotifierItemTest, TrayIconFollowsTheWatcherAndIsNeverShownTwice) {
