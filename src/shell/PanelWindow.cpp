@@ -81,6 +81,9 @@ void PanelWindow::place(const QRect& frame) {
     if (swaySocket_.isEmpty() || !isVisible() ||
         !SwayIpc::run(swaySocket_, SwayIpc::placeCommand(winId(), frame))) {
         setGeometry(frame);
+        if (isVisible()) {
+            X11Support::moveResize(windowHandle(), frame);
+        }
     }
 }
 
@@ -94,7 +97,13 @@ void PanelWindow::showAndActivate() {
             swayRetry_.start(0);
         }
     }
+    const bool mapping = !isVisible();
+    const QRect frame = geometry();
     show();
+    if (mapping && swaySocket_.isEmpty()) {
+        // The window manager takes the window in as it is mapped, and may move it then.
+        X11Support::moveResize(windowHandle(), frame);
+    }
     raise();
     activateWindow();
     X11Support::activate(windowHandle());

@@ -105,6 +105,30 @@ void X11Support::activate(QWindow* window) {
     xcb_flush(c);
 }
 
+void X11Support::moveResize(QWindow* window, const QRect& frame) {
+    xcb_connection_t* c = connection();
+    if (c == nullptr || window == nullptr) {
+        return;
+    }
+    // The gravity, which of x, y, width and height are given, and who asks.
+    constexpr uint32_t allGiven = 0xf << 8;
+    constexpr uint32_t fromPager = 2 << 12;
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window->winId());
+    message.type = atom(c, "_NET_MOVERESIZE_WINDOW");
+    message.data.data32[0] = XCB_GRAVITY_NORTH_WEST | allGiven | fromPager;
+    message.data.data32[1] = static_cast<uint32_t>(frame.x());
+    message.data.data32[2] = static_cast<uint32_t>(frame.y());
+    message.data.data32[3] = static_cast<uint32_t>(frame.width());
+    message.data.data32[4] = static_cast<uint32_t>(frame.height());
+    xcb_send_event(c, 0, root(c),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(c);
+}
+
 bool X11Support::grabPointer(QWindow* window) {
     xcb_connection_t* c = connection();
     if (c == nullptr || window == nullptr) {

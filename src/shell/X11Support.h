@@ -27,6 +27,13 @@ public:
     // another program drew: a manager that prevents focus stealing (mutter) then refuses it.
     static void activate(QWindow* window);
 
+    // Asks the window manager to give `window` the frame `frame` as it is, as a pager would
+    // (_NET_MOVERESIZE_WINDOW from a pager). Some managers keep a window that its own program
+    // places out of the area a bar reserves (KWin does as it maps one), which pushes the
+    // panel, whose transparent margin overlaps the bar, away from the icon; a pager's request
+    // they carry out as asked.
+    static void moveResize(QWindow* window, const QRect& frame);
+
     // Where `window` lies on the screen and how large it is, as the server has it now. Qt
     // follows the moves of its top-level windows, but not every move or resize of a window
     // another program has taken in (an icon in an XEmbed tray).
