@@ -4,12 +4,14 @@
 # inside a private network namespace this script makes. Pointer clicks and key presses come
 # from virtual input devices that the shell creates on its own seat, so they travel the path a
 # mouse's do: through the shell's picking to the top bar, the extension's icon or XWayland.
-# A test-only extension puts the shell in its unsafe mode, which opens its Eval and Screenshot
-# interfaces to this script. Besides the checks of desktop-lib.sh: the panel hangs from the top
-# bar, is in neither the window switcher nor the dash, and after a click on the shell's own
-# chrome (the clock), which XWayland's clients cannot see, the next click outside hides it. The
-# screenshot goes to $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree) as
-# session-gnome.png.
+# A test-only extension (written in the form the installed shell loads) puts the shell in its
+# unsafe mode, which opens its Eval and Screenshot interfaces to this script. Besides the checks
+# of desktop-lib.sh: the panel hangs from the top bar, is in neither the window switcher nor the
+# dash, and after a click on the shell's own chrome (the clock), which XWayland's clients cannot
+# see, the next click outside hides it; where the extension's XEmbed tray can be turned off, the
+# program's StatusNotifierItem stands in for its icon meanwhile; the shell logs no failed
+# activation. The screenshot goes to $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree)
+# as session-gnome.png.
 #
 #   run-gnome.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe \
 #       path/to/glowdeck_tray_icon_contrast
@@ -51,16 +53,30 @@ export GSETTINGS_BACKEND=keyfile
 test_extension=glowdeck-session-test@glowdeck
 extension_dir="$HOME/.local/share/gnome-shell/extensions/$test_extension"
 mkdir -p "$extension_dir"
+# GNOME Shell 45 and later load extensions only as ES modules; earlier ones only as scripts.
+shell_major=$(gnome-shell --version | sed -n 's/^GNOME Shell \([0-9]*\).*/\1/p')
+[ -n "$shell_major" ] || { echo "cannot tell GNOME Shell's version"; exit 1; }
 cat >"$extension_dir/metadata.json" <<EOF
 { "uuid": "$test_extension", "name": "Glowdeck session test",
   "description": "Opens the shell's Eval and Screenshot interfaces to the session test.",
-  "shell-version": ["43"] }
+  "shell-version": ["$shell_major"] }
 EOF
-cat >"$extension_dir/extension.js" <<'EOF'
+if [ "$shell_major" -ge 45 ]; then
+    cat >"$extension_dir/extension.js" <<'EOF'
+import {Extension} from 'resource:///org/gnome/shell/extensions/extension.js';
+
+export default class extends Extension {
+    enable() { global.context.unsafe_mode = true; }
+    disable() {}
+}
+EOF
+else
+    cat >"$extension_dir/extension.js" <<'EOF'
 function init() {
     return { enable() { global.context.unsafe_mode = true; }, disable() {} };
 }
 EOF
+fi
 gsettings set org.gnome.shell enabled-extensions \
     "['ubuntu-appindicators@ubuntu.com', '$test_extension']"
 gsettings set org.gnome.shell welcome-dialog-last-shown-version "'999'"
@@ -123,6 +139,17 @@ global.glowdeckTest = {
         const [w, h] = actor.get_transformed_size();
         return [x, y, w, h].map(Math.round).join(' ');
     },
+    // The button's width, the bar's height: the button of an XEmbed icon is only as tall as
+    // the icon for a while after it is added.
+    trayRegion() {
+        const button = this.indicator();
+        if (!button)
+            return '';
+        const [x] = button.get_transformed_position();
+        const [w] = button.get_transformed_size();
+        const [, y] = Main.panel.get_transformed_position();
+        return [x, y, w, Main.panel.height].map(Math.round).join(' ');
+    },
     indicator() {
         const key = Object.keys(Main.panel.statusArea).find(k => k.startsWith('appindicator-'));
         return key ? Main.panel.statusArea[key] : null;
@@ -170,15 +197,20 @@ desktop_shot() {
 
 session_start app "$DESKTOP_APP_PATH"
 DESKTOP_APP=$SESSION_PID_app
-# The extension's button for the program's item: where the tray draws the icon.
+# Where the extension's button for the program's icon lies, across the top bar.
 indicator_box() {
-    DESKTOP_TRAY=$(gnome_eval 'global.glowdeckTest.box(global.glowdeckTest.indicator())')
+    DESKTOP_TRAY=$(gnome_eval 'global.glowdeckTest.trayRegion()')
     echo "$DESKTOP_TRAY" | grep -q '^[0-9]* [0-9]* [1-9][0-9]* [1-9][0-9]*$'
 }
 desktop_check "the AppIndicator extension shows the program's item" session_wait 100 indicator_box
-[ -n "${DESKTOP_TRAY:-}" ] || exit 1
-echo "the item's button at $DESKTOP_TRAY"
-desktop_checks
+[ -n "${DESKTOP_TRAY:-}" ] || {
+    gnome_eval 'Object.keys(Main.panel.statusArea).join(" ")' || true
+    echo "--- app.log"; tail -n 30 "$SESSION_DIR/app.log"
+    echo "--- shell.log"; tail -n 30 "$SESSION_DIR/shell.log"
+    exit 1
+}
+echo "the item's button at $DESKTOP_TRAY: $(gnome_eval 'Object.keys(Main.panel.statusArea).filter(k => k.startsWith("appindicator-")).join(" ")')"
+desktop_checks || { echo "--- app.log"; tail -n 30 "$SESSION_DIR/app.log"; exit 1; }
 
 # The panel, shown: opened by a click on the icon unless it is shown already.
 panel_shown() {
@@ -229,6 +261,52 @@ echo "the window switcher lists: ${switcher:-nothing}; the dash: ${dash:-nothing
 unlisted() { ! echo "$1" | grep -q -i glowdeck; }
 desktop_check "the panel is not in the window switcher" unlisted "$switcher"
 desktop_check "the program is not in the dash" unlisted "$dash"
+
+# Where the extension's XEmbed tray can be turned off (legacy-tray-enabled, from version 59 on),
+# the program's StatusNotifierItem stands in for the icon meanwhile, and the icon comes back with
+# the tray, opening the panel again at one click; never both.
+tray_schema=org.gnome.shell.extensions.appindicator
+if gsettings list-keys "$tray_schema" 2>/dev/null | grep -qx legacy-tray-enabled; then
+    desktop_key Escape
+    session_wait 30 desktop_panel_hidden || true
+    shown_as() {
+        keys=$(gnome_eval 'Object.keys(Main.panel.statusArea)
+            .filter(k => k.startsWith("appindicator-")).join(" ")')
+        case $keys in
+        "appindicator-$1"*" "*) return 1 ;;
+        "appindicator-$1"*) return 0 ;;
+        *) return 1 ;;
+        esac
+    }
+    gsettings set "$tray_schema" legacy-tray-enabled false
+    desktop_check "with the XEmbed tray off, the StatusNotifierItem alone stands for the program" \
+        session_wait 50 shown_as org.kde.StatusNotifierItem-
+    # The extension activates an item on a double click only.
+    sleep 0.5
+    if indicator_box && desktop_find_icon; then
+        desktop_click_icon
+        desktop_click_icon
+        desktop_check "a double click on the item opens the panel" session_wait 50 desktop_find_panel
+        desktop_key Escape
+        session_wait 30 desktop_panel_hidden || true
+    else
+        desktop_check "the item is in the bar" false
+    fi
+    gsettings set "$tray_schema" legacy-tray-enabled true
+    desktop_check "with the tray back, the docked icon alone" session_wait 50 shown_as legacy:
+    sleep 0.5 # the icon settles in the bar
+    if indicator_box && desktop_find_icon; then
+        desktop_click_icon
+        desktop_check "one click on it opens the panel" session_wait 50 desktop_find_panel
+    else
+        desktop_check "the docked icon is back in the bar" false
+    fi
+fi
+
+# Every click went to the icon without an error the extension would log as critical (it logs
+# one for each failed Activate call).
+activation_clean() { ! grep -q "failed to activate" "$SESSION_DIR/shell.log"; }
+desktop_check "the shell logs no failed activation" activation_clean
 
 echo "the session took $(($(date +%s) - session_started)) s"
 desktop_summary || {
