@@ -1,14 +1,21 @@
-// Saves a screenshot of KWin's whole workspace as PNG, for the session test on KDE Plasma. KWin
-// hands the picture over a pipe passed with its ScreenShot2 D-Bus call (the session lets every
-// client take screenshots), as raw pixels described by the call's reply.
+// Saves a screenshot of KWin's whole workspace as PNG, for the session test on KDE Plasma.
 //
-//   glowdeck_kwin_screenshot OUT.png
+//   glowdeck_kwin_screenshot OUT.png          KWin on its virtual output, compositing with OpenGL
+//   glowdeck_kwin_screenshot --x11 OUT.png    KWin drawing into a window on the X display $DISPLAY
+//
+// KWin offers its ScreenShot2 D-Bus interface only while it composites with OpenGL, which KWin 6
+// does only on a DRM render node. There KWin hands the picture over a pipe passed with the call
+// (the session lets every client take screenshots), as raw pixels described by the call's reply.
+// Without a render node the session runs KWin in a window that fills an X server's screen
+// instead, and the picture is that screen's root window.
 
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QDBusUnixFileDescriptor>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPixmap>
+#include <QScreen>
 #include <QVariantMap>
 
 #include <fcntl.h>
@@ -16,6 +23,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -32,16 +40,15 @@ QByteArray readAll(int fd) {
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fputs("usage: glowdeck_kwin_screenshot OUT.png\n", stderr);
-        return 2;
+bool save(const QImage& image, const char* path) {
+    if (image.isNull() || !image.save(QString::fromLocal8Bit(path), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", path);
+        return false;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    return true;
+}
 
+int captureWorkspace(const char* path) {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC) != 0) {
         std::perror("pipe2");
@@ -57,6 +64,7 @@ int main(int argc, char** argv) {
                           QVariant::fromValue(writeEnd));
     }
     if (!reply.isValid()) {
+        ::close(fds[0]);
         std::fprintf(stderr, "CaptureWorkspace: %s\n", qPrintable(reply.error().message()));
         return 1;
     }
@@ -77,9 +85,27 @@ int main(int argc, char** argv) {
     }
     const QImage image(reinterpret_cast<const uchar*>(pixels.constData()), width, height, stride,
                        format);
-    if (!image.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    return save(image, path) ? 0 : 1;
+}
+
+int captureRootWindow(const char* path) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        std::fputs("the X display has no screen\n", stderr);
         return 1;
     }
-    return 0;
+    return save(screen->grabWindow(0).toImage(), path) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const bool x11 = argc == 3 && std::strcmp(argv[1], "--x11") == 0;
+    if (argc != 2 && !x11) {
+        std::fputs("usage: glowdeck_kwin_screenshot [--x11] OUT.png\n", stderr);
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", x11 ? "xcb" : "offscreen");
+    QGuiApplication application(argc, argv);
+    return x11 ? captureRootWindow(argv[2]) : captureWorkspace(argv[1]);
 }

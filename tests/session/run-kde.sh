@@ -1,13 +1,18 @@
 #!/bin/sh
-# The whole program on KDE Plasma 5.27 on Wayland: KWin on a virtual output with XWayland,
-# plasmashell with a panel at the bottom (the task manager, the system tray and the clock),
-# the program on XWayland, simulated bulbs on a fake LAN, all inside a private network
+# The whole program on KDE Plasma on Wayland (5.27 with kded5, or 6 with kded6): KWin with
+# XWayland, plasmashell with a panel at the bottom (the task manager, the system tray and the
+# clock), the program on XWayland, simulated bulbs on a fake LAN, all inside a private network
 # namespace this script makes. Clicks and key presses go through KWin's fake-input protocol,
 # which KWin handles as it does a mouse's and a keyboard's events (kwin-fake-input.py). Besides
-# the checks of desktop-lib.sh: the panel stands on the bottom panel, a click on the clock hides
-# it, and KWin lists it for neither the task manager, the pager nor the window switcher. The
-# screenshot goes to $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree) as
-# session-kde.png.
+# the checks of desktop-lib.sh: the panel is where the program placed it and stands on the
+# bottom panel at the icon, a click on the clock hides it, and KWin lists it for neither the
+# task manager, the pager nor the window switcher. The screenshot goes to
+# $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree) as session-kde.png.
+#
+# KWin draws on a virtual output and hands out screenshots through its ScreenShot2 interface
+# while it composites with OpenGL. KWin 6 does that only on a DRM render node; without one it
+# draws with QPainter and offers no screenshots, so it runs in a window that fills the screen of
+# an Xvfb of its own instead, and the screenshots are taken of that screen.
 #
 #   run-kde.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe \
 #       path/to/glowdeck_tray_icon_contrast path/to/glowdeck_kwin_screenshot
@@ -24,8 +29,11 @@ glowdeck_kwin_screenshot"
 kactivitymanagerd=$(ls /usr/lib/*/libexec/kactivitymanagerd /usr/libexec/kactivitymanagerd \
     2>/dev/null | head -n 1)
 [ -n "$kactivitymanagerd" ] || glowdeck_netns_skip "kactivitymanagerd is not installed"
-session_require_tools kwin_wayland plasmashell kded5 gdbus dbus-daemon python3 xdotool \
-    xwininfo xdpyinfo
+# Plasma 6 keeps the tray's status notifier watcher in kded6, Plasma 5 in kded5.
+kded=$(command -v kded6 || command -v kded5 || true)
+[ -n "$kded" ] || glowdeck_netns_skip "kded6 or kded5 is not installed"
+session_require_tools kwin_wayland plasmashell gdbus dbus-daemon python3 xdotool xwininfo xdpyinfo \
+    xprop
 glowdeck_netns_enter "$here/run-kde.sh" "$@"
 if [ "$(id -u)" -eq 0 ]; then
     glowdeck_netns_require_fresh
@@ -104,11 +112,26 @@ echo "\$DISPLAY" >"$SESSION_DIR/xdisplay"
 exec sleep 1000
 EOF
 chmod +x "$SESSION_DIR/report-display.sh"
+# Where KWin draws: its virtual output, or (KWin 6 without a render node) a window filling the
+# screen of an Xvfb of its own, whose display the screenshots are taken on.
+kwin_major=$(kwin_wayland --version 2>/dev/null | awk '$1 == "kwin" { print int($2) }')
+kwin_output="--virtual"
+shot_display=""
+if [ "${kwin_major:-0}" -ge 6 ] && ! ls /dev/dri/renderD* >/dev/null 2>&1; then
+    session_start xvfb sh -c 'exec Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$1"' \
+        xvfb "$SESSION_DIR/shot-display"
+    session_wait 100 grep -q '[0-9]' "$SESSION_DIR/shot-display" ||
+        { echo "Xvfb did not start"; exit 1; }
+    shot_display=":$(head -n 1 "$SESSION_DIR/shot-display")"
+    kwin_output="--x11-display $shot_display"
+fi
+echo "KWin ${kwin_major:-?} draws with $kwin_output"
 # Every client may take screenshots and use fake input; scripts' output goes to the log.
+# shellcheck disable=SC2086 # the backend option and its display are two words
 session_start kwin env KWIN_SCREENSHOT_NO_PERMISSION_CHECKS=1 \
     KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 LIBGL_ALWAYS_SOFTWARE=1 \
     QT_LOGGING_RULES="kwin_scripting.debug=true" \
-    kwin_wayland --virtual --xwayland --width 1280 --height 800 --socket wayland-0 \
+    kwin_wayland $kwin_output --xwayland --width 1280 --height 800 --socket wayland-0 \
     --no-lockscreen --no-global-shortcuts "$SESSION_DIR/report-display.sh"
 session_wait 300 grep -q : "$SESSION_DIR/xdisplay" ||
     { echo "KWin did not start"; tail -n 30 "$SESSION_DIR/kwin.log"; exit 1; }
@@ -117,13 +140,15 @@ export DISPLAY WAYLAND_DISPLAY=wayland-0
 session_wait 100 xdpyinfo || { echo "XWayland does not answer"; exit 1; }
 echo "KWin is up after $(($(date +%s) - session_started)) s"
 
+kde_version=${kded##*kded}
 QT_QPA_PLATFORM=wayland XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true \
-    KDE_SESSION_VERSION=5 sh -c "
+    KDE_SESSION_VERSION=$kde_version sh -c "
     '$kactivitymanagerd' >'$SESSION_DIR/kamd.log' 2>&1 &
-    kded5 >'$SESSION_DIR/kded.log' 2>&1 &
+    '$kded' >'$SESSION_DIR/kded.log' 2>&1 &
     exec plasmashell --no-respawn >'$SESSION_DIR/plasma.log' 2>&1" &
 SESSION_PIDS="$! $SESSION_PIDS"
-export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true KDE_SESSION_VERSION=5
+export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=KDE KDE_FULL_SESSION=true \
+    KDE_SESSION_VERSION="$kde_version"
 
 # Runs a KWin script in which @QUERY@ stands for its name; prints what the script prints after
 # its name (KWin logs it as "js: ...").
@@ -143,10 +168,12 @@ kwin_query() {
         --method org.kde.kwin.Scripting.unloadScript "$name" >/dev/null || true
 }
 # The managed windows: class, frame, and whether task managers, pagers and the window switcher
-# leave them out. The switcher takes normal windows and dialogs that take input.
+# leave them out. The switcher takes normal windows and dialogs that take input. KWin 6 lists
+# them with windowList(), KWin 5 with clientList().
 kwin_windows() {
     kwin_query "
-var lines = workspace.clientList().map(function (w) {
+var windows = workspace.windowList ? workspace.windowList() : workspace.clientList();
+var lines = windows.map(function (w) {
     var g = w.frameGeometry;
     var switched = (w.normalWindow || w.dialog) && w.wantsInput && !w.skipSwitcher;
     return [w.resourceClass, g.x, g.y, g.width, g.height, 'skipTaskbar=' + w.skipTaskbar,
@@ -156,10 +183,12 @@ print('@QUERY@ ' + lines.join(' | ') + ' |');"
 }
 
 # The panel is up once it is a window of its own at the bottom of the screen, and the tray is
-# up once a host has registered with the status notifier watcher.
+# up once a host has registered with the status notifier watcher. Plasma 5's windows have the
+# class org.kde.plasmashell, Plasma 6's plasmashell.
+plasma_class='^(org[.]kde[.])?plasmashell$'
 plasma_panel() {
-    kwin_windows | tr '|' '\n' |
-        awk '$1 == "org.kde.plasmashell" && $4 > 600 && $5 < 100 { print $2, $3, $4, $5; exit }'
+    kwin_windows | tr '|' '\n' | awk -v class="$plasma_class" \
+        '$1 ~ class && $4 > 600 && $5 < 100 { print $2, $3, $4, $5; exit }'
 }
 panel_up() { [ -n "$(plasma_panel)" ]; }
 tray_up() {
@@ -175,13 +204,31 @@ session_wait 900 tray_up && session_wait 60 panel_up || {
 echo "Plasma is up after $(($(date +%s) - session_started)) s"
 set -- $(plasma_panel)
 panel_x=$1 panel_y=$2 panel_w=$3 panel_h=$4
-# The tray sits at the right end of the panel.
-DESKTOP_TRAY="$((panel_x + panel_w - 200)) $panel_y 200 $panel_h"
+# The tray sits at the right end of the panel. A floating panel (Plasma 6's default) draws the
+# bar inset in its window by the gap it floats at, and KWin reserves as much of the screen's
+# edge as the bar is thick: the screen below the work area.
+desktop_screen_size
+bar_reserved() {
+    bar_thickness=$((SCREEN_H - $(xprop -root -notype _NET_WORKAREA |
+        awk -F '[=,]' '{ print $3 + $5 }')))
+    [ "$bar_thickness" -gt 0 ] && [ "$bar_thickness" -le "$panel_h" ]
+}
+session_wait 50 bar_reserved ||
+    { echo "the bar reserves no room: $(xprop -root _NET_WORKAREA)"; exit 1; }
+bar_reserved
+gap=$(((panel_h - bar_thickness) / 2))
+echo "the bar: a window at $panel_x,$panel_y ${panel_w}x$panel_h; $bar_thickness px thick," \
+    "floating $gap px off its edges"
+DESKTOP_TRAY="$((panel_x + panel_w - gap - 200)) $((panel_y + gap)) 200 $((panel_h - 2 * gap))"
 
 desktop_click() { python3 "$here/kwin-fake-input.py" click "$@"; }
 desktop_key() { python3 "$here/kwin-fake-input.py" key "$@"; }
 desktop_type() { python3 "$here/kwin-fake-input.py" type "$1"; }
-desktop_shot() { "$screenshot" "$1"; }
+if [ -n "$shot_display" ]; then
+    desktop_shot() { DISPLAY=$shot_display "$screenshot" --x11 "$1"; }
+else
+    desktop_shot() { "$screenshot" "$1"; }
+fi
 
 session_start app "$DESKTOP_APP_PATH"
 DESKTOP_APP=$SESSION_PID_app
@@ -194,11 +241,25 @@ panel_shown() {
     session_wait 50 desktop_find_panel
 }
 
-# The panel opens against the bar: its frame ends within its margin of the bar's top edge.
+# The panel opens against the bar where the program placed it (the last frame its log says it
+# opened at, whose left and bottom edges stay as the panel fits its content): KWin leaves the
+# transparent margin overlapping the bar, and the sheet ends on the bar, above the icon and
+# within the margin of the icon's top edge.
 if panel_shown; then
     session_geometry "$PANEL"
-    desktop_check "the panel stands on the bar (bottom $((Y + HEIGHT)), bar at $panel_y)" \
-        test $((Y + HEIGHT)) -le "$panel_y" -a $((Y + HEIGHT)) -ge $((panel_y - 16))
+    number='\([-0-9]*\)'
+    placed=$(sed -n "s/.*opened at QRect($number,$number $number[x]$number).*/\\1 \\2 \\3 \\4/p" \
+        "$SESSION_DIR/app.log" | tail -n 1)
+    # shellcheck disable=SC2086 # the frame's four numbers
+    set -- ${placed:-0 0 0 0}
+    bottom=$((Y + HEIGHT))
+    what="left $X, bottom $bottom; placed at $1, $(($2 + $4))"
+    desktop_check "the panel is where the program placed it ($what)" \
+        test -n "$placed" -a "$X" -eq "$1" -a "$bottom" -eq $(($2 + $4))
+    sheet_end=$((bottom - 16)) bar_top=$((panel_y + gap))
+    what="sheet ends at $sheet_end, bar at $bar_top, icon at $ICON_Y"
+    desktop_check "the panel stands on the bar at the icon ($what)" \
+        test "$sheet_end" -le "$bar_top" -a "$sheet_end" -le "$ICON_Y" -a "$sheet_end" -ge $((ICON_Y - 16))
 fi
 
 # The clock opens its calendar, a window of plasmashell's; a click on the clock again closes it.
@@ -221,8 +282,11 @@ if panel_shown; then
     not_listed() {
         ! echo "$windows" | tr '|' '\n' | grep -i '^ *glowdeck ' | grep -q "skip$1=false"
     }
-    desktop_check "KWin's window list holds the desktop's own panel" \
-        sh -c "echo '$windows' | grep -q org.kde.plasmashell"
+    plasma_listed() {
+        echo "$windows" | tr '|' '\n' |
+            awk -v class="$plasma_class" '$1 ~ class { found = 1 } END { exit !found }'
+    }
+    desktop_check "KWin's window list holds the desktop's own panel" plasma_listed
     desktop_check "the panel is not in the task manager" not_listed Taskbar
     desktop_check "the panel is not in the pager" not_listed Pager
     desktop_check "the panel is not in the window switcher" not_listed Switcher
