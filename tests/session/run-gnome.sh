@@ -6,12 +6,13 @@
 # mouse's do: through the shell's picking to the top bar, the extension's icon or XWayland.
 # A test-only extension (written in the form the installed shell loads) puts the shell in its
 # unsafe mode, which opens its Eval and Screenshot interfaces to this script. Besides the checks
-# of desktop-lib.sh: the panel hangs from the top bar, is in neither the window switcher nor the
-# dash, and after a click on the shell's own chrome (the clock), which XWayland's clients cannot
-# see, the next click outside hides it; where the extension's XEmbed tray can be turned off, the
-# program's StatusNotifierItem stands in for its icon meanwhile; the shell logs no failed
-# activation. The screenshot goes to $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree)
-# as session-gnome.png.
+# of desktop-lib.sh: the panel hangs from the top bar, from the icon's own place as the tray
+# told the program, is in neither the window switcher nor the dash, and after a click on the
+# shell's own chrome (the clock), which XWayland's clients cannot see, the next click outside
+# hides it; where the extension's XEmbed tray can be turned off, the program's
+# StatusNotifierItem stands in for its icon meanwhile; the shell logs no failed activation. The
+# screenshot goes to $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree) as
+# session-gnome.png.
 #
 #   run-gnome.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe \
 #       path/to/glowdeck_tray_icon_contrast
@@ -211,6 +212,19 @@ desktop_check "the AppIndicator extension shows the program's item" session_wait
 }
 echo "the item's button at $DESKTOP_TRAY: $(gnome_eval 'Object.keys(Main.panel.statusArea).filter(k => k.startsWith("appindicator-")).join(" ")')"
 desktop_checks || { echo "--- app.log"; tail -n 30 "$SESSION_DIR/app.log"; exit 1; }
+
+# The panel hung from the icon's own place, as the tray told the program, not from a guess:
+# the first anchor in the program's log holds the middle of the icon found on the screen.
+anchor=$(sed -n 's/.*for the anchor QRect(\([-0-9]*\),\([-0-9]*\) \([0-9]*\)x\([0-9]*\)).*/\1 \2 \3 \4/p' \
+    "$SESSION_DIR/app.log" | head -n 1)
+holds_icon() {
+    # shellcheck disable=SC2086
+    set -- $anchor
+    [ $# -eq 4 ] && [ "$CLICK_X" -ge "$1" ] && [ "$CLICK_X" -lt $(($1 + $3)) ] &&
+        [ "$CLICK_Y" -ge "$2" ] && [ "$CLICK_Y" -lt $(($2 + $4)) ]
+}
+desktop_check "the panel's anchor (${anchor:-none}) holds the icon's middle ($CLICK_X,$CLICK_Y)" \
+    holds_icon
 
 # The panel, shown: opened by a click on the icon unless it is shown already.
 panel_shown() {
