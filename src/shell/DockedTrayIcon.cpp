@@ -149,6 +149,7 @@ void DockedTrayIcon::createWindow() {
     colormap_ = xcb_generate_id(c);
     xcb_create_colormap(c, XCB_COLORMAP_ALLOC_NONE, colormap_, root_, visual_);
     window_ = xcb_generate_id(c);
+    mapped_ = false;
     width_ = side;
     height_ = side;
     // An ARGB window is transparent where the icon is; any other shows the tray's background
@@ -241,7 +242,8 @@ QRect DockedTrayIcon::geometry() const {
 
 void DockedTrayIcon::paint() {
     xcb_connection_t* c = connection();
-    if (window_ == 0 || width_ <= 0 || height_ <= 0) {
+    // Only a window on the screen has contents to read back.
+    if (window_ == 0 || !mapped_ || width_ <= 0 || height_ <= 0) {
         return;
     }
     // Premultiplied ARGB, the pixel layout of a 32-bit visual; for another, the tray's
@@ -338,6 +340,16 @@ bool DockedTrayIcon::nativeEventFilter(const QByteArray& type, void* message, qi
             return true;
         }
         return false;
+    case XCB_MAP_NOTIFY:
+    case XCB_UNMAP_NOTIFY: {
+        // Both events carry the window at the same place.
+        const auto* m = reinterpret_cast<const xcb_map_notify_event_t*>(event);
+        if (window_ == 0 || m->window != window_) {
+            return false;
+        }
+        mapped_ = (event->response_type & 0x7f) == XCB_MAP_NOTIFY;
+        return true;
+    }
     case XCB_CONFIGURE_NOTIFY: {
         const auto* n = reinterpret_cast<const xcb_configure_notify_event_t*>(event);
         if (window_ == 0 || n->window != window_) {

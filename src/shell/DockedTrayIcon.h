@@ -65,6 +65,7 @@ private:
     int width_ = side;
     int height_ = side;
     bool docked_ = false;
+    bool mapped_ = false;
 };
 
 } // namespace glowdeck
