@@ -60,7 +60,6 @@ public:
     // another icon stands for the program, or puts it back and registers it again. A withdrawn
     // item registers with no watcher that starts; onWatcherChanged still reports them.
     void setWithdrawn(bool withdrawn);
-    bool withdrawn() const { return withdrawn_; }
 
     // Whether a watcher runs, and whether it has accepted the item.
     bool watched() const { return watched_; }

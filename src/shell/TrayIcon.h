@@ -43,7 +43,6 @@ public:
 
     StatusNotifierItem* statusNotifierItem() const { return item_.get(); }
     QSystemTrayIcon* xembedIcon() const { return xembed_.get(); }
-    DockedTrayIcon* dockedIcon() const { return docked_.get(); }
 
 private:
     void follow();
