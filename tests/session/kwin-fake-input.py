@@ -22,6 +22,7 @@ BUTTONS = {1: 0x110, 2: 0x112, 3: 0x111}  # BTN_LEFT, BTN_MIDDLE, BTN_RIGHT
 KEYS = {"Escape": 1, "Return": 28, "Tab": 15, "Down": 108, "Up": 103, ".": 52, "0": 11}
 KEYS.update({str(digit): 1 + digit for digit in range(1, 10)})
 PRESSED, RELEASED = 1, 0
+HOVER = 0.2  # seconds
 
 # Requests of org_kde_kwin_fake_input, by opcode.
 AUTHENTICATE, BUTTON, POINTER_MOTION_ABSOLUTE, KEYBOARD_KEY = 0, 2, 9, 10
@@ -126,7 +127,8 @@ def main(argv):
         button = BUTTONS[int(argv[4]) if len(argv) > 4 else 1]
         connection.send(fake, POINTER_MOTION_ABSOLUTE, fixed(x) + fixed(y))
         connection.roundtrip()
-        time.sleep(0.05)
+        # The pointer rests on the target a moment before the press, as a person's does.
+        time.sleep(HOVER)
         connection.send(fake, BUTTON, uint(button) + uint(PRESSED))
         connection.roundtrip()
         time.sleep(0.05)

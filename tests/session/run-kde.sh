@@ -232,7 +232,17 @@ fi
 
 session_start app "$DESKTOP_APP_PATH"
 DESKTOP_APP=$SESSION_PID_app
-desktop_checks
+desktop_checks || {
+    echo "--- app.log"
+    tail -n 30 "$SESSION_DIR/app.log"
+    echo "--- kded.log"
+    tail -n 10 "$SESSION_DIR/kded.log"
+    echo "--- the tray on a last screenshot"
+    # shellcheck disable=SC2086 # the region's four numbers
+    desktop_shot "$SESSION_DIR/last.png" &&
+        "$DESKTOP_CONTRAST" "$SESSION_DIR/last.png" $DESKTOP_TRAY || true
+    exit 1
+}
 
 # The panel, shown: opened by a click on the icon unless it is shown already.
 panel_shown() {
