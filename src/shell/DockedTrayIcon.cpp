@@ -1,20 +1,15 @@
 #include "DockedTrayIcon.h"
 
 #include "PanelLog.h"
+#include "Xcb.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
 
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 
 namespace glowdeck {
 
@@ -25,22 +20,9 @@ namespace {
 constexpr uint32_t dockRequest = 0;
 constexpr uint32_t xembedMapped = 1;
 
-xcb_connection_t* connection() {
-    const auto* x11 =
-        qApp != nullptr ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 != nullptr ? x11->connection() : nullptr;
-}
-
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
+using xcb::atom;
+using xcb::connection;
+using xcb::Reply;
 
 // Adds `events` to those this program hears from `window`, keeping the ones it selected before
 // (Qt's, on the root window).
@@ -83,7 +65,7 @@ DockedTrayIcon::DockedTrayIcon(std::function<QImage(int size)> render)
     if (c == nullptr) {
         return;
     }
-    root_ = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    root_ = xcb::root(c);
     selection_ = atom(c, "_NET_SYSTEM_TRAY_S0");
     managerAtom_ = atom(c, "MANAGER");
     // A tray that starts announces itself with a MANAGER message to the root window's

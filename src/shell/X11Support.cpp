@@ -1,43 +1,18 @@
 #include "X11Support.h"
 
-#include <QGuiApplication>
-#include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
+#include "Xcb.h"
 
-#include <xcb/xcb.h>
+#include <QWindow>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <vector>
 
 namespace glowdeck {
 
-namespace {
-
-xcb_connection_t* connection() {
-    const auto* x11 =
-        qApp != nullptr ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 != nullptr ? x11->connection() : nullptr;
-}
-
-struct FreeReply {
-    void operator()(void* reply) const { std::free(reply); }
-};
-template <typename T> using Reply = std::unique_ptr<T, FreeReply>;
-
-xcb_atom_t atom(xcb_connection_t* c, const char* name) {
-    const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
-        c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
-xcb_window_t root(xcb_connection_t* c) {
-    return xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-}
-
-} // namespace
+using xcb::atom;
+using xcb::connection;
+using xcb::Reply;
+using xcb::root;
 
 bool X11Support::available() {
     return connection() != nullptr;
