@@ -143,7 +143,7 @@ void PanelWindow::tryPlaceOnSway() {
         setRevealed(true);
         return;
     }
-    swayRetry_.start();
+    swayRetry_.start(swayRetryMs); // the first try's start(0) left the interval at 0
 }
 
 bool PanelWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #include "shell/OutsideClickWatch.h"
 #include "shell/PanelWindow.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -75,6 +76,19 @@ TEST(PanelWindowTest, MeasuresItsContentAndKeepsItOnTheSheetWhateverTheSize) {
         EXPECT_EQ(rig.panel.content()->geometry(),
                   QRect(QPoint(0, 0), size).adjusted(16, 16, -16, -16));
     }
+}
+
+TEST(PanelWindowTest, UnderSwayShowsItsContentOnceSwayPlacedItOrAfterItsTriesRanOut) {
+    // A sway socket nobody listens on: every placement fails, and the panel stays hidden
+    // through the retries (40 tries 15 ms apart) before it shows its content where it is.
+    QTemporaryDir dir;
+    PanelWindow panel(new Content({324, 200}), dir.filePath("sway.sock"));
+    panel.showAndActivate();
+    ASSERT_TRUE(panel.isVisible());
+    EXPECT_FALSE(panel.content()->isVisible());
+    QTest::qWait(150);
+    EXPECT_FALSE(panel.content()->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel.content()->isVisible(); }, 5000));
 }
 
 TEST(OutsideClickWatchTest, ReportsFocusLeavingTheApplicationOnceSettled) {
