@@ -78,21 +78,53 @@ QString unescaped(const QString& value) {
     return text;
 }
 
-// The program an Exec= value runs: its first argument, unquoted, with '%%' read as '%'.
-QString execProgram(const QString& exec) {
-    const QString line = unescaped(exec).trimmed();
-    QString program;
-    if (line.startsWith(QLatin1Char('"'))) {
-        for (qsizetype i = 1; i < line.size() && line[i] != QLatin1Char('"'); ++i) {
-            if (line[i] == QLatin1Char('\\') && i + 1 < line.size())
-                ++i;
-            program += line[i];
+// The arguments of an Exec= value: split at unquoted white space, quotes and the backslashes
+// inside them removed, '%%' read as '%'.
+QStringList execArguments(const QString& exec) {
+    const QString line = unescaped(exec);
+    QStringList arguments;
+    QString argument;
+    bool inArgument = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == QLatin1Char('"')) {
+            inArgument = true;
+            for (++i; i < line.size() && line[i] != QLatin1Char('"'); ++i) {
+                if (line[i] == QLatin1Char('\\') && i + 1 < line.size())
+                    ++i;
+                argument += line[i];
+            }
+        } else if (line[i].isSpace()) {
+            if (inArgument)
+                arguments << argument.replace(QStringLiteral("%%"), QStringLiteral("%"));
+            argument.clear();
+            inArgument = false;
+        } else {
+            inArgument = true;
+            argument += line[i];
         }
-    } else {
-        for (qsizetype i = 0; i < line.size() && !line[i].isSpace(); ++i)
-            program += line[i];
     }
-    return program.replace(QStringLiteral("%%"), QStringLiteral("%"));
+    if (inArgument)
+        arguments << argument.replace(QStringLiteral("%%"), QStringLiteral("%"));
+    return arguments;
+}
+
+// The program an Exec= value runs: its first argument, or, where that is env(1), the first one
+// after env's options and the variables it sets ("env QT_SCALE_FACTOR=2 /usr/bin/program").
+QString execProgram(const QString& exec) {
+    const QStringList arguments = execArguments(exec);
+    if (arguments.isEmpty())
+        return {};
+    if (arguments[0] != QStringLiteral("env") && !arguments[0].endsWith(QStringLiteral("/env")))
+        return arguments[0];
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (word == QStringLiteral("-u") || word == QStringLiteral("--unset") ||
+            word == QStringLiteral("-C") || word == QStringLiteral("--chdir"))
+            ++i; // and the option's value
+        else if (!word.startsWith(QLatin1Char('-')) && !word.contains(QLatin1Char('=')))
+            return word;
+    }
+    return {};
 }
 
 // The keys of the [Desktop Entry] group of a desktop entry file.
@@ -162,6 +194,73 @@ bool Autostart::startsProgram(const QString& exec) const {
     return !program.isEmpty() && sameFile(program) == sameFile(program_);
 }
 
+QString Autostart::entryText(const QString& file) const {
+    const QString exec = QStringLiteral("Exec=") + execValue(program_);
+    QFile old(file);
+    QStringList lines;
+    if (old.open(QIODevice::ReadOnly | QIODevice::Text))
+        lines = QString::fromUtf8(old.readAll()).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    const auto header = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
+        return line.trimmed() == QStringLiteral("[Desktop Entry]");
+    });
+    if (header == lines.end()) {
+        return QStringLiteral("[Desktop Entry]\n"
+                              "Type=Application\n"
+                              "Name=%1\n"
+                              "%2\n"
+                              "Icon=glowdeck\n"
+                              "Terminal=false\n")
+            .arg(QCoreApplication::applicationName(), exec);
+    }
+
+    // The user's entry, with every key and comment kept but those that decide whether and what
+    // it starts: Exec (kept when it starts this program, in whatever way), Type, and the
+    // switches that turn it off.
+    QStringList kept;
+    qsizetype groupEnd = -1;
+    bool inEntry = false;
+    bool hasExec = false;
+    bool hasName = false;
+    for (auto line = lines.begin(); line != lines.end(); ++line) {
+        const QString trimmed = line->trimmed();
+        if (trimmed.startsWith(QLatin1Char('['))) {
+            inEntry = line == header;
+            if (inEntry)
+                groupEnd = kept.size() + 1;
+            kept << *line;
+            continue;
+        }
+        const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
+        if (!inEntry || trimmed.startsWith(QLatin1Char('#')) || equals < 0) {
+            kept << *line;
+            continue;
+        }
+        const QString key = trimmed.left(equals).trimmed();
+        const QString value = trimmed.mid(equals + 1).trimmed();
+        if (key == QStringLiteral("Hidden") || key == QStringLiteral("X-GNOME-Autostart-enabled") ||
+            key == QStringLiteral("Type") || (key == QStringLiteral("Exec") && hasExec))
+            continue;
+        if (key == QStringLiteral("Exec")) {
+            hasExec = true;
+            kept << (startsProgram(value) ? *line : exec);
+        } else {
+            hasName = hasName || key == QStringLiteral("Name");
+            kept << *line;
+        }
+        groupEnd = kept.size();
+    }
+    QStringList added{QStringLiteral("Type=Application")};
+    if (!hasName)
+        added << QStringLiteral("Name=") + QCoreApplication::applicationName();
+    if (!hasExec)
+        added << exec;
+    for (qsizetype i = 0; i < added.size(); ++i)
+        kept.insert(groupEnd + i, added[i]);
+    return kept.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
 std::optional<std::string> Autostart::setEnabled(bool on) const {
     const QString file = path();
     if (!on) {
@@ -174,15 +273,9 @@ std::optional<std::string> Autostart::setEnabled(bool on) const {
     const QString folder = QFileInfo(file).absolutePath();
     if (!QDir().mkpath(folder))
         return messages::cannotStartAtLogin("cannot create " + folder.toStdString());
+    const QString text = entryText(file);
     QSaveFile entry(file);
     if (entry.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        const QString text = QStringLiteral("[Desktop Entry]\n"
-                                            "Type=Application\n"
-                                            "Name=%1\n"
-                                            "Exec=%2\n"
-                                            "Icon=glowdeck\n"
-                                            "Terminal=false\n")
-                                 .arg(QCoreApplication::applicationName(), execValue(program_));
         entry.write(text.toUtf8());
         if (entry.commit())
             return std::nullopt;

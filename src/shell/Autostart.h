@@ -19,14 +19,18 @@ public:
     static Autostart forThisProgram();
 
     QString path() const;
-    // True while the entry exists, is not switched off and starts `program`.
+    // True while the entry exists, is not switched off and starts `program` (directly or through
+    // env(1)).
     bool enabled() const;
-    // Writes the entry (replacing one that starts something else) or removes it. A failure comes
-    // back as a sentence for the status line.
+    // Writes the entry or removes it. An entry already there keeps the user's keys: its Exec is
+    // replaced only when it starts something else, and what switched it off goes. A failure
+    // comes back as a sentence for the status line.
     std::optional<std::string> setEnabled(bool on) const;
 
 private:
     bool startsProgram(const QString& exec) const;
+    // The text that turns on the entry at `file`, which may hold one already.
+    QString entryText(const QString& file) const;
 
     QString desktopId_;
     QString program_;

@@ -20,6 +20,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 using glowdeck::Autostart;
 
 namespace {
@@ -151,6 +155,69 @@ TEST_F(AutostartTest, WrittenEntriesStartProgramsWithAnyPath) {
         EXPECT_TRUE(autostart.enabled()) << name.toStdString();
         EXPECT_FALSE(Autostart(id, file + "x").enabled()) << name.toStdString();
         EXPECT_EQ(validation(), "") << name.toStdString();
+    }
+}
+
+TEST_F(AutostartTest, EntriesThatStartTheProgramThroughEnvAreRecognised) {
+    const QString file = program("with space/glowdeck");
+    const QString quoted = "\"" + file + "\"";
+    const Autostart autostart(id, file);
+    const std::vector<std::pair<QString, bool>> execs = {
+        {quoted + " --verbose", true},
+        {"env QT_SCALE_FACTOR=2 " + quoted, true},
+        {"/usr/bin/env -u LANG QT_SCALE_FACTOR=2 \"QT_QPA_PLATFORM=xcb\" " + quoted + " %U", true},
+        {"env -i HOME=/x " + quoted, true},
+        {"env QT_SCALE_FACTOR=2", false},
+        {"env QT_SCALE_FACTOR=2 /usr/bin/true " + quoted, false},
+        {"/usr/bin/true " + quoted, false},
+        {"envy " + quoted, false},
+    };
+    for (const auto& [exec, starts] : execs) {
+        writeEntry("[Desktop Entry]\nType=Application\nName=Glowdeck\nExec=" + exec + "\n");
+        EXPECT_EQ(autostart.enabled(), starts) << exec.toStdString();
+    }
+}
+
+TEST_F(AutostartTest, TurningOnKeepsTheUsersEntry) {
+    const QString file = program("plain/glowdeck");
+    const Autostart autostart(id, file);
+    struct Case {
+        QString entry;
+        QStringList kept; // lines the written entry holds, in this order
+        QStringList gone; // lines it no longer holds
+    };
+    const QString scaled = "Exec=env QT_SCALE_FACTOR=2 " + file + " --verbose";
+    const std::vector<Case> cases = {
+        {"# mine\n[Desktop Entry]\nType=Application\nName=Glowdeck (scaled)\n" + scaled +
+             "\nX-KDE-autostart-phase=2\nHidden=true\n\n[X-Mine]\nExec=/usr/bin/true\n",
+         {"# mine", "[Desktop Entry]", "Name=Glowdeck (scaled)", scaled, "X-KDE-autostart-phase=2",
+          "[X-Mine]", "Exec=/usr/bin/true"},
+         {"Hidden=true"}},
+        {"[Desktop Entry]\nName=Other\nComment=Mine\nExec=/usr/bin/true\n"
+         "X-GNOME-Autostart-enabled=false\nX-GNOME-Autostart-Delay=5\n",
+         {"Name=Other", "Comment=Mine", "Exec=" + file, "X-GNOME-Autostart-Delay=5"},
+         {"Exec=/usr/bin/true", "X-GNOME-Autostart-enabled=false"}},
+        {"[Desktop Entry]\nComment=Mine\n",
+         {"Comment=Mine", "Type=Application", "Exec=" + file},
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry.toStdString());
+        writeEntry(c.entry);
+        ASSERT_EQ(autostart.setEnabled(true), std::nullopt);
+        EXPECT_TRUE(autostart.enabled());
+        QFile written(entryFile());
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(written.readAll()).split('\n');
+        qsizetype at = 0;
+        for (const QString& line : c.kept) {
+            const qsizetype found = lines.indexOf(line, at);
+            EXPECT_GE(found, at) << line.toStdString() << " in\n" << lines.join('\n').toStdString();
+            at = std::max(at, found);
+        }
+        for (const QString& line : c.gone)
+            EXPECT_FALSE(lines.contains(line)) << line.toStdString();
+        EXPECT_EQ(validation(), "");
     }
 }
 
