@@ -9,23 +9,25 @@ class QLocalServer;
 
 namespace glowdeck {
 
-// One running program per user. The first instance listens on a per-user local socket; a later
-// one finds it there, asks it to open its panel and exits.
+// One running program per user and display. The first instance listens on a local socket named
+// for the display; a later one on the same display finds it there, asks it to open its panel and
+// exits.
 //
 // Listening happens under a lock file next to the socket, and a socket file is taken over only
 // when a connection to it is refused (nobody listens there, as after a crash): of two starts
 // racing for it, exactly one listens and the other reaches it.
 class SingleInstance : public QObject {
 public:
-    // `name`: the socket's name or full path; empty for the per-user default.
+    // `name`: the socket's name or full path; empty for the default of this user and display.
     explicit SingleInstance(QString name = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // The socket path for this user: in $XDG_RUNTIME_DIR when set, else in the temp directory
-    // with the user id in its name.
-    static QString defaultName();
+    // The socket path for this user and display: in $XDG_RUNTIME_DIR when set, else in a folder
+    // of this user's own (mode 0700) in the temp directory, which is made when missing. Empty,
+    // with the reason in `problem`, when that folder cannot be trusted or made.
+    static QString defaultName(QString* problem = nullptr);
 
     // Asks a running instance to show its panel; true when another instance runs (it has been
     // asked, or holds the socket without answering). Otherwise this becomes the running
@@ -39,6 +41,8 @@ public:
     bool listen(std::function<void()> onShowRequest);
 
     const QString& name() const { return name_; }
+    // Why there is no socket to look for a running instance on: a sentence, empty when there is.
+    const QString& problem() const { return problem_; }
     bool listening() const { return server_ != nullptr; }
 
 private:
@@ -49,6 +53,7 @@ private:
     Claim claim(int timeoutMs);
     void acceptPending();
 
+    QString problem_; // before name_, which is made with it
     QString name_;
     QLocalServer* server_ = nullptr;
     std::function<void()> onShowRequest_;

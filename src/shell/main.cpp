@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Glowdeck"));
     QApplication::setApplicationVersion(QStringLiteral(GLOWDECK_VERSION));
@@ -18,7 +20,12 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
 
     glowdeck::SingleInstance instance;
+    if (!instance.problem().isEmpty()) {
+        std::fprintf(stderr, "glowdeck: not looking for a running Glowdeck: %s\n",
+                     qPrintable(instance.problem()));
+    }
     if (instance.notifyRunning()) {
+        std::printf("Glowdeck already runs on this display; its panel opens there.\n");
         return 0;
     }
     glowdeck::GlowdeckApp app(instance);

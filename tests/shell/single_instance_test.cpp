@@ -1,7 +1,10 @@
 #include "shell/SingleInstance.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,8 +12,15 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <latch>
+#include <map>
 #include <memory>
+#include <optional>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 using glowdeck::SingleInstance;
 
@@ -26,7 +36,132 @@ void sendShow(const QString& name, const char* line = "show\n") {
     ASSERT_TRUE(QTest::qWaitFor([&] { return client.state() == QLocalSocket::UnconnectedState; }));
 }
 
+// The environment that picks the default socket, as given, for a test's lifetime; the temp
+// directory is a fresh one open to everybody, like /tmp.
+class SingleInstancePlaceTest : public ::testing::Test {
+protected:
+    SingleInstancePlaceTest() {
+        ::chmod(QFile::encodeName(tmp_.path()).constData(), 01777);
+        set("TMPDIR", tmp_.path().toLocal8Bit());
+        set("XDG_RUNTIME_DIR", {});
+        set("WAYLAND_DISPLAY", {});
+        set("DISPLAY", {});
+    }
+    ~SingleInstancePlaceTest() override {
+        for (const auto& [name, value] : saved_) {
+            if (value)
+                qputenv(name.c_str(), *value);
+            else
+                qunsetenv(name.c_str());
+        }
+    }
+
+    // An empty value unsets the variable.
+    void set(const char* name, const QByteArray& value) {
+        if (!saved_.contains(name))
+            saved_[name] =
+                qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+        if (value.isEmpty())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    QString userFolder() const {
+        return tmp_.filePath(QStringLiteral("glowdeck-%1").arg(::getuid()));
+    }
+
+    QTemporaryDir tmp_;
+    std::map<std::string, std::optional<QByteArray>> saved_;
+};
+
 } // namespace
+
+TEST_F(SingleInstancePlaceTest, OneInstancePerDisplay) {
+    // {WAYLAND_DISPLAY, DISPLAY} pairs; rows of one group name one display.
+    const std::vector<std::vector<std::pair<QByteArray, QByteArray>>> groups = {
+        {{"", ":61"}, {"", ":61.0"}, {"", "unix:61.1"}},
+        {{"", ":62"}, {"", ":62.0"}},
+        {{"", "localhost:61.0"}},
+        {{"wayland-1", ":61"}, {"wayland-1", ":61.0"}},
+        {{"wayland-2", ":61"}},
+        {{"", ""}},
+    };
+    std::map<QString, size_t> groupOf;
+    for (size_t group = 0; group < groups.size(); ++group) {
+        for (const auto& [wayland, x] : groups[group]) {
+            SCOPED_TRACE(wayland.toStdString() + " " + x.toStdString());
+            set("WAYLAND_DISPLAY", wayland);
+            set("DISPLAY", x);
+            const QString name = SingleInstance::defaultName();
+            ASSERT_FALSE(name.isEmpty());
+            EXPECT_EQ(groupOf.try_emplace(name, group).first->second, group) << name.toStdString();
+            // A folder only this user can enter.
+            struct stat info {};
+            ASSERT_EQ(::stat(QFile::encodeName(QFileInfo(name).absolutePath()).constData(), &info),
+                      0);
+            EXPECT_EQ(info.st_uid, ::getuid());
+            EXPECT_EQ(info.st_mode & 07777, 0700u) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(groupOf.size(), groups.size());
+
+    // A start on another display runs there; one on the same display hands over.
+    set("DISPLAY", ":61");
+    SingleInstance first;
+    int requests = 0;
+    ASSERT_FALSE(first.notifyRunning(200));
+    ASSERT_TRUE(first.listen([&] { ++requests; }));
+    set("DISPLAY", ":62");
+    SingleInstance other;
+    EXPECT_FALSE(other.notifyRunning(200));
+    EXPECT_TRUE(other.listening());
+    set("DISPLAY", ":61.0");
+    std::unique_ptr<QThread> again(QThread::create([] {
+        SingleInstance same;
+        EXPECT_TRUE(same.notifyRunning(1000));
+    }));
+    again->start();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return again->isFinished(); }, 5000));
+    EXPECT_EQ(requests, 1);
+}
+
+TEST_F(SingleInstancePlaceTest, AFolderSomebodyElseCouldEnterIsRefused) {
+    set("DISPLAY", ":61");
+    const QString folder = userFolder();
+    const QString privateOne = tmp_.filePath("private");
+    ASSERT_TRUE(QDir().mkdir(privateOne, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const std::vector<std::pair<const char*, std::function<void()>>> folders = {
+        {"open to other users",
+         [&] { EXPECT_TRUE(QDir().mkdir(folder, QFile::Permissions(0x7777))); }},
+        {"is not a folder", [&] { EXPECT_TRUE(QFile(folder).open(QIODevice::WriteOnly)); }},
+        {"is not a folder", [&] { EXPECT_TRUE(QFile::link(privateOne, folder)); }},
+        {"belongs to another user",
+         [&] {
+             EXPECT_TRUE(
+                 QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+             ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+         }},
+    };
+    for (const auto& [reason, make] : folders) {
+        SCOPED_TRACE(reason);
+        if (std::string_view(reason) == "belongs to another user" && ::geteuid() != 0)
+            continue; // only root can give a folder away
+        QDir(folder).removeRecursively();
+        QFile::remove(folder);
+        make();
+        // Someone listening where the program would look.
+        QLocalServer squatter;
+        squatter.listen(QDir(folder).filePath("glowdeck-:61.socket"));
+        QLocalServer oldSquatter;
+        oldSquatter.listen(tmp_.filePath(QStringLiteral("glowdeck-%1.socket").arg(::getuid())));
+        SingleInstance instance;
+        EXPECT_TRUE(instance.name().isEmpty());
+        EXPECT_NE(instance.problem().indexOf(reason), -1) << instance.problem().toStdString();
+        EXPECT_NE(instance.problem().indexOf(folder), -1) << instance.problem().toStdString();
+        EXPECT_FALSE(instance.notifyRunning(200));
+        EXPECT_FALSE(instance.listen([] {}));
+    }
+}
 
 TEST(SingleInstanceTest, OnlyASocketNobodyListensOnIsTakenOver) {
     QTemporaryDir dir;
