@@ -95,6 +95,14 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+// The first of `base`, `base`.2, `base`.3, … that `store` holds nothing under.
+std::string unusedKey(const Store& store, std::string_view base) {
+    std::string key(base);
+    for (int n = 2; store.contains(key); ++n)
+        key = std::string(base) + "." + std::to_string(n);
+    return key;
+}
+
 } // namespace
 
 Lights::Lights(bool preview, Store& defaults, EventLoop& loop, SocketApi& sockets)
@@ -106,6 +114,10 @@ Lights::Lights(bool preview, Store& defaults, EventLoop& loop, SocketApi& socket
         return;
     }
     load();
+    storeFailing_ = defaults_.failingChanged().connect([this] {
+        if (defaults_.failing() || message_ == messages::cannotSave)
+            setMessage(std::nullopt);
+    });
     if (auto failure = endpoint_.open(
             [this](std::string_view bytes, const std::string& from) { receiveReply(bytes, from); }))
         message_ = std::move(failure);
@@ -119,8 +131,10 @@ Lights::~Lights() {
 
 void Lights::load() {
     auto stored = defaults_.data(storeKey);
-    if (!stored)
+    if (!stored) {
+        storedPartly_ = defaults_.contains(storeKey); // a value of another kind
         return;
+    }
     auto saved = SavedLight::decode(*stored);
     storedPartly_ = !saved.complete;
     for (auto& light : saved.lights)
@@ -139,8 +153,8 @@ void Lights::save() {
     auto stored = defaults_.data(storeKey);
     if (stored == encoded)
         return;
-    if (storedPartly_ && stored && !defaults_.data(unreadableKey))
-        defaults_.setData(unreadableKey, *stored);
+    if (storedPartly_)
+        defaults_.copy(storeKey, unusedKey(defaults_, unreadableKey));
     storedPartly_ = false;
     defaults_.setData(storeKey, *encoded);
 }
@@ -167,6 +181,8 @@ void Lights::showMessage(std::string text) {
 }
 
 void Lights::setMessage(std::optional<std::string> text) {
+    if (!text && !preview_ && defaults_.failing())
+        text = std::string(messages::cannotSave); // until a write succeeds
     willChange_.notify();
     message_ = std::move(text);
     rejectedAt_.reset();

@@ -23,8 +23,9 @@ namespace glowdeck {
 class Lights {
 public:
     static constexpr std::string_view storeKey = "bulbs";
-    // Where a stored list that could not be read completely is kept, once, before the first
-    // save replaces it.
+    // Where a stored value that could not be read completely is kept before the first save
+    // replaces it; a later one goes under the first of "bulbs.unreadable.2", ".3", … that is
+    // free, never over an earlier one.
     static constexpr std::string_view unreadableKey = "bulbs.unreadable";
     static constexpr std::chrono::milliseconds discoveryWait{3000};
     static constexpr std::chrono::milliseconds pollInterval{10'000};
@@ -129,8 +130,10 @@ private:
     bool panelVisible_ = false;
     bool hasDiscovered_ = false;
     bool preview_ = false;
-    // The stored list holds more than was loaded: keep its bytes before replacing them.
+    // The stored list holds more than was loaded: keep its value before replacing it.
     bool storedPartly_ = false;
+    // While the store fails to write, the status line says so.
+    ChangeSignal::Connection storeFailing_;
 };
 
 } // namespace glowdeck

@@ -13,6 +13,8 @@ inline constexpr std::string_view cannotConfigure =
     "Could not configure the local network connection.";
 inline constexpr std::string_view cannotListen = "Could not listen for bulb replies.";
 inline constexpr std::string_view invalidAddress = "Enter a valid bulb IPv4 address.";
+// Shown from a failed write of the list until a write succeeds.
+inline constexpr std::string_view cannotSave = "Could not save the list of lights.";
 
 inline std::string cannotSend(std::string_view ip) {
     return "Could not send to " + std::string(ip) + ". Check local network access.";

@@ -44,13 +44,44 @@ TEST(SavedLights, ReadableEntriesLoadAndAPartlyReadValueIsKeptBeforeItIsReplaced
         EXPECT_EQ(rig.store.data("bulbs.unreadable"), kept);
     }
 
-    // A later run with another damaged list keeps the first one.
+    // A later run with another damaged list keeps it beside the first one, and so with a value
+    // that is not bytes at all (as a hand edit can leave).
     Rig rig("[1]");
     rig.lights->add("10.0.0.9");
     rig.store.setData("bulbs", "[2]");
     rig.build();
     rig.lights->add("10.0.0.8");
+    rig.store.setForeign("bulbs", "texts");
+    rig.build();
+    EXPECT_TRUE(rig.ips().empty());
+    EXPECT_EQ(rig.store.foreign("bulbs"), "texts") << "untouched until a save";
+    rig.lights->add("10.0.0.7");
     EXPECT_EQ(rig.store.data("bulbs.unreadable"), "[1]");
+    EXPECT_EQ(rig.store.data("bulbs.unreadable.2"), "[2]");
+    EXPECT_EQ(rig.store.foreign("bulbs.unreadable.3"), "texts");
+    EXPECT_EQ(rig.store.data("bulbs"), R"([{"ip":"10.0.0.7","name":"WiZ light 1"}])");
+}
+
+// A write that fails is said on the status line until a write succeeds: other messages come
+// and go over it, and it is back when they are cleared.
+TEST(SavedLights, AFailedWriteStaysOnTheStatusLineUntilAWriteSucceeds) {
+    const std::string cannotSave = "Could not save the list of lights.";
+    Rig rig;
+    rig.store.failWrites(true);
+    rig.lights->add("10.0.0.5");
+    EXPECT_EQ(rig.lights->message(), cannotSave);
+
+    rig.lights->add("not an address");
+    EXPECT_EQ(rig.lights->message(), "Enter a valid bulb IPv4 address.");
+    rig.report("10.0.0.5", R"({"state":true})");
+    EXPECT_EQ(rig.lights->message(), cannotSave);
+    rig.lights->discover();
+    EXPECT_EQ(rig.lights->message(), cannotSave);
+
+    rig.store.failWrites(false);
+    rig.lights->rename("Desk");
+    EXPECT_FALSE(rig.lights->message());
+    EXPECT_EQ(rig.store.data("bulbs"), R"([{"ip":"10.0.0.5","name":"Desk"}])");
 }
 
 TEST(SavedLights, NamesRoundTripThroughTheStoreAndAListThatCannotBeEncodedIsNotSaved) {
