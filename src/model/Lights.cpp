@@ -228,6 +228,8 @@ void Lights::receiveReply(std::string_view bytes, const std::string& from) {
     case Wire::Reply::Kind::Dropped:
         return;
     case Wire::Reply::Kind::Rejected:
+        if (!Wire::validIP(from) && find(from) == bulbs_.end())
+            return; // no bulb sends from there
         setMessage(messages::rejected(from));
         rejectedAt_ = loop_.monotonicNow();
         return;
@@ -252,8 +254,12 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
         bulb.sceneID = sceneNumber(pilot);
     };
 
+    auto known = find(from);
+    if (known == bulbs_.end() && !admits(from))
+        return;
+
     willChange_.notify();
-    if (auto known = find(from); known != bulbs_.end()) {
+    if (known != bulbs_.end()) {
         apply(*known);
     } else {
         Bulb bulb = Bulb::unseen(from, defaultName(bulbs_.size()));
@@ -266,6 +272,19 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
         setSelected(from);
     if (message_ && !(rejectedAt_ && loop_.monotonicNow() - *rejectedAt_ < rejectionHold))
         setMessage(std::nullopt);
+}
+
+bool Lights::admits(const std::string& from) {
+    if (!Wire::validIP(from))
+        return false;
+    if (bulbs_.size() < maxBulbs)
+        return true;
+    if (!toldListFull_) {
+        toldListFull_ = true;
+        setMessage(messages::listFull(maxBulbs));
+        rejectedAt_ = loop_.monotonicNow();
+    }
+    return false;
 }
 
 // --- Discovery and polling ---
@@ -359,6 +378,10 @@ void Lights::add(std::string_view typed) {
         return;
     }
     if (find(address) == bulbs_.end()) {
+        if (bulbs_.size() >= maxBulbs) {
+            setMessage(messages::listFull(maxBulbs));
+            return;
+        }
         willChange_.notify();
         bulbs_.push_back(Bulb::unseen(address, defaultName(bulbs_.size())));
     }

@@ -8,6 +8,7 @@
 #include "UdpEndpoint.h"
 #include "Wire.h"
 
+#include <cstddef>
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
@@ -33,8 +34,12 @@ public:
     static constexpr std::chrono::milliseconds followUpDelay{350};
     // A bulb's rejection stays on the status line through the reports that follow it this
     // closely (the rejected command's own follow-up among them); the user's next command or a
-    // new scan clears it at once.
+    // new scan clears it at once. So is the message that the list is full.
     static constexpr std::chrono::milliseconds rejectionHold{5000};
+    // The most lights the list takes in: a reply from a further unknown sender is ignored (the
+    // status line says so once per run), and adding one more by hand is refused. Lights already
+    // in the list are never turned away.
+    static constexpr std::size_t maxBulbs = 1024;
 
     // A preview controller holds one sample bulb and never touches the store or the network.
     Lights(bool preview, Store& defaults, EventLoop& loop,
@@ -106,6 +111,9 @@ private:
     std::vector<Bulb>::iterator find(const std::string& ip);
     void load();
     void setMessage(std::optional<std::string> text);
+    // Whether a report from `from`, not in the list, may add it: its address passes the
+    // add-light form's rule and the list has room. Says once per run that the list is full.
+    bool admits(const std::string& from);
     void setScanning(bool scanning);
     void finishScan();
     void sendToAll(const std::vector<std::string>& targets, std::string_view method,
@@ -119,8 +127,10 @@ private:
     std::optional<std::string> selected_;
     std::optional<std::string> message_;
     bool scanning_ = false;
-    // When the message shown is a bulb's rejection: the time it came.
+    // When the message shown is a bulb's rejection or the full list: the time it came.
     std::optional<MonoTime> rejectedAt_;
+    // The full list has turned a sender away during this run, and the status line said so.
+    bool toldListFull_ = false;
 
     UdpEndpoint endpoint_;
     Handle poller_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,11 @@ inline constexpr std::string_view cannotListen = "Could not listen for bulb repl
 inline constexpr std::string_view invalidAddress = "Enter a valid bulb IPv4 address.";
 // Shown from a failed write of the list until a write succeeds.
 inline constexpr std::string_view cannotSave = "Could not save the list of lights.";
+
+// The list holds `most` lights: a new one, found or typed, is not added.
+inline std::string listFull(std::size_t most) {
+    return "The list is full at " + std::to_string(most) + " lights. Forget one to add another.";
+}
 
 inline std::string cannotSend(std::string_view ip) {
     return "Could not send to " + std::string(ip) + ". Check local network access.";

@@ -25,7 +25,8 @@ struct Wire {
         nlohmann::json pilot; // the state report, for Kind::Pilot
     };
 
-    // A typed bulb address: dotted-quad IPv4, not 0.0.0.0, not a .255 broadcast address.
+    // A bulb address: dotted-quad IPv4, not 0.0.0.0, not a .255 broadcast address. Typed
+    // addresses must pass it, and so must the sender of a reply from a bulb not yet known.
     static bool validIP(std::string_view text);
 
     // {"method":…,"params":{…}} as compact UTF-8 JSON, or nothing when it cannot be encoded.

@@ -28,16 +28,44 @@ TEST(Discovery, FirstOpeningBroadcastsToEveryBroadcastAddressInOrder) {
         EXPECT_EQ(datagram.port, 38899);
 }
 
+// A reply during the scan adds its sender, starts polling and silences the verdict; a sender
+// that fails the add-light form's address rule cannot be a bulb, and neither its report nor its
+// rejection changes anything.
 TEST(Discovery, ReplyDuringTheScanAddsTheBulbStartsPollingAndSilencesTheVerdict) {
-    Rig rig;
-    rig.lights->setPanelVisible(true);
-    rig.loop.advance(1s);
-    rig.report("10.0.0.7", R"({"state":true})");
-    EXPECT_EQ(rig.lights->selected(), "10.0.0.7");
-    EXPECT_TRUE(rig.lights->polling());
-    rig.loop.advance(2s);
-    EXPECT_FALSE(rig.lights->scanning());
-    EXPECT_FALSE(rig.lights->message());
+    const struct {
+        const char* from;
+        bool bulb;
+    } cases[] = {
+        {"10.0.0.7", true}, {"127.0.0.255", false},     {"10.1.2.255", false},
+        {"0.0.0.0", false}, {"255.255.255.255", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.from);
+        Rig rig;
+        rig.lights->setPanelVisible(true);
+        rig.loop.advance(1s);
+        rig.report(c.from, R"({"state":true})");
+        EXPECT_EQ(rig.ips(),
+                  c.bulb ? std::vector<std::string>{c.from} : std::vector<std::string>{});
+        EXPECT_EQ(rig.lights->selected(),
+                  c.bulb ? std::optional<std::string>(c.from) : std::nullopt);
+        EXPECT_EQ(rig.lights->polling(), c.bulb);
+        rig.loop.advance(2s);
+        EXPECT_FALSE(rig.lights->scanning());
+        EXPECT_EQ(rig.lights->message().has_value(), !c.bulb) << "the verdict";
+        EXPECT_EQ(rig.store.writes(), c.bulb ? 1 : 0);
+
+        const auto verdict = rig.lights->message();
+        rig.lights->receiveReply(R"({"method":"setPilot","error":{"code":-32602}})", c.from);
+        if (!c.bulb) {
+            EXPECT_EQ(rig.lights->message(), verdict);
+        }
+        rig.net.clearSent();
+        rig.loop.advance(20s);
+        EXPECT_EQ(rig.net.sentTo("getPilot"),
+                  (c.bulb ? std::vector<std::string>{c.from, c.from} : std::vector<std::string>{}))
+            << "polled at 10 s and 20 s";
+    }
 }
 
 // Hidden mid-scan, nothing is left running; a later opening refreshes and then polls.

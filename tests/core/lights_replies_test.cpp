@@ -89,6 +89,62 @@ TEST(Replies, NewBulbsOfOneTurnAreSavedOnceAndNeverLost) {
     }
 }
 
+// The list takes in at most 1,024 lights. Past that, a report from an unknown sender changes
+// nothing but the status line, which says so once per run and keeps saying it through the reports
+// that follow; a known light still updates, and adding one more by hand is refused every time.
+TEST(Replies, AFullListTurnsUnknownSendersAwayAndSaysSoOnce) {
+    using namespace std::chrono_literals;
+    const std::string full = "The list is full at 1024 lights. Forget one to add another.";
+    Rig rig;
+    for (int i = 0; i < 1024; ++i)
+        rig.report("10.0." + std::to_string(i / 250) + "." + std::to_string(i % 250 + 1),
+                   R"({"state":true})");
+    rig.loop.advance(Duration::zero());
+    const auto saved = rig.store.data("bulbs");
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(nlohmann::json::parse(*saved).size(), 1024u);
+    EXPECT_FALSE(rig.lights->message());
+
+    const struct {
+        const char* what;
+        Duration after;
+        const char* from;
+        std::optional<std::string> message;
+        int known = -1; // the sender's place in the list
+    } steps[] = {
+        {"the first sender turned away", 1s, "10.9.9.1", full},
+        {"a known light, 4.9 s later", 4900ms, "10.0.0.1", full, 0},
+        {"a known light, 5 s later", 100ms, "10.0.0.2", std::nullopt, 1},
+        {"the next sender turned away", 1s, "10.9.9.2", std::nullopt},
+    };
+    for (const auto& step : steps) {
+        rig.loop.advance(step.after);
+        rig.report(step.from, R"({"state":false,"dimming":30})");
+        rig.loop.advance(Duration::zero());
+        EXPECT_EQ(rig.lights->bulbs().size(), 1024u) << step.what;
+        EXPECT_EQ(rig.lights->message(), step.message) << step.what;
+        EXPECT_EQ(rig.store.data("bulbs"), saved) << step.what;
+        if (step.known >= 0) {
+            const Bulb& known = rig.lights->bulbs()[static_cast<std::size_t>(step.known)];
+            EXPECT_FALSE(known.on) << step.what;
+            EXPECT_EQ(known.brightness, 30) << step.what;
+            EXPECT_EQ(known.lastSeen, rig.loop.now()) << step.what;
+        }
+    }
+    rig.net.clearSent();
+    rig.lights->refresh();
+    EXPECT_EQ(rig.net.sentTo("getPilot").size(), 1024u) << "only the known lights are polled";
+
+    const auto writes = rig.store.writes();
+    rig.lights->add("10.9.9.3");
+    EXPECT_EQ(rig.lights->message(), full);
+    EXPECT_EQ(rig.lights->bulbs().size(), 1024u);
+    EXPECT_EQ(rig.lights->selected(), "10.0.0.1");
+    EXPECT_EQ(rig.store.writes(), writes);
+    rig.lights->add("10.0.0.2");
+    EXPECT_EQ(rig.lights->selected(), "10.0.0.2") << "a known address is still taken";
+}
+
 // The rejected command's own follow-up report comes 0.35 s later: the rejection must outlive it.
 TEST(Replies, ARejectionStaysUntilTheNextCommandAScanOrAReportFiveSecondsLater) {
     using namespace std::chrono_literals;
