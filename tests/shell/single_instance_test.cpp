@@ -16,7 +16,6 @@
 #include <latch>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,38 +39,31 @@ void sendShow(const QString& name, const char* line = "show\n") {
 // directory is a fresh one open to everybody, like /tmp.
 class SingleInstancePlaceTest : public ::testing::Test {
 protected:
+    static constexpr const char* names[] = {"TMPDIR", "XDG_RUNTIME_DIR", "WAYLAND_DISPLAY",
+                                            "DISPLAY"};
     SingleInstancePlaceTest() {
         ::chmod(QFile::encodeName(tmp_.path()).constData(), 01777);
-        set("TMPDIR", tmp_.path().toLocal8Bit());
-        set("XDG_RUNTIME_DIR", {});
-        set("WAYLAND_DISPLAY", {});
-        set("DISPLAY", {});
+        for (const char* name : names) {
+            saved_.push_back(qgetenv(name));
+            qunsetenv(name);
+        }
+        qputenv("TMPDIR", tmp_.path().toLocal8Bit());
     }
     ~SingleInstancePlaceTest() override {
-        for (const auto& [name, value] : saved_) {
-            if (value)
-                qputenv(name.c_str(), *value);
-            else
-                qunsetenv(name.c_str());
-        }
+        for (std::size_t i = 0; i < saved_.size(); ++i)
+            set(names[i], saved_[i]);
     }
 
     // An empty value unsets the variable.
-    void set(const char* name, const QByteArray& value) {
-        if (!saved_.contains(name))
-            saved_[name] =
-                qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt;
+    static void set(const char* name, const QByteArray& value) {
         if (value.isEmpty())
             qunsetenv(name);
         else
             qputenv(name, value);
     }
-    QString userFolder() const {
-        return tmp_.filePath(QStringLiteral("glowdeck-%1").arg(::getuid()));
-    }
 
     QTemporaryDir tmp_;
-    std::map<std::string, std::optional<QByteArray>> saved_;
+    std::vector<QByteArray> saved_;
 };
 
 } // namespace
@@ -89,57 +81,45 @@ TEST_F(SingleInstancePlaceTest, OneInstancePerDisplay) {
     std::map<QString, size_t> groupOf;
     for (size_t group = 0; group < groups.size(); ++group) {
         for (const auto& [wayland, x] : groups[group]) {
-            SCOPED_TRACE(wayland.toStdString() + " " + x.toStdString());
             set("WAYLAND_DISPLAY", wayland);
             set("DISPLAY", x);
             const QString name = SingleInstance::defaultName();
-            ASSERT_FALSE(name.isEmpty());
-            EXPECT_EQ(groupOf.try_emplace(name, group).first->second, group) << name.toStdString();
-            // A folder only this user can enter.
-            struct stat info {};
-            ASSERT_EQ(::stat(QFile::encodeName(QFileInfo(name).absolutePath()).constData(), &info),
-                      0);
-            EXPECT_EQ(info.st_uid, ::getuid());
-            EXPECT_EQ(info.st_mode & 07777, 0700u) << name.toStdString();
+            EXPECT_EQ(groupOf.try_emplace(name, group).first->second, group)
+                << wayland.toStdString() << " " << x.toStdString() << ": " << name.toStdString();
         }
     }
     EXPECT_EQ(groupOf.size(), groups.size());
+    // In a folder only this user can enter.
+    const QString folder = QFileInfo(groupOf.begin()->first).absolutePath();
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &info), 0);
+    EXPECT_EQ(info.st_uid, ::getuid());
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
 
-    // A start on another display runs there; one on the same display hands over.
+    // A start on another display runs there.
     set("DISPLAY", ":61");
     SingleInstance first;
-    int requests = 0;
-    ASSERT_FALSE(first.notifyRunning(200));
-    ASSERT_TRUE(first.listen([&] { ++requests; }));
+    ASSERT_TRUE(first.listen([] {}));
     set("DISPLAY", ":62");
     SingleInstance other;
     EXPECT_FALSE(other.notifyRunning(200));
-    EXPECT_TRUE(other.listening());
-    set("DISPLAY", ":61.0");
-    std::unique_ptr<QThread> again(QThread::create([] {
-        SingleInstance same;
-        EXPECT_TRUE(same.notifyRunning(1000));
-    }));
-    again->start();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return again->isFinished(); }, 5000));
-    EXPECT_EQ(requests, 1);
+    EXPECT_TRUE(other.listen([] {}));
 }
 
 TEST_F(SingleInstancePlaceTest, AFolderSomebodyElseCouldEnterIsRefused) {
     set("DISPLAY", ":61");
-    const QString folder = userFolder();
+    const QString folder = tmp_.filePath(QStringLiteral("glowdeck-%1").arg(::getuid()));
     const QString privateOne = tmp_.filePath("private");
-    ASSERT_TRUE(QDir().mkdir(privateOne, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    const std::vector<std::pair<const char*, std::function<void()>>> folders = {
-        {"open to other users",
-         [&] { EXPECT_TRUE(QDir().mkdir(folder, QFile::Permissions(0x7777))); }},
-        {"is not a folder", [&] { EXPECT_TRUE(QFile(folder).open(QIODevice::WriteOnly)); }},
-        {"is not a folder", [&] { EXPECT_TRUE(QFile::link(privateOne, folder)); }},
+    const QFile::Permissions ownerOnly(0x7000);
+    ASSERT_TRUE(QDir().mkdir(privateOne, ownerOnly));
+    const std::pair<const char*, std::function<bool()>> folders[] = {
+        {"open to other users", [&] { return QDir().mkdir(folder, QFile::Permissions(0x7777)); }},
+        {"is not a folder", [&] { return QFile(folder).open(QIODevice::WriteOnly); }},
+        {"is not a folder", [&] { return QFile::link(privateOne, folder); }},
         {"belongs to another user",
          [&] {
-             EXPECT_TRUE(
-                 QDir().mkdir(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-             ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), 65534, 65534), 0);
+             return QDir().mkdir(folder, ownerOnly) &&
+                    ::chown(QFile::encodeName(folder).constData(), 65534, 65534) == 0;
          }},
     };
     for (const auto& [reason, make] : folders) {
@@ -148,16 +128,16 @@ TEST_F(SingleInstancePlaceTest, AFolderSomebodyElseCouldEnterIsRefused) {
             continue; // only root can give a folder away
         QDir(folder).removeRecursively();
         QFile::remove(folder);
-        make();
-        // Someone listening where the program would look.
+        ASSERT_TRUE(make());
+        // Someone listening where the program would look, or where it looked before.
         QLocalServer squatter;
         squatter.listen(QDir(folder).filePath("glowdeck-:61.socket"));
         QLocalServer oldSquatter;
         oldSquatter.listen(tmp_.filePath(QStringLiteral("glowdeck-%1.socket").arg(::getuid())));
         SingleInstance instance;
+        const QString problem = instance.problem();
         EXPECT_TRUE(instance.name().isEmpty());
-        EXPECT_NE(instance.problem().indexOf(reason), -1) << instance.problem().toStdString();
-        EXPECT_NE(instance.problem().indexOf(folder), -1) << instance.problem().toStdString();
+        EXPECT_TRUE(problem.contains(reason) && problem.contains(folder)) << problem.toStdString();
         EXPECT_FALSE(instance.notifyRunning(200));
         EXPECT_FALSE(instance.listen([] {}));
     }
