@@ -158,7 +158,7 @@ TEST_F(AutostartTest, WrittenEntriesStartProgramsWithAnyPath) {
     }
 }
 
-TEST_F(AutostartTest, EntriesThatStartTheProgramThroughEnvAreRecognised) {
+TEST_F(AutostartTest, EntriesThroughEnvAreRecognisedAndTurningOnKeepsTheUsersEntry) {
     const QString file = program("with space/glowdeck");
     const QString quoted = "\"" + file + "\"";
     const Autostart autostart(id, file);
@@ -176,17 +176,14 @@ TEST_F(AutostartTest, EntriesThatStartTheProgramThroughEnvAreRecognised) {
         writeEntry("[Desktop Entry]\nType=Application\nName=Glowdeck\nExec=" + exec + "\n");
         EXPECT_EQ(autostart.enabled(), starts) << exec.toStdString();
     }
-}
 
-TEST_F(AutostartTest, TurningOnKeepsTheUsersEntry) {
-    const QString file = program("plain/glowdeck");
-    const Autostart autostart(id, file);
+    // Turning the entry on keeps the user's keys and groups.
     struct Case {
         QString entry;
         QStringList kept; // lines the written entry holds, in this order
         QStringList gone; // lines it no longer holds
     };
-    const QString scaled = "Exec=env QT_SCALE_FACTOR=2 " + file + " --verbose";
+    const QString scaled = "Exec=env QT_SCALE_FACTOR=2 " + quoted + " --verbose";
     const std::vector<Case> cases = {
         {"# mine\n[Desktop Entry]\nType=Application\nName=Glowdeck (scaled)\n" + scaled +
              "\nX-KDE-autostart-phase=2\nHidden=true\n\n[X-Mine]\nExec=/usr/bin/true\n",
@@ -195,10 +192,10 @@ TEST_F(AutostartTest, TurningOnKeepsTheUsersEntry) {
          {"Hidden=true"}},
         {"[Desktop Entry]\nName=Other\nComment=Mine\nExec=/usr/bin/true\n"
          "X-GNOME-Autostart-enabled=false\nX-GNOME-Autostart-Delay=5\n",
-         {"Name=Other", "Comment=Mine", "Exec=" + file, "X-GNOME-Autostart-Delay=5"},
+         {"Name=Other", "Comment=Mine", "Exec=" + quoted, "X-GNOME-Autostart-Delay=5"},
          {"Exec=/usr/bin/true", "X-GNOME-Autostart-enabled=false"}},
         {"[Desktop Entry]\nComment=Mine\n",
-         {"Comment=Mine", "Type=Application", "Exec=" + file},
+         {"Comment=Mine", "Type=Application", "Exec=" + quoted},
          {}},
     };
     for (const Case& c : cases) {

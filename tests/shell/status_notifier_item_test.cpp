@@ -79,12 +79,13 @@ protected:
         return host;
     }
 
-    // Calls `member` of the item's interface from `from` and waits for the answer.
+    // Calls `member` of the item's `interface` from `from` and waits for the answer.
     QDBusMessage call(const QDBusConnection& from, const char* member,
-                      const QList<QVariant>& arguments) {
+                      const QList<QVariant>& arguments,
+                      const char* interface = StatusNotifierItem::interfaceName) {
         QDBusMessage message = QDBusMessage::createMethodCall(
             item->serviceName(), QLatin1String(StatusNotifierItem::itemPath),
-            QLatin1String(StatusNotifierItem::interfaceName), QLatin1String(member));
+            QLatin1String(interface), QLatin1String(member));
         message.setArguments(arguments);
         QDBusPendingCall pending = from.asyncCall(message);
         EXPECT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }));
@@ -133,7 +134,7 @@ TEST_F(StatusNotifierItemTest, EveryClickReportsWhereTheHostSaidAndOthersAreAnsw
     }
 }
 
-TEST_F(StatusNotifierItemTest, RegistersWithEachWatcherThatStarts) {
+TEST_F(StatusNotifierItemTest, RegistersWithEachWatcherThatStartsUnlessWithdrawn) {
     FakeWatcher first;
     startWatcher(first);
     makeItem();
@@ -153,6 +154,26 @@ TEST_F(StatusNotifierItemTest, RegistersWithEachWatcherThatStarts) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
     EXPECT_EQ(second.registrations, std::vector<QString>{item->serviceName()});
     EXPECT_EQ(changes, 2);
+
+    // Withdrawn, the item leaves the bus, so that the host drops it, and registers with no
+    // watcher that starts; put back, it registers again.
+    QDBusConnectionInterface* bus = connect("observer").interface();
+    const auto onBus = [&] { return bus->isServiceRegistered(item->serviceName()).value(); };
+    item->setWithdrawn(true);
+    EXPECT_FALSE(item->registered());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !onBus(); }));
+    QDBusConnection::disconnectFromBus(names[2]);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !item->watched(); }));
+    FakeWatcher third;
+    startWatcher(third);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->watched(); }));
+    QTest::qWait(100);
+    EXPECT_TRUE(third.registrations.empty());
+    EXPECT_FALSE(onBus());
+    item->setWithdrawn(false);
+    EXPECT_TRUE(onBus());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
+    EXPECT_EQ(third.registrations, std::vector<QString>{item->serviceName()});
 }
 
 // GNOME Shell's AppIndicator extension logs every Activate call that fails as critical: the
@@ -167,50 +188,15 @@ TEST_F(StatusNotifierItemTest, OnGnomeTheItemNamesAMenuAndAnswersActivate) {
     EXPECT_TRUE(item->gnomeHost());
     ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
 
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        item->serviceName(), QLatin1String(StatusNotifierItem::itemPath),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    get << QLatin1String(StatusNotifierItem::interfaceName) << QStringLiteral("Menu");
-    QDBusPendingCall pending = shell.asyncCall(get);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }));
-    const QDBusMessage menu = pending.reply();
+    const QDBusMessage menu = call(
+        shell, "Get", {QLatin1String(StatusNotifierItem::interfaceName), QStringLiteral("Menu")},
+        "org.freedesktop.DBus.Properties");
     ASSERT_EQ(menu.type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(menu.arguments().value(0).value<QDBusVariant>().variant().value<QDBusObjectPath>(),
               QDBusObjectPath(QLatin1String(StatusNotifierItem::menuPath)));
-
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2; ++i)
         EXPECT_EQ(call(shell, "Activate", {5, 7}).type(), QDBusMessage::ReplyMessage) << i;
-    }
     EXPECT_EQ(clicks, (std::vector<QPoint>{{5, 7}, {5, 7}}));
-}
-
-// Withdrawn, the item leaves the bus, so that the host drops it, and registers with no watcher
-// that starts; put back, it registers again.
-TEST_F(StatusNotifierItemTest, AWithdrawnItemLeavesTheBusAndComesBackRegistered) {
-    FakeWatcher first;
-    startWatcher(first);
-    makeItem();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
-    QDBusConnectionInterface* bus = connect("observer").interface();
-    const auto onBus = [&] { return bus->isServiceRegistered(item->serviceName()).value(); };
-
-    item->setWithdrawn(true);
-    EXPECT_FALSE(item->registered());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !onBus(); }));
-
-    QDBusConnection::disconnectFromBus(names[1]);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !item->watched(); }));
-    FakeWatcher second;
-    startWatcher(second);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return item->watched(); }));
-    QTest::qWait(100);
-    EXPECT_TRUE(second.registrations.empty());
-    EXPECT_FALSE(onBus());
-
-    item->setWithdrawn(false);
-    EXPECT_TRUE(onBus());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
-    EXPECT_EQ(second.registrations, std::vector<QString>{item->serviceName()});
 }
 
 TEST_F(StatusNotifierItemTest, TrayIconFollowsTheWatcherAndIsNeverShownTwice) {
