@@ -1,7 +1,11 @@
 #include "ControlStyle.h"
 
 #include <QCoreApplication>
+#include <QMenu>
 #include <QPointer>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace glowdeck {
 
@@ -28,6 +32,19 @@ int ControlStyle::styleHint(StyleHint hint, const QStyleOption* option, const QW
     default:
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
+}
+
+int ControlStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const {
+    const int base = QProxyStyle::pixelMetric(metric, option, widget);
+    // Qt stretches a scrolling menu shorter than its screen, less this frame at both ends, until
+    // it is that tall. For a menu of bounded height the frame is put where the bound already is.
+    if (metric == PM_MenuDesktopFrameWidth && qobject_cast<const QMenu*>(widget) != nullptr &&
+        widget->maximumHeight() < QWIDGETSIZE_MAX && widget->screen() != nullptr) {
+        const int spare = widget->screen()->geometry().height() - widget->maximumHeight();
+        return std::max(base, spare / 2 + 1);
+    }
+    return base;
 }
 
 } // namespace glowdeck

@@ -7,7 +7,10 @@
 #include "PanelStyle.h"
 #include "model/Lights.h"
 
+#include <QLayout>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
 
 #include <algorithm>
 #include <cmath>
@@ -44,7 +47,7 @@ void LightPicker::setLight(const QString& name, const std::string& ip) {
 }
 
 void LightPicker::openMenu() {
-    menu_.popup(mapToGlobal(QPoint(0, height() + 2)));
+    menu_.popup(mapToGlobal(QPoint(0, height() + menuGap)));
     const QString current = QString::fromStdString(ip_);
     for (QAction* entry : menu_.actions())
         if (entry->data().toString() == current) {
@@ -55,6 +58,7 @@ void LightPicker::openMenu() {
 
 void LightPicker::populate() {
     menu_.clear();
+    menu_.setPlacement({}); // measured at its own size
     menu_.ensurePolished(); // names are measured in the menu's own font
     const QFontMetrics metrics = menu_.fontMetrics();
     const QIcon check = Icons::icon("checkmark", PanelStyle::primary(palette()), 16);
@@ -85,14 +89,54 @@ void LightPicker::populate() {
     }
 
     // The menu puts the same margins and icon column around every name: the names get what
-    // they leave of maxMenuWidth. (The menu keeps the measurements for its opening.)
-    const int room = maxMenuWidth - (menu_.sizeHint().width() - widest);
+    // they leave of its width. (The menu keeps the measurements for its opening.)
+    const QSize natural = menu_.sizeHint();
+    const QRect placement =
+        natural.height() > maxMenuHeight ? boundedPlacement(natural.height()) : QRect();
+    const int room =
+        (placement.isEmpty() ? maxMenuWidth : placement.width()) - (natural.width() - widest);
     for (const auto& entry : entries)
         if (entry.width > room) {
             entry.action->setText(
                 MenuText::escape(metrics.elidedText(entry.name, Qt::ElideRight, room)));
             entry.action->setToolTip(entry.name);
         }
+    menu_.setPlacement(placement);
+}
+
+QRect LightPicker::boundedPlacement(int height) const {
+    const QRect screen = this->screen()->availableGeometry();
+    const QRect span = contentSpan();
+    const int width = std::min(span.width(), screen.width());
+    const int x = std::clamp(span.left(), screen.left(), screen.right() + 1 - width);
+    const int below = mapToGlobal(QPoint(0, this->height() + menuGap)).y();
+    const int aboveEnd = mapToGlobal(QPoint(0, -menuGap)).y();
+    const int roomBelow = screen.bottom() + 1 - below;
+    const int roomAbove = aboveEnd - screen.top();
+    height = std::min(height, maxMenuHeight);
+    if (height <= roomBelow || roomBelow >= roomAbove)
+        return {x, below, width, std::max(1, std::min(height, roomBelow))};
+    height = std::min(height, roomAbove);
+    return {x, aboveEnd - height, width, height};
+}
+
+QRect LightPicker::contentSpan() const {
+    for (const QWidget* widget = parentWidget(); widget != nullptr;
+         widget = widget->parentWidget()) {
+        const QWidget* viewport = widget->parentWidget();
+        const auto* area = viewport != nullptr
+                               ? qobject_cast<const QScrollArea*>(viewport->parentWidget())
+                               : nullptr;
+        if (area != nullptr && area->widget() == widget) {
+            const QMargins margins = widget->layout() != nullptr
+                                         ? widget->layout()->contentsMargins()
+                                         : widget->contentsMargins();
+            const QRect inner = widget->rect().marginsRemoved(margins);
+            return {widget->mapToGlobal(inner.topLeft()), inner.size()};
+        }
+    }
+    const QWidget* top = window();
+    return {top->mapToGlobal(QPoint(0, 0)), top->size()};
 }
 
 QSize LightPicker::sizeHint() const {

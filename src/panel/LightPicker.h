@@ -10,14 +10,19 @@ class Lights;
 
 // The light tile's name when there are several lights: the name with a small chevron. A click
 // opens a menu of every known light, built as it opens, with a checkmark on the tile's light;
-// choosing one selects it. However many lights there are, the menu is one column that scrolls
-// within the screen, opens with the tile's light in view, and is at most maxMenuWidth wide: a
-// name too long for that is shortened, and shown whole as the entry's tooltip.
+// choosing one selects it. The menu opens under the button, with the tile's light in view and
+// highlighted. It is one column at most maxMenuWidth wide: a name too long for that is shortened,
+// and shown whole as the entry's tooltip. With more lights than fit in maxMenuHeight, the menu
+// is that tall, as wide as the panel's content (the margins of the scrolling content the picker
+// sits in, else its window), scrolls, and stays on the panel's screen: under the button, or
+// above it where there is too little room below.
 // The name shows as given: an '&' in it is no keyboard shortcut.
 class LightPicker : public QAbstractButton {
     Q_OBJECT
 public:
     static constexpr int maxMenuWidth = 480;
+    static constexpr int maxMenuHeight = 480;
+    static constexpr int menuGap = 2; // between the button and the menu
 
     explicit LightPicker(Lights& lights, QWidget* parent = nullptr);
 
@@ -37,6 +42,9 @@ protected:
 
 private:
     void populate();
+    // Where a menu of `height`, more than maxMenuHeight, opens.
+    QRect boundedPlacement(int height) const;
+    QRect contentSpan() const; // global
 
     Lights& lights_;
     QString name_;

@@ -2,16 +2,22 @@
 
 #include "panel/EmptyState.h"
 #include "panel/FormSheet.h"
+#include "panel/LightPicker.h"
+#include "panel/LightTile.h"
 #include "panel/PanelHeader.h"
 #include "panel/Spinner.h"
 
 #include <QAccessible>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 #include <QWidgetAction>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
 
 using namespace glowdeck;
 using namespace glowdeck::testing;
@@ -169,6 +175,73 @@ TEST(PanelForms, RenameOpensWithTheCurrentNameBlocksThePanelAndSavesWhatWasTyped
     EXPECT_FALSE(rig.panel->editingName());
     EXPECT_EQ(rig.lights->bulbs()[1].name, "Reading <i>lamp</i>");
     EXPECT_EQ(rig.lights->bulbs()[0].name, "Desk");
+}
+
+// However many lights, the picker opens under its button (above it only without room below),
+// wholly on the screen. A few lights make a menu of their own size; more than fit in
+// maxMenuHeight make one that tall and as wide as the panel's content, which scrolls in place.
+TEST(PanelPicker, OpensBoundedUnderItsButton) {
+    const struct {
+        const char* what;
+        int lights;
+        bool nearScreenBottom;
+    } cases[] = {{"3 lights", 3, false},
+                 {"250 lights", 250, false},
+                 {"250 lights, panel low on the screen", 250, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        nlohmann::json saved = nlohmann::json::array();
+        for (int i = 0; i < c.lights; ++i)
+            saved.push_back({{"ip", "10.0.1." + std::to_string(i + 1)},
+                             {"name", "Light " + std::to_string(i + 1)}});
+        PanelRig rig(saved.dump());
+        const int current = c.lights - 2;
+        rig.lights->setSelected(saved[current]["ip"].get<std::string>());
+        rig.settle();
+        const QRect screen = rig.panel->screen()->availableGeometry();
+        LightPicker* picker = rig.panel->lightTile()->picker();
+        if (c.nearScreenBottom) {
+            rig.panel->move(screen.left(),
+                            screen.bottom() - 100 - picker->mapTo(rig.panel.get(), QPoint()).y());
+            rig.settle();
+        }
+        QMenu* menu = picker->menu();
+        picker->openMenu();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 1000));
+        const QRect opened = menu->geometry();
+        const int under = picker->mapToGlobal(QPoint(0, picker->height())).y();
+        const int over = picker->mapToGlobal(QPoint()).y();
+        EXPECT_TRUE(screen.contains(opened))
+            << opened.x() << "," << opened.y() << " " << opened.width() << "x" << opened.height();
+        if (c.nearScreenBottom)
+            EXPECT_EQ(opened.bottom() + 1, over - LightPicker::menuGap);
+        else
+            EXPECT_EQ(opened.top(), under + LightPicker::menuGap);
+        if (c.lights == 3) {
+            EXPECT_EQ(opened.left(), picker->mapToGlobal(QPoint()).x());
+            EXPECT_EQ(opened.size(), menu->sizeHint());
+        } else {
+            EXPECT_EQ(opened.height(), LightPicker::maxMenuHeight);
+            EXPECT_EQ(opened.left(), rig.panel->mapToGlobal(QPoint(Panel::padding, 0)).x());
+            EXPECT_EQ(opened.width(), Panel::panelWidth - 2 * Panel::padding);
+        }
+
+        // The keyboard walks the entries, scrolled into view; the menu stays where it opened.
+        const auto entries = menu->actions();
+        EXPECT_EQ(menu->activeAction(), entries.at(current));
+        for (const auto& [key, presses, expected] :
+             {std::tuple{Qt::Key_Up, 30, std::max(0, current - 30)},
+              std::tuple{Qt::Key_Down, 31, c.lights - 1}}) {
+            for (int i = 0; i < presses && menu->activeAction() != entries.at(expected); ++i)
+                QTest::keyClick(menu, key);
+            EXPECT_EQ(menu->activeAction(), entries.at(expected)) << presses;
+            EXPECT_TRUE(menu->rect().contains(menu->actionGeometry(entries.at(expected))));
+            EXPECT_EQ(menu->geometry(), opened);
+        }
+        QTest::keyClick(menu, Qt::Key_Return);
+        EXPECT_FALSE(menu->isVisible());
+        EXPECT_EQ(rig.lights->selected(), saved[c.lights - 1]["ip"].get<std::string>());
+    }
 }
 
 } // namespace
