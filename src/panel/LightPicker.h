@@ -13,9 +13,9 @@ class Lights;
 // choosing one selects it. The menu opens under the button, with the tile's light in view and
 // highlighted. It is one column at most maxMenuWidth wide: a name too long for that is shortened,
 // and shown whole as the entry's tooltip. With more lights than fit in maxMenuHeight, the menu
-// is that tall, as wide as the panel's content (the margins of the scrolling content the picker
-// sits in, else its window), scrolls, and stays on the panel's screen: under the button, or
-// above it where there is too little room below.
+// is that tall and as wide as the panel's content (the scrolling content the picker sits in, less
+// its margins; else the picker's window), scrolls in place, and stays on the panel's screen:
+// under the button, or above it where there is too little room below.
 // The name shows as given: an '&' in it is no keyboard shortcut.
 class LightPicker : public QAbstractButton {
     Q_OBJECT
