@@ -55,7 +55,8 @@ private:
     uint32_t root_ = 0;
     uint32_t selection_ = 0;
     uint32_t managerAtom_ = 0;
-    // The tray's window, and the ARGB visual for the icon; 0 when none.
+    // The tray's window, and the visual it asks icons to use (0 when none, or one whose pixels
+    // the icon cannot be drawn in).
     uint32_t tray_ = 0;
     uint32_t visual_ = 0;
     uint8_t depth_ = 0;
