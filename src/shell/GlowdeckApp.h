@@ -1,10 +1,10 @@
 #pragma once
 
-#include "QtEventLoop.h"
-#include "QuitSignals.h"
-#include "SettingsStore.h"
-#include "SingleInstance.h"
-#include "TrayController.h"
+#include "shell/QtEventLoop.h"
+#include "shell/QuitSignals.h"
+#include "shell/SettingsStore.h"
+#include "shell/SingleInstance.h"
+#include "shell/TrayController.h"
 
 #include <QObject>
 

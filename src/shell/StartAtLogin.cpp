@@ -1,7 +1,7 @@
 #include "StartAtLogin.h"
 
-#include "Autostart.h"
 #include "model/Lights.h"
+#include "shell/desktop/Autostart.h"
 
 #include <QAction>
 #include <QMenu>

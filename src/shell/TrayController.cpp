@@ -1,18 +1,18 @@
 #include "TrayController.h"
 
-#include "Autostart.h"
-#include "DesktopClickCatcher.h"
-#include "DisplayPlatform.h"
-#include "OutsideClickWatch.h"
-#include "PanelLog.h"
-#include "PanelPlacement.h"
-#include "PanelWindow.h"
-#include "SleepWatcher.h"
-#include "StartAtLogin.h"
-#include "TrayIcon.h"
 #include "model/Lights.h"
 #include "panel/Panel.h"
 #include "panel/PanelHeader.h"
+#include "shell/StartAtLogin.h"
+#include "shell/desktop/Autostart.h"
+#include "shell/desktop/DisplayPlatform.h"
+#include "shell/desktop/SleepWatcher.h"
+#include "shell/tray/TrayIcon.h"
+#include "shell/window/DesktopClickCatcher.h"
+#include "shell/window/OutsideClickWatch.h"
+#include "shell/window/PanelLog.h"
+#include "shell/window/PanelPlacement.h"
+#include "shell/window/PanelWindow.h"
 
 #include <QCursor>
 #include <QDBusConnection>

@@ -1,7 +1,7 @@
-#include "CommandLine.h"
-#include "DisplayPlatform.h"
-#include "GlowdeckApp.h"
-#include "SingleInstance.h"
+#include "shell/CommandLine.h"
+#include "shell/GlowdeckApp.h"
+#include "shell/SingleInstance.h"
+#include "shell/desktop/DisplayPlatform.h"
 
 #include <QApplication>
 

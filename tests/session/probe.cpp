@@ -9,8 +9,8 @@
 #include "model/VirtualLoop.h"
 #include "panel/Panel.h"
 #include "panel/PowerButton.h"
-#include "shell/PanelWindow.h"
 #include "shell/SettingsStore.h"
+#include "shell/window/PanelWindow.h"
 #include "support/FakeSocketApi.h"
 
 #include "panel/AppearanceSection.h"

@@ -1,10 +1,10 @@
 #include "model/Lights.h"
 #include "model/MemoryStore.h"
 #include "model/VirtualLoop.h"
-#include "shell/DesktopClickCatcher.h"
-#include "shell/PanelWindow.h"
-#include "shell/SleepWatcher.h"
 #include "shell/TrayController.h"
+#include "shell/desktop/SleepWatcher.h"
+#include "shell/window/DesktopClickCatcher.h"
+#include "shell/window/PanelWindow.h"
 #include "support/FakeSocketApi.h"
 
 #include <QElapsedTimer>

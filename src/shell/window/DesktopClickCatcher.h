@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DisplayPlatform.h"
+#include "shell/desktop/DisplayPlatform.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
-#include "shell/StatusNotifierItem.h"
-#include "shell/TrayIcon.h"
-#include "shell/TrayIconImage.h"
+#include "shell/tray/StatusNotifierItem.h"
+#include "shell/tray/TrayIcon.h"
+#include "shell/tray/TrayIconImage.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

@@ -1,4 +1,4 @@
-#include "shell/DisplayPlatform.h"
+#include "shell/desktop/DisplayPlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 #include "model/VirtualLoop.h"
 #include "panel/Panel.h"
 #include "panel/PanelHeader.h"
-#include "shell/Autostart.h"
-#include "shell/PanelWindow.h"
 #include "shell/TrayController.h"
+#include "shell/desktop/Autostart.h"
+#include "shell/window/PanelWindow.h"
 #include "support/FakeSocketApi.h"
 
 #include <QAction>

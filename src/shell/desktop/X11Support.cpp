@@ -1,6 +1,6 @@
 #include "X11Support.h"
 
-#include "Xcb.h"
+#include "shell/desktop/Xcb.h"
 
 #include <QWindow>
 

@@ -1,10 +1,10 @@
 #include "TrayIcon.h"
 
-#include "DockedTrayIcon.h"
-#include "PanelLog.h"
-#include "StatusNotifierItem.h"
-#include "TrayIconImage.h"
-#include "X11Support.h"
+#include "shell/desktop/X11Support.h"
+#include "shell/tray/DockedTrayIcon.h"
+#include "shell/tray/StatusNotifierItem.h"
+#include "shell/tray/TrayIconImage.h"
+#include "shell/window/PanelLog.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>

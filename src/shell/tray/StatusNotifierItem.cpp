@@ -1,6 +1,6 @@
 #include "StatusNotifierItem.h"
 
-#include "PanelLog.h"
+#include "shell/window/PanelLog.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>

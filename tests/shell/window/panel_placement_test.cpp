@@ -1,4 +1,4 @@
-#include "shell/PanelPlacement.h"
+#include "shell/window/PanelPlacement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "shell/OutsideClickWatch.h"
-#include "shell/PanelWindow.h"
+#include "shell/window/OutsideClickWatch.h"
+#include "shell/window/PanelWindow.h"
 
 #include <QTemporaryDir>
 #include <QTest>

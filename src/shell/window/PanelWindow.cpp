@@ -1,8 +1,8 @@
 #include "PanelWindow.h"
 
-#include "PanelLog.h"
-#include "SwayIpc.h"
-#include "X11Support.h"
+#include "shell/desktop/SwayIpc.h"
+#include "shell/desktop/X11Support.h"
+#include "shell/window/PanelLog.h"
 
 #include <QApplication>
 #include <QHideEvent>

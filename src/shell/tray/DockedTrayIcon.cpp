@@ -1,7 +1,7 @@
 #include "DockedTrayIcon.h"
 
-#include "PanelLog.h"
-#include "Xcb.h"
+#include "shell/desktop/Xcb.h"
+#include "shell/window/PanelLog.h"
 
 #include <QCoreApplication>
 #include <QPainter>

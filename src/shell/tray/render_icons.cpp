@@ -3,7 +3,7 @@
 //
 //   glowdeck-render-icons DIR SIZE...
 
-#include "TrayIconImage.h"
+#include "shell/tray/TrayIconImage.h"
 
 #include <QDir>
 #include <QString>
