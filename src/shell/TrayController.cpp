@@ -5,8 +5,10 @@
 #include "panel/PanelHeader.h"
 #include "shell/StartAtLogin.h"
 #include "shell/desktop/Autostart.h"
+#include "shell/desktop/DevicePixels.h"
 #include "shell/desktop/DisplayPlatform.h"
 #include "shell/desktop/SleepWatcher.h"
+#include "shell/desktop/SwayIpc.h"
 #include "shell/tray/TrayIcon.h"
 #include "shell/window/DesktopClickCatcher.h"
 #include "shell/window/OutsideClickWatch.h"
@@ -183,6 +185,11 @@ QRect TrayController::anchorRect(std::optional<QPoint> click) const {
     if (!DisplayPlatform::throughXWayland(DisplayPlatform::processEnvironment,
                                           QGuiApplication::platformName().toStdString())) {
         clues.pointer = QCursor::pos();
+    }
+    // Sway tells where bars reserve space on its outputs, in the X server's pixels.
+    for (const SwayIpc::Output& output : SwayIpc::outputs(PanelWindow::defaultSwaySocket())) {
+        clues.areas.append({DevicePixels::toLogical(output.rect),
+                            DevicePixels::toLogical(output.usable), output.focused});
     }
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {

@@ -1,5 +1,6 @@
 #include "X11Support.h"
 
+#include "shell/desktop/DevicePixels.h"
 #include "shell/desktop/Xcb.h"
 
 #include <QWindow>
@@ -58,7 +59,8 @@ std::optional<QRect> X11Support::rootGeometry(QWindow* window) {
     if (!position || !position->same_screen || !size) {
         return std::nullopt;
     }
-    return QRect(position->dst_x, position->dst_y, size->width, size->height);
+    return DevicePixels::toLogical(
+        QRect(position->dst_x, position->dst_y, size->width, size->height));
 }
 
 void X11Support::activate(QWindow* window) {
@@ -80,7 +82,7 @@ void X11Support::activate(QWindow* window) {
     xcb_flush(c);
 }
 
-void X11Support::moveResize(QWindow* window, const QRect& frame) {
+void X11Support::moveResize(QWindow* window, const QRect& logicalFrame) {
     xcb_connection_t* c = connection();
     if (c == nullptr || window == nullptr) {
         return;
@@ -94,6 +96,7 @@ void X11Support::moveResize(QWindow* window, const QRect& frame) {
     message.window = static_cast<xcb_window_t>(window->winId());
     message.type = atom(c, "_NET_MOVERESIZE_WINDOW");
     message.data.data32[0] = XCB_GRAVITY_NORTH_WEST | allGiven | fromPager;
+    const QRect frame = DevicePixels::toDevice(logicalFrame);
     message.data.data32[1] = static_cast<uint32_t>(frame.x());
     message.data.data32[2] = static_cast<uint32_t>(frame.y());
     message.data.data32[3] = static_cast<uint32_t>(frame.width());

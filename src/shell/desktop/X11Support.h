@@ -31,20 +31,13 @@ public:
     // (_NET_MOVERESIZE_WINDOW from a pager). Some managers keep a window that its own program
     // places out of the area a bar reserves (KWin does as it maps one), which pushes the
     // panel, whose transparent margin overlaps the bar, away from the icon; a pager's request
-    // they carry out as asked.
+    // they carry out as asked. `frame` is in Qt's logical pixels; the server gets device ones.
     static void moveResize(QWindow* window, const QRect& frame);
 
     // Where `window` lies on the screen and how large it is, as the server has it now. Qt
     // follows the moves of its top-level windows, but not every move or resize of a window
-    // another program has taken in (an icon in an XEmbed tray).
+    // another program has taken in (an icon in an XEmbed tray). In Qt's logical pixels.
     static std::optional<QRect> rootGeometry(QWindow* window);
-
-    // Grabs the pointer for `window`, with owner events: presses on this program's own windows
-    // reach them as usual, and every other press (on another program, the desktop, a bar) is
-    // reported to `window`, in its coordinates. False when the server refused: another program
-    // holds a grab, or the window is not viewable yet.
-    static bool grabPointer(QWindow* window);
-    static void ungrabPointer();
 };
 
 } // namespace glowdeck

@@ -1,5 +1,6 @@
 #include "DockedTrayIcon.h"
 
+#include "shell/desktop/DevicePixels.h"
 #include "shell/desktop/Xcb.h"
 #include "shell/window/PanelLog.h"
 
@@ -219,7 +220,8 @@ QRect DockedTrayIcon::geometry() const {
     if (!position || !size) {
         return QRect();
     }
-    return QRect(position->dst_x, position->dst_y, size->width, size->height);
+    return DevicePixels::toLogical(
+        QRect(position->dst_x, position->dst_y, size->width, size->height));
 }
 
 void DockedTrayIcon::paint() {

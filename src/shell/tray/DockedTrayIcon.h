@@ -40,7 +40,7 @@ public:
     void setDocked(bool docked);
     bool docked() const { return docked_; }
 
-    // Where the tray shows the icon's window, in root coordinates; empty while not docked.
+    // Where the tray shows the icon's window, in Qt's logical pixels; empty while not docked.
     QRect geometry() const;
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override;

@@ -32,6 +32,46 @@ QRect around(const QPoint& point) {
     return QRect(point - QPoint(half, half), QSize(2 * half, 2 * half));
 }
 
+// The end of the band that a bar reserves on `area` where trays sit: the right end of a bar at
+// the top or bottom, the lower end of one at the left or right. Nothing when no band is reserved.
+std::optional<QRect> trayEnd(const PanelPlacement::Area& area) {
+    const QRect& s = area.screen;
+    const QRect& u = area.usable;
+    const int side = 2 * PanelPlacement::pointHalf;
+    const int top = u.y() - s.y();
+    const int bottom = endY(s) - endY(u);
+    const int left = u.x() - s.x();
+    const int right = endX(s) - endX(u);
+    const int widest = std::max({top, bottom, left, right});
+    if (!u.isValid() || widest <= 0) {
+        return std::nullopt;
+    }
+    if (widest == top) {
+        return QRect(endX(u) - side, s.y(), side, top);
+    }
+    if (widest == bottom) {
+        return QRect(endX(u) - side, endY(u), side, bottom);
+    }
+    if (widest == right) {
+        return QRect(endX(u), endY(u) - side, right, side);
+    }
+    return QRect(s.x(), endY(u) - side, left, side);
+}
+
+std::optional<QRect> barAnchor(const QList<PanelPlacement::Area>& areas) {
+    std::optional<QRect> first;
+    for (const auto& area : areas) {
+        const auto end = trayEnd(area);
+        if (end && area.focused) {
+            return end;
+        }
+        if (end && !first) {
+            first = end;
+        }
+    }
+    return first;
+}
+
 } // namespace
 
 QRect PanelPlacement::anchor(const Clues& clues, const QList<QRect>& screens,
@@ -47,6 +87,9 @@ QRect PanelPlacement::anchor(const Clues& clues, const QList<QRect>& screens,
     }
     if (clues.pointer && onAScreen(*clues.pointer, screens)) {
         return around(*clues.pointer);
+    }
+    if (const auto bar = barAnchor(clues.areas)) {
+        return *bar;
     }
     return QRect(endX(primary) - 2 * pointHalf, primary.y(), 2 * pointHalf, 2 * pointHalf);
 }

@@ -28,6 +28,14 @@ public:
     // Half the side of the square taken as the icon where only a point of it is known.
     static constexpr int pointHalf = 12;
 
+    // A screen and the area its bars leave to windows, where the compositor tells (sway).
+    struct Area {
+        QRect screen;
+        QRect usable;
+        // The screen with the keyboard focus.
+        bool focused = false;
+    };
+
     // What is known of where the tray icon is.
     struct Clues {
         // Where the tray said it was clicked.
@@ -36,6 +44,8 @@ public:
         QRect icon;
         // The pointer's position, where it is known.
         std::optional<QPoint> pointer;
+        // The screens' areas, where the compositor tells them.
+        QList<Area> areas;
     };
 
     // Hosts that do not know where the click was send (0, 0), and some (waybar before 0.10)
@@ -48,6 +58,9 @@ public:
     //     iconRelativeLimit of the origin;
     //   - the icon's place;
     //   - a square around the pointer, when it lies on one of `screens`;
+    //   - the tray's end of the bar: the right end of the widest band a bar reserves on a
+    //     screen of `clues.areas` (the focused one when several screens have bars), its lower
+    //     end for a bar at the left or right;
     //   - a square in the top-right corner of `primary`, the primary screen's available area,
     //     where trays are most often.
     static QRect anchor(const Clues& clues, const QList<QRect>& screens, const QRect& primary);
