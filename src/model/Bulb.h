@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeviceClass.h"
 #include "Time.h"
 
 #include <chrono>
@@ -22,6 +23,11 @@ struct Bulb {
     double temperature = 2700.0; // kelvin, as reported in "temp"
     std::optional<std::int64_t> sceneID;
     std::optional<WallTime> lastSeen;
+    // Twelve lower-case hex digits, as the bulb reports it; empty while unknown. It follows the
+    // bulb when its address moves.
+    std::string mac;
+    // What the device can take, as far as it has told.
+    DeviceClass device;
 
     // A bulb that has not answered yet: off, 100 %, 2700 K, no scene, never seen.
     static Bulb unseen(std::string ip, std::string name) {

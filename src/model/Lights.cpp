@@ -1,5 +1,6 @@
 #include "Lights.h"
 
+#include "DeviceConfig.h"
 #include "Messages.h"
 #include "SavedLight.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 // The sample bulb a preview controller shows.
 Bulb sampleBulb(WallTime now) {
-    return {"192.168.1.42", "Desk Light", true, 72.0, 2700.0, 6, now};
+    return {"192.168.1.42", "Desk Light", true, 72.0, 2700.0, 6, now, {}, {}};
 }
 
 // Matches the bulbs at `ip`.
@@ -106,7 +107,8 @@ std::string unusedKey(const Store& store, std::string_view base) {
 } // namespace
 
 Lights::Lights(bool preview, Store& defaults, EventLoop& loop, SocketApi& sockets)
-    : defaults_(defaults), loop_(loop), endpoint_(loop, sockets) {
+    : defaults_(defaults), loop_(loop), endpoint_(loop, sockets),
+      configs_(loop, [this](const std::string& ip) { askConfig(ip); }) {
     if (preview) {
         preview_ = true;
         bulbs_ = {sampleBulb(loop_.now())};
@@ -137,8 +139,14 @@ void Lights::load() {
     }
     auto saved = SavedLight::decode(*stored);
     storedPartly_ = !saved.complete;
-    for (auto& light : saved.lights)
-        bulbs_.push_back(Bulb::unseen(std::move(light.ip), std::move(light.name)));
+    for (auto& light : saved.lights) {
+        Bulb bulb = Bulb::unseen(std::move(light.ip), std::move(light.name));
+        if (!light.mac.empty() && std::none_of(bulbs_.begin(), bulbs_.end(),
+                                               [&](const Bulb& b) { return b.mac == light.mac; }))
+            bulb.mac = std::move(light.mac);
+        bulb.device = std::move(light.device);
+        bulbs_.push_back(std::move(bulb));
+    }
     if (!bulbs_.empty())
         selected_ = bulbs_.front().ip;
 }
@@ -236,7 +244,33 @@ void Lights::receiveReply(std::string_view bytes, const std::string& from) {
     case Wire::Reply::Kind::Pilot:
         receivePilot(reply.pilot, from);
         return;
+    case Wire::Reply::Kind::Config:
+    case Wire::Reply::Kind::Unsupported:
+        receiveConfig(reply, from);
+        return;
     }
+}
+
+void Lights::receiveConfig(const Wire::Reply& reply, const std::string& from) {
+    auto bulb = find(from);
+    if (bulb == bulbs_.end() || !configs_.asked(from))
+        return;
+    if (reply.kind == Wire::Reply::Kind::Unsupported) {
+        if (reply.method == DeviceConfig::modelMethod && configs_.takeFallback(from))
+            send(from, DeviceConfig::userMethod);
+        return;
+    }
+    DeviceClass device = bulb->device;
+    if (!DeviceConfig::apply(device, reply.method, reply.pilot))
+        return;
+    willChange_.notify();
+    bulb->device = std::move(device);
+    saveSoon();
+}
+
+void Lights::askConfig(const std::string& ip) {
+    send(ip, DeviceConfig::systemMethod);
+    send(ip, DeviceConfig::modelMethod);
 }
 
 void Lights::receivePilot(const json& pilot, const std::string& from) {
@@ -254,24 +288,56 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
         bulb.sceneID = sceneNumber(pilot);
     };
 
+    auto mac = DeviceConfig::mac(pilot);
     auto known = find(from);
+    if (known == bulbs_.end() && mac)
+        known = moveByMac(*mac, from);
     if (known == bulbs_.end() && !admits(from))
         return;
 
     willChange_.notify();
     if (known != bulbs_.end()) {
         apply(*known);
+        if (mac && known->mac != *mac)
+            takeMac(*known, *mac);
     } else {
         Bulb bulb = Bulb::unseen(from, defaultName(bulbs_.size()));
         apply(bulb);
+        if (mac)
+            bulb.mac = std::move(*mac);
         bulbs_.push_back(std::move(bulb));
         saveSoon();
         updatePolling();
     }
+    configs_.add(from);
     if (!selected_)
         setSelected(from);
     if (message_ && !(rejectedAt_ && loop_.monotonicNow() - *rejectedAt_ < rejectionHold))
         setMessage(std::nullopt);
+}
+
+std::vector<Bulb>::iterator Lights::moveByMac(const std::string& mac, const std::string& from) {
+    if (!Wire::validIP(from))
+        return bulbs_.end();
+    auto moving = std::find_if(bulbs_.begin(), bulbs_.end(),
+                               [&](const Bulb& bulb) { return bulb.mac == mac; });
+    if (moving == bulbs_.end())
+        return moving;
+    willChange_.notify();
+    if (selected_ == moving->ip)
+        setSelected(from);
+    moving->ip = from;
+    configs_.skip(from);
+    saveSoon();
+    return moving;
+}
+
+void Lights::takeMac(Bulb& bulb, const std::string& mac) {
+    for (auto& other : bulbs_)
+        if (other.mac == mac)
+            other.mac.clear();
+    bulb.mac = mac;
+    saveSoon();
 }
 
 bool Lights::admits(const std::string& from) {
@@ -334,6 +400,7 @@ void Lights::setPanelVisible(bool visible) {
         if (scanning_)
             setScanning(false);
     }
+    configs_.setActive(visible);
     updatePolling();
 }
 
@@ -359,11 +426,14 @@ void Lights::control(const Params& params, bool all) {
     if (all) {
         targets.reserve(bulbs_.size());
         for (const auto& bulb : bulbs_)
-            targets.push_back(bulb.ip);
+            if (auto taken = bulb.device.accepted(params)) {
+                targets.push_back(bulb.ip);
+                send(bulb.ip, "setPilot", *taken);
+            }
     } else if (selected_) {
         targets.push_back(*selected_);
+        send(*selected_, "setPilot", params);
     }
-    sendToAll(targets, "setPilot", params);
     refreshTask_ = loop_.after(followUpDelay, [this, targets = std::move(targets)] {
         sendToAll(targets, "getPilot", {});
     });
@@ -419,6 +489,7 @@ void Lights::shutdown() {
     poller_.reset();
     scanTask_.reset();
     refreshTask_.reset();
+    configs_.stop();
     endpoint_.shutdown();
 }
 

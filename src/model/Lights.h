@@ -2,6 +2,7 @@
 
 #include "Bulb.h"
 #include "ChangeSignal.h"
+#include "ConfigRequests.h"
 #include "EventLoop.h"
 #include "SocketApi.h"
 #include "Store.h"
@@ -77,7 +78,10 @@ public:
     void setPanelVisible(bool visible);
 
     // Sends "setPilot" with `params` to the selection, or to every bulb when `all`, and asks
-    // the same bulbs for their state 0.35 s later.
+    // the same bulbs for their state 0.35 s later. With `all` each bulb gets what its device
+    // takes (DeviceClass::accepted: a temperature clamped into its range), and a bulb that
+    // cannot show the command (a colour, a brightness, a temperature or a scene it lacks) gets
+    // nothing.
     void control(const Params& params, bool all);
 
     // Editing the list.
@@ -95,6 +99,8 @@ public:
     // Reply handling: one received datagram, and one state report.
     void receiveReply(std::string_view bytes, const std::string& from);
     void receivePilot(const nlohmann::json& pilot, const std::string& from);
+    // A configuration result (or an older device's "method not found") from a known bulb.
+    void receiveConfig(const Wire::Reply& reply, const std::string& from);
 
     // Writes the list of bulbs to the store, unless the store already holds exactly that. A
     // preview never writes. Any save still pending from saveSoon() is done by it.
@@ -114,6 +120,13 @@ private:
     // Whether a report from `from`, not in the list, may add it: its address passes the
     // add-light form's rule and the list has room. Says once per run that the list is full.
     bool admits(const std::string& from);
+    // The light whose MAC is `mac`, moved to `from`, or end() when there is none. It keeps its
+    // name, its place and the selection; the list is saved soon.
+    std::vector<Bulb>::iterator moveByMac(const std::string& mac, const std::string& from);
+    // Gives `mac` to `bulb` alone: a light that held it before lets go of it.
+    void takeMac(Bulb& bulb, const std::string& mac);
+    // Sends the first configuration requests to `ip`.
+    void askConfig(const std::string& ip);
     void setScanning(bool scanning);
     void finishScan();
     void sendToAll(const std::vector<std::string>& targets, std::string_view method,
@@ -133,6 +146,7 @@ private:
     bool toldListFull_ = false;
 
     UdpEndpoint endpoint_;
+    ConfigRequests configs_;
     Handle poller_;
     Handle scanTask_;
     Handle refreshTask_;

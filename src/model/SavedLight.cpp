@@ -1,5 +1,6 @@
 #include "SavedLight.h"
 
+#include "DeviceConfig.h"
 #include "Wire.h"
 
 #include <nlohmann/json.hpp>
@@ -10,8 +11,18 @@ using nlohmann::json;
 
 std::optional<std::string> SavedLight::encode(const std::vector<Bulb>& bulbs) {
     json list = json::array();
-    for (const auto& bulb : bulbs)
-        list.push_back({{"ip", bulb.ip}, {"name", bulb.name}}); // json objects keep keys sorted
+    for (const auto& bulb : bulbs) {
+        json light = {{"ip", bulb.ip}, {"name", bulb.name}}; // json objects keep keys sorted
+        if (!bulb.mac.empty())
+            light["mac"] = bulb.mac;
+        if (!bulb.device.module.empty())
+            light["module"] = bulb.device.module;
+        if (!bulb.device.hasDefaultRange()) {
+            light["minKelvin"] = bulb.device.minKelvin;
+            light["maxKelvin"] = bulb.device.maxKelvin;
+        }
+        list.push_back(std::move(light));
+    }
     try {
         return list.dump();
     } catch (const json::exception&) {
@@ -33,7 +44,19 @@ SavedLight::Decoded SavedLight::decode(std::string_view bytes) {
             decoded.complete = false;
             continue;
         }
-        decoded.lights.push_back({ip->get<std::string>(), name->get<std::string>()});
+        SavedLight light{ip->get<std::string>(), name->get<std::string>()};
+        if (auto mac = DeviceConfig::mac(element))
+            light.mac = std::move(*mac);
+        auto module = element.find("module");
+        if (module != element.end() && module->is_string() &&
+            DeviceConfig::validModule(module->get_ref<const std::string&>()))
+            light.device.setModule(module->get<std::string>());
+        auto lowest = element.find("minKelvin");
+        auto highest = element.find("maxKelvin");
+        if (lowest != element.end() && highest != element.end() && lowest->is_number_integer() &&
+            highest->is_number_integer())
+            light.device.setRange(lowest->get<std::int64_t>(), highest->get<std::int64_t>());
+        decoded.lights.push_back(std::move(light));
     }
     return decoded;
 }

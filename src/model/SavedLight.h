@@ -9,17 +9,21 @@
 
 namespace glowdeck {
 
-// The stored form of a bulb: address and name. The list is kept as a compact JSON array of
-// {"ip","name"} objects, keys sorted, e.g. [{"ip":"192.168.1.42","name":"Desk Light"}].
+// The stored form of a bulb: address and name, and what the device told of itself. The list is
+// kept as a compact JSON array of objects, keys sorted, e.g.
+// [{"ip":"192.168.1.42","name":"Desk Light"}]; the optional members "mac", "module",
+// "minKelvin" and "maxKelvin" follow once learnt. Unknown members are ignored.
 struct SavedLight {
     std::string ip;
     std::string name;
+    std::string mac = {};
+    DeviceClass device = {};
 
     // The stored bytes for `bulbs`, or nothing when a name or address is not valid UTF-8.
     static std::optional<std::string> encode(const std::vector<Bulb>& bulbs);
 
     // What a stored value holds: every element that is an object with a string "ip" and a
-    // string "name", in order. `complete` is false when anything was left out, or when the
+    // string "name", in order; an optional member that is malformed is left out alone. `complete` is false when anything was left out, or when the
     // bytes are not a JSON array at all.
     struct Decoded {
         std::vector<SavedLight> lights;

@@ -1,5 +1,7 @@
 #include "Wire.h"
 
+#include "DeviceConfig.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 
@@ -43,11 +45,22 @@ Wire::Reply Wire::parseReply(std::string_view bytes) {
     auto method = message.find("method");
     if (method == message.end() || !method->is_string())
         return {};
-    if (message.contains("error"))
-        return {Reply::Kind::Rejected, {}};
     const auto& name = method->get_ref<const std::string&>();
-    if (name != "getPilot" && name != "syncPilot")
+    if (auto error = message.find("error"); error != message.end()) {
+        if (!DeviceConfig::isConfigMethod(name))
+            return {Reply::Kind::Rejected, {}};
+        auto code = error->is_object() ? error->find("code") : error->end();
+        if (code != error->end() && code->is_number_integer() &&
+            code->get<std::int64_t>() == DeviceConfig::methodNotFound)
+            return {Reply::Kind::Unsupported, {}, name};
         return {};
+    }
+    if (name != "getPilot" && name != "syncPilot") {
+        auto result = message.find("result");
+        if (!DeviceConfig::isConfigMethod(name) || result == message.end() || !result->is_object())
+            return {};
+        return {Reply::Kind::Config, std::move(*result), name};
+    }
     auto pilot = message.find("result");
     if (pilot == message.end())
         pilot = message.find("params");

@@ -20,9 +20,13 @@ struct Wire {
 
     // What one received datagram asks of the controller.
     struct Reply {
-        enum class Kind { Dropped, Rejected, Pilot };
+        // Config: a configuration request's result. Unsupported: a configuration request the
+        // device does not know (error -32601). Other errors to configuration requests are
+        // dropped.
+        enum class Kind { Dropped, Rejected, Pilot, Config, Unsupported };
         Kind kind = Kind::Dropped;
-        nlohmann::json pilot; // the state report, for Kind::Pilot
+        nlohmann::json pilot;  // the state report, for Kind::Pilot; the result, for Kind::Config
+        std::string method {}; // the request answered, for Kind::Config and Kind::Unsupported
     };
 
     // A bulb address: dotted-quad IPv4, not 0.0.0.0, not a .255 broadcast address. Typed

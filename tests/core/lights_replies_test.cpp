@@ -89,6 +89,75 @@ TEST(Replies, NewBulbsOfOneTurnAreSavedOnceAndNeverLost) {
     }
 }
 
+// A report from an unknown address that carries a saved light's MAC moves that light there: its
+// name, place and the selection go with it, and the list is saved once. No two lights keep one
+// MAC; a report without a MAC, or with a malformed one, adds a light as before.
+TEST(Replies, AReportWithASavedLightsMacMovesItToTheNewAddress) {
+    const std::string stored = R"([{"ip":"10.0.0.5","mac":"a8bb50000001","name":"Desk"},)"
+                               R"({"ip":"10.0.0.6","name":"Hall"}])";
+    const struct {
+        const char* what;
+        const char* from;
+        const char* pilot;
+        std::vector<std::string> ips;
+        std::vector<std::string> macs;
+        const char* selected;
+    } cases[] = {
+        {"moved, MAC in capitals",
+         "10.0.0.9",
+         R"({"mac":"A8BB50000001","state":true})",
+         {"10.0.0.9", "10.0.0.6"},
+         {"a8bb50000001", ""},
+         "10.0.0.9"},
+        {"a new MAC adds a light",
+         "10.0.0.9",
+         R"({"mac":"a8bb50000002","state":true})",
+         {"10.0.0.5", "10.0.0.6", "10.0.0.9"},
+         {"a8bb50000001", "", "a8bb50000002"},
+         "10.0.0.5"},
+        {"no MAC",
+         "10.0.0.9",
+         R"({"state":true})",
+         {"10.0.0.5", "10.0.0.6", "10.0.0.9"},
+         {"a8bb50000001", "", ""},
+         "10.0.0.5"},
+        {"malformed MAC",
+         "10.0.0.9",
+         R"({"mac":"a8bb5000000g","state":true})",
+         {"10.0.0.5", "10.0.0.6", "10.0.0.9"},
+         {"a8bb50000001", "", ""},
+         "10.0.0.5"},
+        {"no bulb sends from a broadcast address",
+         "10.0.0.255",
+         R"({"mac":"a8bb50000001","state":true})",
+         {"10.0.0.5", "10.0.0.6"},
+         {"a8bb50000001", ""},
+         "10.0.0.5"},
+        {"a known address takes the MAC over",
+         "10.0.0.6",
+         R"({"mac":"a8bb50000001","state":true})",
+         {"10.0.0.5", "10.0.0.6"},
+         {"", "a8bb50000001"},
+         "10.0.0.5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Rig rig(stored);
+        rig.report(c.from, c.pilot);
+        rig.loop.advance(Duration::zero());
+        EXPECT_EQ(rig.ips(), c.ips);
+        std::vector<std::string> macs;
+        for (const auto& bulb : rig.lights->bulbs())
+            macs.push_back(bulb.mac);
+        EXPECT_EQ(macs, c.macs);
+        EXPECT_EQ(rig.lights->selected(), c.selected);
+        EXPECT_EQ(rig.lights->bulbs()[0].name, "Desk");
+        EXPECT_EQ(rig.store.writes(), rig.store.data("bulbs") == stored ? 1 : 2) << "saved once";
+        rig.build();
+        EXPECT_EQ(rig.ips(), c.ips) << "as saved";
+    }
+}
+
 // The list takes in at most 1,024 lights. Past that, a report from an unknown sender changes
 // nothing but the status line, which says so once per run and keeps saying it through the reports
 // that follow; a known light still updates, and adding one more by hand is refused every time.

@@ -22,6 +22,11 @@ TEST(SavedLights, ReadableEntriesLoadAndAPartlyReadValueIsKeptBeforeItIsReplaced
          R"({"ip":"10.0.0.6","name":"Hall"}])",
          {"10.0.0.5", "10.0.0.6"},
          false},
+        {R"([{"ip":"10.0.0.5","name":"Desk","mac":"a8bb50000001","module":"ESP21_SHTW_01",)"
+         R"("minKelvin":2700,"maxKelvin":5000,"future":[1]},{"ip":"10.0.0.6","name":"Hall",)"
+         R"("mac":7,"module":"\u0001","minKelvin":"2700","maxKelvin":9e9}])",
+         {"10.0.0.5", "10.0.0.6"},
+         true},
         {R"({"ip":"10.0.0.5","name":"Desk"})", {}, false},
         {"not json", {}, false},
         {"", {}, false},
