@@ -234,21 +234,23 @@ void Lights::receiveReply(std::string_view bytes, const std::string& from) {
     auto reply = Wire::parseReply(bytes);
     switch (reply.kind) {
     case Wire::Reply::Kind::Dropped:
-        return;
+        break;
     case Wire::Reply::Kind::Rejected:
         if (!Wire::validIP(from) && find(from) == bulbs_.end())
             return; // no bulb sends from there
         setMessage(messages::rejected(from));
         rejectedAt_ = loop_.monotonicNow();
-        return;
+        break;
     case Wire::Reply::Kind::Pilot:
         receivePilot(reply.pilot, from);
-        return;
+        break;
     case Wire::Reply::Kind::Config:
     case Wire::Reply::Kind::Unsupported:
         receiveConfig(reply, from);
-        return;
+        break;
     }
+    if (replyObserver_)
+        replyObserver_(bytes, from);
 }
 
 void Lights::receiveConfig(const Wire::Reply& reply, const std::string& from) {
@@ -420,23 +422,32 @@ void Lights::updatePolling() {
 // --- Commands ---
 
 void Lights::control(const Params& params, bool all) {
-    if (rejectedAt_)
-        setMessage(std::nullopt);
     std::vector<std::string> targets;
     if (all) {
         targets.reserve(bulbs_.size());
         for (const auto& bulb : bulbs_)
-            if (auto taken = bulb.device.accepted(params)) {
-                targets.push_back(bulb.ip);
-                send(bulb.ip, "setPilot", *taken);
-            }
+            targets.push_back(bulb.ip);
     } else if (selected_) {
         targets.push_back(*selected_);
-        send(*selected_, "setPilot", params);
     }
-    refreshTask_ = loop_.after(followUpDelay, [this, targets = std::move(targets)] {
-        sendToAll(targets, "getPilot", {});
-    });
+    control(params, targets);
+}
+
+void Lights::control(const Params& params, const std::vector<std::string>& targets) {
+    if (rejectedAt_)
+        setMessage(std::nullopt);
+    std::vector<std::string> taking; // the targets whose device takes the command
+    taking.reserve(targets.size());
+    for (const auto& target : targets) {
+        auto bulb = find(target);
+        auto taken = bulb == bulbs_.end() ? std::optional(params) : bulb->device.accepted(params);
+        if (!taken)
+            continue;
+        send(target, "setPilot", *taken);
+        taking.push_back(target);
+    }
+    refreshTask_ = loop_.after(
+        followUpDelay, [this, taking = std::move(taking)] { sendToAll(taking, "getPilot", {}); });
 }
 
 // --- Editing the list ---

@@ -10,6 +10,7 @@
 #include "Wire.h"
 
 #include <cstddef>
+#include <functional>
 #include <nlohmann/json_fwd.hpp>
 #include <optional>
 #include <string>
@@ -78,11 +79,12 @@ public:
     void setPanelVisible(bool visible);
 
     // Sends "setPilot" with `params` to the selection, or to every bulb when `all`, and asks
-    // the same bulbs for their state 0.35 s later. With `all` each bulb gets what its device
-    // takes (DeviceClass::accepted: a temperature clamped into its range), and a bulb that
-    // cannot show the command (a colour, a brightness, a temperature or a scene it lacks) gets
-    // nothing.
+    // the same bulbs for their state 0.35 s later. Each bulb gets what its device takes
+    // (DeviceClass::accepted: a temperature clamped into its range), and a bulb that cannot
+    // show the command (a colour, a brightness, a temperature or a scene it lacks) gets nothing.
     void control(const Params& params, bool all);
+    // The same for the bulbs at `targets`, in that order.
+    void control(const Params& params, const std::vector<std::string>& targets);
 
     // Editing the list.
     void add(std::string_view address);
@@ -101,6 +103,11 @@ public:
     void receivePilot(const nlohmann::json& pilot, const std::string& from);
     // A configuration result (or an older device's "method not found") from a known bulb.
     void receiveConfig(const Wire::Reply& reply, const std::string& from);
+
+    // Called with every received datagram and its sender once the controller has handled it,
+    // for a caller that waits for particular bulbs' answers. One observer; empty for none.
+    using ReplyObserver = std::function<void(std::string_view bytes, const std::string& from)>;
+    void observeReplies(ReplyObserver observer) { replyObserver_ = std::move(observer); }
 
     // Writes the list of bulbs to the store, unless the store already holds exactly that. A
     // preview never writes. Any save still pending from saveSoon() is done by it.
@@ -158,6 +165,7 @@ private:
     bool storedPartly_ = false;
     // While the store fails to write, the status line says so.
     ChangeSignal::Connection storeFailing_;
+    ReplyObserver replyObserver_;
 };
 
 } // namespace glowdeck

@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "remote/Verb.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -59,7 +61,7 @@ std::optional<int> CommandLine::handle(int argc, char** argv) {
     QString error = parser.errorText();
     if (parsed && !parser.positionalArguments().isEmpty()) {
         parsed = false;
-        error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments()[0]);
+        error = QStringLiteral("Unknown verb '%1'.").arg(parser.positionalArguments()[0]);
     }
     if (parsed && !parser.isSet(help) && !parser.isSet(version))
         return std::nullopt;
@@ -73,7 +75,8 @@ std::optional<int> CommandLine::handle(int argc, char** argv) {
         return 2;
     }
     if (parser.isSet(help)) {
-        print(stdout, usage);
+        print(stdout, usage + QString::fromUtf8(Verb::help().data(),
+                                                static_cast<qsizetype>(Verb::help().size())));
         return 0;
     }
     print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +

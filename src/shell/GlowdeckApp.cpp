@@ -1,5 +1,7 @@
 #include "GlowdeckApp.h"
 
+#include "remote/RemoteService.h"
+
 #include <QApplication>
 #include <QTimer>
 
@@ -31,11 +33,18 @@ GlowdeckApp::GlowdeckApp(SingleInstance& instance) : tray_(defaults_, loop_) {
     QApplication::setQuitOnLastWindowClosed(false);
     tray_.start();
     instance.listen([this] { tray_.showPanel(); });
+    if (tray_.lights() != nullptr) {
+        remote_ = std::make_unique<RemoteService>(*tray_.lights(), loop_,
+                                                  [this] { tray_.togglePanel(); });
+        if (!remote_->publish(QDBusConnection::sessionBus()))
+            remote_.reset();
+    }
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { tray_.stop(); });
     traceStartup();
 }
 
 GlowdeckApp::~GlowdeckApp() {
+    remote_.reset();
     tray_.stop();
 }
 

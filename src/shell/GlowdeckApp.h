@@ -8,7 +8,11 @@
 
 #include <QObject>
 
+#include <memory>
+
 namespace glowdeck {
+
+class RemoteService;
 
 // The application: no window of its own, no taskbar entry, one tray controller for the whole
 // run. Construct it after the QApplication; it starts the tray controller at once and stops it
@@ -22,12 +26,15 @@ public:
     GlowdeckApp& operator=(const GlowdeckApp&) = delete;
 
     TrayController& tray() { return tray_; }
+    // The verbs on the session bus; null when the bus or the name was not to be had.
+    RemoteService* remote() const { return remote_.get(); }
 
 private:
     SettingsStore defaults_;
     QtEventLoop loop_;
     TrayController tray_;
     QuitSignals quitSignals_;
+    std::unique_ptr<RemoteService> remote_;
 };
 
 } // namespace glowdeck

@@ -57,7 +57,7 @@ done <<TABLE
 -h|0|out|Usage:
 --bogus|2|err|Unknown option 'bogus'.
 -x|2|err|Usage:
---version extra|2|err|Unexpected argument 'extra'.
+--version extra|2|err|Unknown verb 'extra'.
 -platform|2|err|Missing value after '-platform'.
 TABLE
 

@@ -1,0 +1,80 @@
+#include "LightMatch.h"
+
+#include "model/Wire.h"
+
+#include <algorithm>
+
+namespace glowdeck {
+
+namespace {
+
+std::string lowered(std::string_view text) {
+    std::string lower(text);
+    for (auto& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
+
+std::string described(const Bulb& bulb) {
+    return bulb.name + " (" + bulb.ip + ")";
+}
+
+std::string listed(const std::vector<const Bulb*>& bulbs) {
+    std::string text;
+    for (const auto* bulb : bulbs)
+        text += (text.empty() ? "" : ", ") + described(*bulb);
+    return text;
+}
+
+} // namespace
+
+LightMatch LightMatch::find(const std::vector<Bulb>& bulbs, const std::vector<std::string>& typed) {
+    LightMatch match;
+    std::vector<const Bulb*> everyone;
+    for (const auto& bulb : bulbs)
+        everyone.push_back(&bulb);
+    const std::string known = everyone.empty() ? std::string("There are no saved lights.")
+                                               : "Known lights: " + listed(everyone) + ".";
+    for (const auto& word : typed) {
+        std::vector<const Bulb*> fits;
+        if (word.empty()) {
+            match.error = "An empty light name names no light. " + known;
+            return match;
+        }
+        if (Wire::validIP(word)) {
+            for (const auto* bulb : everyone)
+                if (bulb->ip == word)
+                    fits.push_back(bulb);
+            if (fits.empty()) {
+                match.error = "No saved light has the address " + word + ". " + known;
+                return match;
+            }
+        } else {
+            const std::string wanted = lowered(word);
+            for (const auto* bulb : everyone)
+                if (lowered(bulb->name) == wanted)
+                    fits.push_back(bulb);
+            if (fits.empty())
+                for (const auto* bulb : everyone)
+                    if (lowered(bulb->name).starts_with(wanted))
+                        fits.push_back(bulb);
+            if (fits.empty()) {
+                match.error = "No light is called '" + word + "'. " + known;
+                return match;
+            }
+            if (fits.size() > 1) {
+                match.error = "'" + word + "' matches more than one light: " + listed(fits) +
+                              ". Name one of them fully or by its address.";
+                return match;
+            }
+        }
+        const auto& address = fits.front()->ip;
+        if (std::find(match.addresses.begin(), match.addresses.end(), address) ==
+            match.addresses.end())
+            match.addresses.push_back(address);
+    }
+    return match;
+}
+
+} // namespace glowdeck

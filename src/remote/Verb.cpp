@@ -1,0 +1,314 @@
+#include "Verb.h"
+
+#include "presets/LightPreset.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+
+namespace glowdeck {
+
+namespace {
+
+struct VerbName {
+    std::string_view word;
+    Verb::Kind kind;
+};
+
+constexpr VerbName verbNames[] = {
+    {"list", Verb::Kind::List},
+    {"on", Verb::Kind::On},
+    {"off", Verb::Kind::Off},
+    {"toggle", Verb::Kind::Toggle},
+    {"brightness", Verb::Kind::Brightness},
+    {"temperature", Verb::Kind::Temperature},
+    {"color", Verb::Kind::Color},
+    {"preset", Verb::Kind::Preset},
+    {"panel", Verb::Kind::Panel},
+};
+
+// The panel's colour swatches, as the panel sends them.
+struct NamedColor {
+    std::string_view name;
+    std::array<int, 3> rgb;
+};
+constexpr NamedColor namedColors[] = {
+    {"Red", {255, 59, 48}},     {"Orange", {255, 149, 0}}, {"Yellow", {255, 204, 0}},
+    {"Green", {52, 199, 89}},   {"Cyan", {50, 173, 230}},  {"Blue", {0, 122, 255}},
+    {"Purple", {175, 82, 222}},
+};
+
+bool sameLetters(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+std::optional<int> integer(std::string_view text) {
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> hexByte(std::string_view two) {
+    int value = 0;
+    auto [end, error] = std::from_chars(two.data(), two.data() + two.size(), value, 16);
+    if (error != std::errc{} || end != two.data() + two.size() || two.size() != 2)
+        return std::nullopt;
+    return value;
+}
+
+// The length of the UTF-8 sequence at the start of `text`, or 0 when it is not one.
+std::size_t utf8Length(std::string_view text) {
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = lead < 0x80                   ? 1
+                         : lead >= 0xC2 && lead < 0xE0 ? 2
+                         : lead >= 0xE0 && lead < 0xF0 ? 3
+                         : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                       : 0;
+    if (length == 0 || length > text.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i)
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return 0;
+    const auto second = static_cast<unsigned char>(text.size() > 1 ? text[1] : 0);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90))
+        return 0; // overlong, a surrogate, or beyond U+10FFFF
+    return length;
+}
+
+std::string usageOfValue(Verb::Kind kind) {
+    switch (kind) {
+    case Verb::Kind::Brightness:
+        return "Brightness must be 10-100, or +N or -N to step it.";
+    case Verb::Kind::Temperature:
+        return "Temperature must be 2200-6500 K.";
+    case Verb::Kind::Color: {
+        std::string text = "Colour must be '#rrggbb' or one of:";
+        for (const auto& color : namedColors)
+            text += " " + std::string(color.name);
+        return text + ".";
+    }
+    case Verb::Kind::Preset: {
+        std::string text = "Preset must be one of:";
+        for (const auto& preset : LightPreset::all)
+            text += " " + std::string(preset.name);
+        return text + ".";
+    }
+    default:
+        return {};
+    }
+}
+
+// Reads the value word of `verb`; false when it is not one.
+bool readValue(Verb& verb, std::string_view word) {
+    switch (verb.kind) {
+    case Verb::Kind::Brightness: {
+        const bool stepped = word.starts_with('+') || word.starts_with('-');
+        auto number = integer(stepped ? word.substr(1) : word);
+        if (!number)
+            return false;
+        if (stepped) {
+            if (*number < 1 || *number > Verb::maxBrightness - Verb::minBrightness)
+                return false;
+            verb.relative = true;
+            verb.value = word.front() == '-' ? -*number : *number;
+            return true;
+        }
+        verb.value = *number;
+        return *number >= Verb::minBrightness && *number <= Verb::maxBrightness;
+    }
+    case Verb::Kind::Temperature: {
+        auto number = integer(word.ends_with('K') ? word.substr(0, word.size() - 1) : word);
+        verb.value = number.value_or(0);
+        return number && *number >= Verb::minKelvin && *number <= Verb::maxKelvin;
+    }
+    case Verb::Kind::Color:
+        if (word.size() == 7 && word.front() == '#') {
+            for (std::size_t i = 0; i < 3; ++i) {
+                auto component = hexByte(word.substr(1 + 2 * i, 2));
+                if (!component)
+                    return false;
+                verb.rgb[i] = *component;
+            }
+            return true;
+        }
+        for (const auto& color : namedColors)
+            if (sameLetters(color.name, word)) {
+                verb.rgb = color.rgb;
+                return true;
+            }
+        return false;
+    case Verb::Kind::Preset:
+        for (const auto& preset : LightPreset::all)
+            if (sameLetters(preset.name, word)) {
+                verb.scene = preset.id;
+                verb.presetName = preset.name;
+                return true;
+            }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool takesValue(Verb::Kind kind) {
+    return kind == Verb::Kind::Brightness || kind == Verb::Kind::Temperature ||
+           kind == Verb::Kind::Color || kind == Verb::Kind::Preset;
+}
+
+} // namespace
+
+bool Verb::named(std::string_view word) {
+    return std::any_of(std::begin(verbNames), std::end(verbNames),
+                       [word](const VerbName& name) { return name.word == word; });
+}
+
+std::string_view Verb::name(Kind kind) {
+    for (const auto& verb : verbNames)
+        if (verb.kind == kind)
+            return verb.word;
+    return {};
+}
+
+bool Verb::acceptable(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F || c == '<' || c == '>' || c == '&')
+            return false;
+        const auto length = utf8Length(text.substr(i));
+        if (length == 0)
+            return false;
+        if (length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0)
+            return false; // C1 control characters
+        i += length;
+    }
+    return true;
+}
+
+std::string Verb::printable(std::string_view text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const auto length = utf8Length(text.substr(i));
+        if (c < 0x20 || c == 0x7F || length == 0) {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\x%02X", c);
+            shown += escape;
+            ++i;
+        } else {
+            shown += text.substr(i, length);
+            i += length;
+        }
+    }
+    return shown;
+}
+
+Verb::Parsed Verb::parse(const std::vector<std::string>& words) {
+    for (const auto& word : words)
+        if (!acceptable(word))
+            return {std::nullopt, "Refused '" + printable(word) +
+                                      "': arguments must be text without markup (<, >, &), "
+                                      "control characters or NUL."};
+    if (words.empty())
+        return {std::nullopt, "No verb given."};
+    Verb verb;
+    const auto found = std::find_if(std::begin(verbNames), std::end(verbNames),
+                                    [&](const VerbName& name) { return name.word == words[0]; });
+    if (found == std::end(verbNames))
+        return {std::nullopt, "Unknown verb '" + words[0] + "'."};
+    verb.kind = found->kind;
+    const std::string verbName(found->word);
+
+    bool valueRead = !takesValue(verb.kind);
+    bool optionsEnd = false;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (!valueRead) {
+            // The value comes first; "-10" is a step down, not an option.
+            if (!readValue(verb, word))
+                return {std::nullopt, "Invalid value '" + word + "'. " + usageOfValue(verb.kind)};
+            valueRead = true;
+        } else if (!optionsEnd && word == "--") {
+            optionsEnd = true;
+        } else if (!optionsEnd && word == "--all" && verb.kind != Kind::List &&
+                   verb.kind != Kind::Panel) {
+            verb.all = true;
+        } else if (!optionsEnd && word == "--json" && verb.kind == Kind::List) {
+            verb.json = true;
+        } else if (!optionsEnd && word.starts_with("-") && word.size() > 1) {
+            return {std::nullopt, "Unknown option '" + word + "' for " + verbName + "."};
+        } else if (verb.kind == Kind::List || verb.kind == Kind::Panel) {
+            return {std::nullopt, verbName + " takes no lights: '" + word + "'."};
+        } else {
+            verb.lights.push_back(word);
+        }
+    }
+    if (!valueRead)
+        return {std::nullopt, verbName + " needs a value. " + usageOfValue(verb.kind)};
+    if (verb.all && !verb.lights.empty())
+        return {std::nullopt, "Name lights or give --all, not both."};
+    return {std::move(verb), {}};
+}
+
+std::vector<std::string> Verb::words() const {
+    std::vector<std::string> words{std::string(name(kind))};
+    switch (kind) {
+    case Kind::Brightness:
+        words.push_back((relative && value > 0 ? "+" : "") + std::to_string(value));
+        break;
+    case Kind::Temperature:
+        words.push_back(std::to_string(value));
+        break;
+    case Kind::Color: {
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "#%02x%02x%02x", rgb[0] & 0xFF, rgb[1] & 0xFF,
+                      rgb[2] & 0xFF);
+        words.emplace_back(hex);
+        break;
+    }
+    case Kind::Preset:
+        words.push_back(presetName);
+        break;
+    default:
+        break;
+    }
+    if (json)
+        words.emplace_back("--json");
+    if (all)
+        words.emplace_back("--all");
+    if (!lights.empty()) {
+        words.emplace_back("--");
+        words.insert(words.end(), lights.begin(), lights.end());
+    }
+    return words;
+}
+
+std::string_view Verb::help() {
+    return R"(
+Verbs (for keyboard shortcuts and scripts):
+  list [--json]                       The lights: name, address, reachable, on,
+                                      brightness, mode.
+  on|off|toggle [LIGHT...|--all]      Switch lights; toggle follows the first one.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color '#rrggbb'|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan, Blue,
+                                      Purple.
+  preset NAME [LIGHT...|--all]        A preset scene, such as Cozy or Focus.
+  panel                               Show or hide the panel.
+
+LIGHT is a saved light's name (exact, any case, or a unique beginning) or its
+address; without one a verb acts on the light selected in the panel. A running
+Glowdeck does the work; without one the verb works on its own, with the saved
+lights (the panel's list), sending only to the lights it names. It waits up to
+1 s for the lights' answers and exits 0 when all answered, 1 naming those that
+did not answer or rejected the command, 2 for a usage error.
+)";
+}
+
+} // namespace glowdeck

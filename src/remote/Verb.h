@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace glowdeck {
+
+// One command-line verb, read and checked: what to do, with which value, to which lights. The
+// lights are kept as typed; they are matched against the list of lights when the verb runs.
+struct Verb {
+    enum class Kind { List, On, Off, Toggle, Brightness, Temperature, Color, Preset, Panel };
+
+    static constexpr int minBrightness = 10;
+    static constexpr int maxBrightness = 100;
+    static constexpr int minKelvin = 2200;
+    static constexpr int maxKelvin = 6500;
+
+    Kind kind = Kind::List;
+    std::vector<std::string> lights; // as typed; none for the selected light
+    bool all = false;
+    bool json = false; // list: as JSON
+    // brightness: the percentage, or the step when `relative`; temperature: kelvin.
+    int value = 0;
+    bool relative = false;
+    std::array<int, 3> rgb{}; // color
+    std::int64_t scene = 0;   // preset
+    std::string presetName;
+
+    struct Parsed;
+    // Reads `words`: the verb's name, then its value, lights and options. "--" ends the
+    // options: every word after it names a light.
+    static Parsed parse(const std::vector<std::string>& words);
+
+    // Whether `word` is the name of a verb.
+    static bool named(std::string_view word);
+    static std::string_view name(Kind kind);
+
+    // The verbs' part of the program's --help.
+    static std::string_view help();
+
+    // The same verb as words for parse(), the lights after "--".
+    std::vector<std::string> words() const;
+
+    // Whether `text` can be taken from a command line or a bus call: valid UTF-8 without a NUL,
+    // control characters or markup.
+    static bool acceptable(std::string_view text);
+    // `text` with its control characters and bytes that are not UTF-8 shown as \xNN escapes.
+    static std::string printable(std::string_view text);
+};
+
+struct Verb::Parsed {
+    std::optional<Verb> verb;
+    std::string error; // a usage error, when there is no verb
+};
+
+} // namespace glowdeck

@@ -1,0 +1,183 @@
+#include "VerbCommand.h"
+
+#include "model/Lights.h"
+#include "model/PollLoop.h"
+#include "remote/BusNames.h"
+#include "remote/VerbRunner.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace glowdeck {
+
+namespace {
+
+void print(std::FILE* stream, const std::string& text) {
+    std::fputs(text.c_str(), stream);
+    std::fflush(stream);
+}
+
+// The session bus's address, when there is a bus to reach without starting one.
+QString sessionBusAddress() {
+    QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+    if (address.startsWith(QLatin1String("autolaunch:")))
+        return {}; // would start a bus, and look for it on the display
+    if (address.isEmpty()) {
+        const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        const QString socket = runtime + QLatin1String("/bus");
+        if (!runtime.isEmpty() && QFileInfo(socket).exists())
+            address = QLatin1String("unix:path=") + socket;
+    }
+    return address;
+}
+
+// The bus call for `verb` and its arguments.
+QDBusMessage busCall(const Verb& verb) {
+    const char* method = "List";
+    switch (verb.kind) {
+    case Verb::Kind::List:
+        method = "List";
+        break;
+    case Verb::Kind::On:
+        method = "On";
+        break;
+    case Verb::Kind::Off:
+        method = "Off";
+        break;
+    case Verb::Kind::Toggle:
+        method = "Toggle";
+        break;
+    case Verb::Kind::Brightness:
+        method = "Brightness";
+        break;
+    case Verb::Kind::Temperature:
+        method = "Temperature";
+        break;
+    case Verb::Kind::Color:
+        method = "Color";
+        break;
+    case Verb::Kind::Preset:
+        method = "Preset";
+        break;
+    case Verb::Kind::Panel:
+        method = "Panel";
+        break;
+    }
+    auto call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(BusNames::service), QString::fromLatin1(BusNames::path),
+        QString::fromLatin1(BusNames::interface), QString::fromLatin1(method));
+    call.setAutoStartService(false);
+    if (verb.kind == Verb::Kind::List) {
+        call << verb.json;
+        return call;
+    }
+    if (verb.kind == Verb::Kind::Panel)
+        return call;
+    const auto words = verb.words(); // the verb's name, its value, then the options
+    if (words.size() > 1 && words[1] != "--all" && words[1] != "--")
+        call << QString::fromStdString(words[1]);
+    QStringList lights;
+    for (const auto& light : verb.lights)
+        lights << QString::fromStdString(light);
+    call << lights << verb.all;
+    return call;
+}
+
+// The outcome from the running program; nothing when none runs on the bus.
+std::optional<VerbRunner::Outcome> runThere(const Verb& verb) {
+    const QString address = sessionBusAddress();
+    if (address.isEmpty())
+        return std::nullopt;
+    QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("glowdeck-verb"));
+    if (!bus.isConnected())
+        return std::nullopt;
+    // The program answers within its wait for the lights; a hung one is given up on.
+    const QDBusMessage reply = bus.call(busCall(verb), QDBus::Block, 5000);
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        const QString out = reply.arguments().value(0).toString();
+        return VerbRunner::Outcome{0, out.toStdString(), {}};
+    }
+    const QString name = reply.errorName();
+    if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+        name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+        return std::nullopt;
+    const std::string text = reply.errorMessage().toStdString() + "\n";
+    if (name == QLatin1String(BusNames::usageError))
+        return VerbRunner::Outcome{2, {}, text};
+    if (name == QLatin1String(BusNames::failedError))
+        return VerbRunner::Outcome{1, {}, text};
+    return VerbRunner::Outcome{1, {}, "The running Glowdeck did not answer: " + text};
+}
+
+// Holds an exclusive lock on a file while it lives; nothing when the file cannot be opened.
+class FileLock {
+public:
+    explicit FileLock(const QString& path) {
+        if (path.isEmpty())
+            return;
+        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ >= 0)
+            ::flock(fd_, LOCK_EX);
+    }
+    ~FileLock() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
+VerbRunner::Outcome runHere(const Verb& verb, Store& store, const QString& lockPath) {
+    FileLock turn(lockPath);
+    PollLoop loop;
+    Lights lights(false, store, loop);
+    if (lights.socketFD() < 0)
+        return {1,
+                {},
+                lights.message().value_or("Could not open the local network connection.") + "\n"};
+    std::optional<VerbRunner::Outcome> outcome;
+    {
+        VerbRunner runner(lights, loop);
+        runner.run(verb, [&outcome](const VerbRunner::Outcome& done) { outcome = done; });
+        // The runner gives up on silent lights after its wait; this bounds the loop as well.
+        loop.runUntil([&outcome] { return outcome.has_value(); }, 3 * VerbRunner::answerWait);
+    }
+    lights.shutdown();
+    return outcome.value_or(VerbRunner::Outcome{1, {}, "The lights did not answer in time.\n"});
+}
+
+} // namespace
+
+std::optional<int> VerbCommand::run(const QStringList& words, const OpenStore& openStore,
+                                    const QString& lockPath) {
+    std::vector<std::string> verbWords;
+    for (const auto& word : words)
+        verbWords.push_back(word.toStdString());
+    const auto parsed = Verb::parse(verbWords);
+    if (!parsed.verb) {
+        print(stderr, parsed.error + "\nRun 'glowdeck --help' for the verbs.\n");
+        return 2;
+    }
+    auto outcome = runThere(*parsed.verb);
+    if (!outcome) {
+        if (parsed.verb->kind == Verb::Kind::Panel)
+            return std::nullopt;
+        auto store = openStore();
+        outcome = runHere(*parsed.verb, *store, lockPath);
+    }
+    print(stdout, outcome->out);
+    if (!outcome->err.empty())
+        print(stderr, outcome->err);
+    return outcome->status;
+}
+
+} // namespace glowdeck
