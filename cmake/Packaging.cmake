@@ -45,5 +45,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/glowdeck/glowdeck")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # GNOME Shell shows tray icons only through this extension.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "gnome-shell-extension-appindicator")
+# Qt's own texts (the colour dialog, standard buttons) in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -17,12 +17,16 @@ esac
 packages=(
     # build
     cmake ninja-build g++ clang "$clang_runtime" pkg-config
-    nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+    nlohmann-json3-dev qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev libxcb-xinput-dev
+    # translations: lupdate and lrelease, Qt's own catalogues, msgfmt for the desktop files
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n gettext
+    # a font with Japanese and Chinese glyphs, for measuring the panel in those languages
+    fonts-droid-fallback
     fonts-material-design-icons-iconfont
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     iproute2 util-linux strace python3-gi
-    xvfb xdotool trayer xcompmgr x11-utils imagemagick dbus dbus-x11
+    xvfb xdotool trayer xcompmgr x11-utils imagemagick dbus dbus-x11 i3lock
     # the Debian package and its checks
     dpkg-dev file lintian appstream desktop-file-utils
     # desktop sessions: window managers, StatusNotifierItem trays, Wayland

@@ -4,13 +4,13 @@
 #include "Divider.h"
 #include "GlyphLabel.h"
 #include "Icons.h"
+#include "NumberText.h"
 #include "PanelStyle.h"
 #include "ReleaseSlider.h"
 #include "SectionLayout.h"
 #include "SegmentedControl.h"
 #include "SwatchButton.h"
 #include "ToneLabel.h"
-#include "WholeNumber.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -23,11 +23,6 @@ namespace glowdeck {
 namespace {
 
 constexpr int sliderHeight = 26;
-
-// The integer part (toward zero) as "%lld" would print it.
-QString integerPart(double value) {
-    return QString::number(WholeNumber::towardZero(value));
-}
 
 QHBoxLayout* sliderRow(QWidget* lead, ReleaseSlider* slider, QWidget* trail) {
     auto* row = new QHBoxLayout;
@@ -48,7 +43,7 @@ AppearanceSection::AppearanceSection(QWidget* parent) : QWidget(parent) {
     brightnessValue_ =
         new ToneLabel(QString(), PanelStyle::body(), ToneLabel::Tone::Secondary, this);
     brightnessValue_->setMinimumWidth(
-        QFontMetrics(brightnessValue_->font()).horizontalAdvance("100%"));
+        QFontMetrics(brightnessValue_->font()).horizontalAdvance(NumberText::percent(100)));
     column->addLayout(SectionLayout::header(tr("Brightness"), brightnessValue_, this));
 
     brightness_ = new ReleaseSlider(10, 100, tr("Brightness"), this);
@@ -166,11 +161,11 @@ void AppearanceSection::showTemperature(double kelvin) {
 }
 
 void AppearanceSection::showBrightnessLabel(double percent) {
-    brightnessValue_->setTextIfChanged(integerPart(percent) + QLatin1Char('%'));
+    brightnessValue_->setTextIfChanged(NumberText::percent(percent));
 }
 
 void AppearanceSection::showTemperatureLabel(double kelvin) {
-    temperatureValue_->setTextIfChanged(integerPart(kelvin) + QStringLiteral(" K"));
+    temperatureValue_->setTextIfChanged(NumberText::kelvin(kelvin));
 }
 
 void AppearanceSection::showMode(int mode) {

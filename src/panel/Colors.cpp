@@ -72,13 +72,13 @@ QColor tintColor(Tint tint) {
 
 const std::array<Swatch, 7>& swatches() {
     static const std::array<Swatch, 7> all{{
-        {red.light, "Red"},
-        {orange.light, "Orange"},
-        {yellow.light, "Yellow"},
-        {green.light, "Green"},
-        {cyan.light, "Cyan"},
-        {blue.light, "Blue"},
-        {purple.light, "Purple"},
+        {red.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Red")},
+        {orange.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Orange")},
+        {yellow.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Yellow")},
+        {green.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Green")},
+        {cyan.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Cyan")},
+        {blue.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Blue")},
+        {purple.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Purple")},
     }};
     return all;
 }

@@ -9,6 +9,7 @@
 #include "FormSheet.h"
 #include "LightTile.h"
 #include "MessageLine.h"
+#include "MessageText.h"
 #include "PanelHeader.h"
 #include "PresetsSection.h"
 #include "WholeNumber.h"
@@ -205,7 +206,7 @@ void Panel::refresh() {
 
     const auto& message = lights_.message();
     if (message)
-        message_->setMessage(QString::fromStdString(*message));
+        message_->setMessage(MessageText::translate(*message));
     if (message_->isVisibleTo(this) != message.has_value())
         message_->setVisible(message.has_value());
 }

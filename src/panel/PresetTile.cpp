@@ -3,6 +3,7 @@
 #include "Colors.h"
 #include "Icons.h"
 #include "PanelStyle.h"
+#include "PresetName.h"
 
 #include <QPainter>
 
@@ -10,8 +11,7 @@ namespace glowdeck {
 
 PresetTile::PresetTile(const LightPreset& preset, QWidget* parent)
     : QAbstractButton(parent), preset_(preset) {
-    const QString name =
-        QString::fromUtf8(preset.name.data(), static_cast<qsizetype>(preset.name.size()));
+    const QString name = PresetName::of(preset);
     setText(name);
     setAccessibleName(name);
     setCheckable(true);

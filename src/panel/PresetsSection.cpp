@@ -1,6 +1,7 @@
 #include "PresetsSection.h"
 
 #include "PanelStyle.h"
+#include "PresetName.h"
 #include "PresetTile.h"
 #include "SectionLayout.h"
 #include "ToneLabel.h"
@@ -47,8 +48,7 @@ void PresetsSection::show(const Bulb& bulb) {
     for (PresetTile* tile : tiles_)
         tile->setActive(&tile->preset() == active);
     if (active != nullptr)
-        activeName_->setTextIfChanged(
-            QString::fromUtf8(active->name.data(), static_cast<qsizetype>(active->name.size())));
+        activeName_->setTextIfChanged(PresetName::of(*active));
     if (activeName_->isVisibleTo(this) != (active != nullptr))
         activeName_->setVisible(active != nullptr);
 }

@@ -4,6 +4,7 @@
 #include "shell/GlowdeckApp.h"
 #include "shell/SettingsStore.h"
 #include "shell/SingleInstance.h"
+#include "shell/Translations.h"
 #include "shell/desktop/DisplayPlatform.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
 
     glowdeck::DisplayPlatform::apply();
     QApplication application(argc, argv);
+    glowdeck::Translations::install();
 
     glowdeck::SingleInstance instance;
     if (!instance.problem().isEmpty()) {
