@@ -32,6 +32,7 @@ void traceStartup() {
 GlowdeckApp::GlowdeckApp(SingleInstance& instance) : tray_(defaults_, loop_) {
     QApplication::setQuitOnLastWindowClosed(false);
     tray_.start();
+    appearance_.start();
     instance.listen([this] { tray_.showPanel(); });
     if (tray_.lights() != nullptr) {
         remote_ = std::make_unique<RemoteService>(*tray_.lights(), loop_,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/AppearanceFollower.h"
 #include "shell/QtEventLoop.h"
 #include "shell/QuitSignals.h"
 #include "shell/SettingsStore.h"
@@ -33,6 +34,7 @@ private:
     SettingsStore defaults_;
     QtEventLoop loop_;
     TrayController tray_;
+    AppearanceFollower appearance_{QDBusConnection::sessionBus()};
     QuitSignals quitSignals_;
     std::unique_ptr<RemoteService> remote_;
 };

@@ -1,12 +1,16 @@
 #include "model/Lights.h"
 #include "model/MemoryStore.h"
 #include "model/VirtualLoop.h"
+#include "panel/PanelPalette.h"
+#include "panel/PanelStyle.h"
+#include "shell/AppearanceFollower.h"
 #include "shell/TrayController.h"
 #include "shell/desktop/SleepWatcher.h"
 #include "shell/window/DesktopClickCatcher.h"
 #include "shell/window/PanelWindow.h"
 #include "support/FakeSocketApi.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -98,6 +102,41 @@ TEST_F(TrayControllerTest, ResizesToTheContentAfterTheAnnouncementsSettle) {
     lights().setSelected(lights().selected());
     QTest::qWait(2 * TrayController::resizeDebounceMs);
     EXPECT_EQ(panel().height(), 100);
+}
+
+// The shown panel turns dark and light with the desktop's preference; a toolkit palette that
+// already suits the preference stays as it is.
+TEST_F(TrayControllerTest, TheShownPanelFollowsTheDesktopsColourScheme) {
+    using glowdeck::ColorScheme;
+    using glowdeck::PanelStyle;
+    const QPalette toolkit = QApplication::palette();
+    ASSERT_FALSE(PanelStyle::isDark(toolkit));
+    tray.togglePanel();
+    ASSERT_TRUE(shown());
+    {
+        glowdeck::AppearanceFollower follower{QDBusConnection(QString())};
+        for (const auto scheme : {ColorScheme::Dark, ColorScheme::Light, ColorScheme::Dark,
+                                  ColorScheme::NoPreference}) {
+            follower.apply(scheme);
+            QApplication::processEvents(); // widgets hear of the application's palette so
+            EXPECT_EQ(PanelStyle::isDark(panel().palette()), scheme == ColorScheme::Dark);
+        }
+        EXPECT_EQ(QApplication::palette(), toolkit);
+    }
+    QPalette darkToolkit = glowdeck::PanelPalette::dark();
+    darkToolkit.setColor(QPalette::Window, QColor(10, 20, 30));
+    QApplication::setPalette(darkToolkit);
+    QApplication::processEvents();
+    {
+        glowdeck::AppearanceFollower follower{QDBusConnection(QString())};
+        follower.apply(ColorScheme::Dark);
+        QApplication::processEvents();
+        EXPECT_EQ(panel().palette().color(QPalette::Window), QColor(10, 20, 30));
+        follower.apply(ColorScheme::Light);
+        QApplication::processEvents();
+        EXPECT_FALSE(PanelStyle::isDark(panel().palette()));
+    }
+    QApplication::setPalette(toolkit);
 }
 
 TEST(DesktopClickCatcherTest, WantedOnGnomeOnly) {
