@@ -5,186 +5,186 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::AllLightsRow</name>
     <message>
         <source>All Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>كل المصابيح</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::AppearanceSection</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>السطوع</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>أبيض</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>ملوّن</translation>
     </message>
     <message>
         <source>Light appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع الإضاءة</translation>
     </message>
     <message>
         <source>White temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>درجة حرارة الأبيض</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="unfinished"></translation>
+        <translation>دافئ</translation>
     </message>
     <message>
         <source>Cool</source>
-        <translation type="unfinished"></translation>
+        <translation>بارد</translation>
     </message>
     <message>
         <source>More colors…</source>
-        <translation type="unfinished"></translation>
+        <translation>ألوان أخرى…</translation>
     </message>
     <message>
         <source>More Colors…</source>
-        <translation type="unfinished"></translation>
+        <translation>ألوان أخرى…</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>أحمر</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>برتقالي</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>أصفر</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>أخضر</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>سماوي</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>بنفسجي</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::ColorPanelController</name>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>الألوان</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::EmptyState</name>
     <message>
         <source>No Lights Found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على مصابيح</translation>
     </message>
     <message>
         <source>Connect to the same Wi-Fi as your WiZ lights to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>اتصل بشبكة Wi-Fi نفسها التي تتصل بها مصابيح WiZ للبدء.</translation>
     </message>
     <message>
         <source>Add Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة مصباح…</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::FormSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستجيب</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>يعمل</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>مطفأ</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::MessageText</name>
     <message>
         <source>No bulbs replied. Use the same Wi-Fi, enable WiZ LAN control, or add an IP below.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يستجب أي مصباح. استخدم شبكة Wi-Fi نفسها، أو فعّل التحكم عبر الشبكة المحلية في WiZ، أو أضف عنوان IP أدناه.</translation>
     </message>
     <message>
         <source>Could not open the local network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح اتصال الشبكة المحلية.</translation>
     </message>
     <message>
         <source>Could not configure the local network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إعداد اتصال الشبكة المحلية.</translation>
     </message>
     <message>
         <source>Could not listen for bulb replies.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر استقبال ردود المصابيح.</translation>
     </message>
     <message>
         <source>Enter a valid bulb IPv4 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل عنوان IPv4 صالحًا للمصباح.</translation>
     </message>
     <message>
         <source>Could not save the list of lights.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ قائمة المصابيح.</translation>
     </message>
     <message>
         <source>Could not send to %1. Check local network access.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر الإرسال إلى %1. تحقّق من الوصول إلى الشبكة المحلية.</translation>
     </message>
     <message>
         <source>%1 rejected the command. This bulb may not support it.</source>
-        <translation type="unfinished"></translation>
+        <translation>رفض %1 الأمر. قد لا يدعمه هذا المصباح.</translation>
     </message>
     <message>
         <source>Could not turn on Start at Login: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تفعيل «التشغيل عند تسجيل الدخول»: %1.</translation>
     </message>
     <message>
         <source>Could not turn off Start at Login: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إيقاف «التشغيل عند تسجيل الدخول»: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The list is full at %Ln lights. Forget one to add another.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>امتلأت القائمة بـ %Ln مصباح. أزل مصباحًا لإضافة آخر.</numerusform>
+            <numerusform>امتلأت القائمة بـ %Ln مصباح. أزل مصباحًا لإضافة آخر.</numerusform>
+            <numerusform>امتلأت القائمة بـ %Ln مصباحين. أزل مصباحًا لإضافة آخر.</numerusform>
+            <numerusform>امتلأت القائمة بـ %Ln مصابيح. أزل مصباحًا لإضافة آخر.</numerusform>
+            <numerusform>امتلأت القائمة بـ %Ln مصباحًا. أزل مصباحًا لإضافة آخر.</numerusform>
+            <numerusform>امتلأت القائمة بـ %Ln مصباح. أزل مصباحًا لإضافة آخر.</numerusform>
         </translation>
     </message>
 </context>
@@ -193,149 +193,165 @@
     <message>
         <source>%1%</source>
         <extracomment>A percentage of full brightness; a no-break space goes where the language puts a space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1٪</translation>
     </message>
     <message>
         <source>%1 K</source>
         <extracomment>A white temperature in kelvins; a no-break space keeps the number and the unit together.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;K</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::Panel</name>
     <message>
         <source>Add Light</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة مصباح</translation>
     </message>
     <message>
         <source>Enter the light’s IP address from your router or WiZ app.</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل عنوان IP للمصباح كما يظهر في الموجّه أو تطبيق WiZ.</translation>
     </message>
     <message>
         <source>IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان IPv4</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة</translation>
     </message>
     <message>
         <source>Rename Light</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تسمية المصباح</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PanelHeader</name>
     <message>
         <source>Discover lights</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن مصابيح</translation>
     </message>
     <message>
         <source>More options</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات أخرى</translation>
     </message>
     <message>
         <source>Add Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة مصباح…</translation>
     </message>
     <message>
         <source>Rename Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تسمية المصباح…</translation>
     </message>
     <message>
         <source>Forget Light</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة المصباح</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل عند تسجيل الدخول</translation>
     </message>
     <message>
         <source>Quit Glowdeck</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء Glowdeck</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PowerButton</name>
     <message>
         <source>Turn off</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف التشغيل</translation>
     </message>
     <message>
         <source>Turn on</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PowerSwitch</name>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>الطاقة</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PresetName</name>
     <message>
         <source>Cozy</source>
-        <translation type="unfinished"></translation>
+        <translation>دافئ</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>تركيز</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>ليل</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>غروب</translation>
     </message>
     <message>
         <source>Fireplace</source>
-        <translation type="unfinished"></translation>
+        <translation>موقد</translation>
     </message>
     <message>
         <source>Ocean</source>
-        <translation type="unfinished"></translation>
+        <translation>محيط</translation>
     </message>
     <message>
         <source>Romance</source>
-        <translation type="unfinished"></translation>
+        <translation>رومانسي</translation>
     </message>
     <message>
         <source>Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>غابة</translation>
     </message>
     <message>
         <source>Party</source>
-        <translation type="unfinished"></translation>
+        <translation>حفلة</translation>
     </message>
     <message>
         <source>Relax</source>
-        <translation type="unfinished"></translation>
+        <translation>استرخاء</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>تلفاز</translation>
     </message>
     <message>
         <source>Candle</source>
-        <translation type="unfinished"></translation>
+        <translation>شمعة</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PresetsSection</name>
     <message>
         <source>Presets</source>
+        <translation>المشاهد</translation>
+    </message>
+    <message>
+        <source>A tunable-white bulb cannot show this preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dimmable-white bulb cannot show this preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plug cannot show presets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fan light cannot show presets.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -343,7 +359,7 @@
     <name>glowdeck::Spinner</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ البحث</translation>
     </message>
 </context>
 </TS>

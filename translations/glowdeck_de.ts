@@ -5,182 +5,182 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::AllLightsRow</name>
     <message>
         <source>All Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Leuchten</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::AppearanceSection</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Light appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtmodus</translation>
     </message>
     <message>
         <source>White temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtemperatur</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="unfinished"></translation>
+        <translation>Warm</translation>
     </message>
     <message>
         <source>Cool</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalt</translation>
     </message>
     <message>
         <source>More colors…</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Farben…</translation>
     </message>
     <message>
         <source>More Colors…</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Farben…</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violett</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::ColorPanelController</name>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Farben</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::EmptyState</name>
     <message>
         <source>No Lights Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Leuchten gefunden</translation>
     </message>
     <message>
         <source>Connect to the same Wi-Fi as your WiZ lights to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinde dich mit demselben WLAN wie deine WiZ-Leuchten, um loszulegen.</translation>
     </message>
     <message>
         <source>Add Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchte hinzufügen…</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::FormSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
-        <translation type="unfinished"></translation>
+        <translation>Reagiert nicht</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::MessageText</name>
     <message>
         <source>No bulbs replied. Use the same Wi-Fi, enable WiZ LAN control, or add an IP below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Leuchte hat geantwortet. Nutze dasselbe WLAN, aktiviere die WiZ-LAN-Steuerung oder füge unten eine IP-Adresse hinzu.</translation>
     </message>
     <message>
         <source>Could not open the local network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die lokale Netzwerkverbindung konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Could not configure the local network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die lokale Netzwerkverbindung konnte nicht eingerichtet werden.</translation>
     </message>
     <message>
         <source>Could not listen for bulb replies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten der Leuchten können nicht empfangen werden.</translation>
     </message>
     <message>
         <source>Enter a valid bulb IPv4 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib eine gültige IPv4-Adresse der Leuchte ein.</translation>
     </message>
     <message>
         <source>Could not save the list of lights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste der Leuchten konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Could not send to %1. Check local network access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden an %1 nicht möglich. Prüfe den Zugriff auf das lokale Netzwerk.</translation>
     </message>
     <message>
         <source>%1 rejected the command. This bulb may not support it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat den Befehl abgelehnt. Diese Leuchte unterstützt ihn möglicherweise nicht.</translation>
     </message>
     <message>
         <source>Could not turn on Start at Login: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Beim Anmelden starten“ konnte nicht eingeschaltet werden: %1.</translation>
     </message>
     <message>
         <source>Could not turn off Start at Login: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Beim Anmelden starten“ konnte nicht ausgeschaltet werden: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The list is full at %Ln lights. Forget one to add another.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Liste ist mit %Ln Leuchte voll. Entferne eine, um eine weitere hinzuzufügen.</numerusform>
+            <numerusform>Die Liste ist mit %Ln Leuchten voll. Entferne eine, um eine weitere hinzuzufügen.</numerusform>
         </translation>
     </message>
 </context>
@@ -189,149 +189,165 @@
     <message>
         <source>%1%</source>
         <extracomment>A percentage of full brightness; a no-break space goes where the language puts a space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1 K</source>
         <extracomment>A white temperature in kelvins; a no-break space keeps the number and the unit together.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;K</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::Panel</name>
     <message>
         <source>Add Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchte hinzufügen</translation>
     </message>
     <message>
         <source>Enter the light’s IP address from your router or WiZ app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib die IP-Adresse der Leuchte aus deinem Router oder der WiZ-App ein.</translation>
     </message>
     <message>
         <source>IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>IPv4-Adresse</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Rename Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchte umbenennen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PanelHeader</name>
     <message>
         <source>Discover lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchten suchen</translation>
     </message>
     <message>
         <source>More options</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Optionen</translation>
     </message>
     <message>
         <source>Add Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchte hinzufügen…</translation>
     </message>
     <message>
         <source>Rename Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchte umbenennen…</translation>
     </message>
     <message>
         <source>Forget Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchte entfernen</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Anmelden starten</translation>
     </message>
     <message>
         <source>Quit Glowdeck</source>
-        <translation type="unfinished"></translation>
+        <translation>Glowdeck beenden</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PowerButton</name>
     <message>
         <source>Turn off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschalten</translation>
     </message>
     <message>
         <source>Turn on</source>
-        <translation type="unfinished"></translation>
+        <translation>Einschalten</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PowerSwitch</name>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein/Aus</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PresetName</name>
     <message>
         <source>Cozy</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemütlich</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Fokus</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Abendrot</translation>
     </message>
     <message>
         <source>Fireplace</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaminfeuer</translation>
     </message>
     <message>
         <source>Ocean</source>
-        <translation type="unfinished"></translation>
+        <translation>Ozean</translation>
     </message>
     <message>
         <source>Romance</source>
-        <translation type="unfinished"></translation>
+        <translation>Romantik</translation>
     </message>
     <message>
         <source>Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>Wald</translation>
     </message>
     <message>
         <source>Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Party</translation>
     </message>
     <message>
         <source>Relax</source>
-        <translation type="unfinished"></translation>
+        <translation>Entspannen</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Candle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerze</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PresetsSection</name>
     <message>
         <source>Presets</source>
+        <translation>Szenen</translation>
+    </message>
+    <message>
+        <source>A tunable-white bulb cannot show this preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dimmable-white bulb cannot show this preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plug cannot show presets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fan light cannot show presets.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -339,7 +355,7 @@
     <name>glowdeck::Spinner</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft</translation>
     </message>
 </context>
 </TS>

@@ -5,182 +5,182 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::AllLightsRow</name>
     <message>
         <source>All Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las luces</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Encender</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::AppearanceSection</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Light appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de luz</translation>
     </message>
     <message>
         <source>White temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura del blanco</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="unfinished"></translation>
+        <translation>Cálido</translation>
     </message>
     <message>
         <source>Cool</source>
-        <translation type="unfinished"></translation>
+        <translation>Frío</translation>
     </message>
     <message>
         <source>More colors…</source>
-        <translation type="unfinished"></translation>
+        <translation>Más colores…</translation>
     </message>
     <message>
         <source>More Colors…</source>
-        <translation type="unfinished"></translation>
+        <translation>Más colores…</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Naranja</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Morado</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::ColorPanelController</name>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::EmptyState</name>
     <message>
         <source>No Lights Found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron luces</translation>
     </message>
     <message>
         <source>Connect to the same Wi-Fi as your WiZ lights to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conéctate a la misma red Wi-Fi que tus luces WiZ para empezar.</translation>
     </message>
     <message>
         <source>Add Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir luz…</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::FormSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
-        <translation type="unfinished"></translation>
+        <translation>No responde</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendida</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagada</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::MessageText</name>
     <message>
         <source>No bulbs replied. Use the same Wi-Fi, enable WiZ LAN control, or add an IP below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna luz ha respondido. Usa la misma red Wi-Fi, activa el control LAN de WiZ o añade una IP abajo.</translation>
     </message>
     <message>
         <source>Could not open the local network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir la conexión de red local.</translation>
     </message>
     <message>
         <source>Could not configure the local network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido configurar la conexión de red local.</translation>
     </message>
     <message>
         <source>Could not listen for bulb replies.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden recibir las respuestas de las luces.</translation>
     </message>
     <message>
         <source>Enter a valid bulb IPv4 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce una dirección IPv4 válida de la luz.</translation>
     </message>
     <message>
         <source>Could not save the list of lights.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la lista de luces.</translation>
     </message>
     <message>
         <source>Could not send to %1. Check local network access.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido enviar a %1. Comprueba el acceso a la red local.</translation>
     </message>
     <message>
         <source>%1 rejected the command. This bulb may not support it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha rechazado la orden. Puede que esta luz no la admita.</translation>
     </message>
     <message>
         <source>Could not turn on Start at Login: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido activar «Iniciar al iniciar sesión»: %1.</translation>
     </message>
     <message>
         <source>Could not turn off Start at Login: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido desactivar «Iniciar al iniciar sesión»: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The list is full at %Ln lights. Forget one to add another.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La lista está llena con %Ln luz. Olvida una para añadir otra.</numerusform>
+            <numerusform>La lista está llena con %Ln luces. Olvida una para añadir otra.</numerusform>
         </translation>
     </message>
 </context>
@@ -189,149 +189,165 @@
     <message>
         <source>%1%</source>
         <extracomment>A percentage of full brightness; a no-break space goes where the language puts a space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1 K</source>
         <extracomment>A white temperature in kelvins; a no-break space keeps the number and the unit together.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;K</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::Panel</name>
     <message>
         <source>Add Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir luz</translation>
     </message>
     <message>
         <source>Enter the light’s IP address from your router or WiZ app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce la dirección IP de la luz que muestra tu router o la app WiZ.</translation>
     </message>
     <message>
         <source>IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección IPv4</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Rename Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre de la luz</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PanelHeader</name>
     <message>
         <source>Discover lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar luces</translation>
     </message>
     <message>
         <source>More options</source>
-        <translation type="unfinished"></translation>
+        <translation>Más opciones</translation>
     </message>
     <message>
         <source>Add Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir luz…</translation>
     </message>
     <message>
         <source>Rename Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar nombre de la luz…</translation>
     </message>
     <message>
         <source>Forget Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvidar luz</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar al iniciar sesión</translation>
     </message>
     <message>
         <source>Quit Glowdeck</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir de Glowdeck</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PowerButton</name>
     <message>
         <source>Turn off</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar</translation>
     </message>
     <message>
         <source>Turn on</source>
-        <translation type="unfinished"></translation>
+        <translation>Encender</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PowerSwitch</name>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Encendido</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PresetName</name>
     <message>
         <source>Cozy</source>
-        <translation type="unfinished"></translation>
+        <translation>Acogedor</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfoque</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Noche</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Atardecer</translation>
     </message>
     <message>
         <source>Fireplace</source>
-        <translation type="unfinished"></translation>
+        <translation>Chimenea</translation>
     </message>
     <message>
         <source>Ocean</source>
-        <translation type="unfinished"></translation>
+        <translation>Océano</translation>
     </message>
     <message>
         <source>Romance</source>
-        <translation type="unfinished"></translation>
+        <translation>Romance</translation>
     </message>
     <message>
         <source>Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>Bosque</translation>
     </message>
     <message>
         <source>Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiesta</translation>
     </message>
     <message>
         <source>Relax</source>
-        <translation type="unfinished"></translation>
+        <translation>Relax</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Candle</source>
-        <translation type="unfinished"></translation>
+        <translation>Vela</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PresetsSection</name>
     <message>
         <source>Presets</source>
+        <translation>Escenas</translation>
+    </message>
+    <message>
+        <source>A tunable-white bulb cannot show this preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dimmable-white bulb cannot show this preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plug cannot show presets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fan light cannot show presets.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -339,7 +355,7 @@
     <name>glowdeck::Spinner</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando</translation>
     </message>
 </context>
 </TS>

@@ -5,182 +5,182 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::AllLightsRow</name>
     <message>
         <source>All Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les lumières</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Allumer</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::AppearanceSection</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Light appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode d’éclairage</translation>
     </message>
     <message>
         <source>White temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Température du blanc</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaud</translation>
     </message>
     <message>
         <source>Cool</source>
-        <translation type="unfinished"></translation>
+        <translation>Froid</translation>
     </message>
     <message>
         <source>More colors…</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de couleurs…</translation>
     </message>
     <message>
         <source>More Colors…</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de couleurs…</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::ColorPanelController</name>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::EmptyState</name>
     <message>
         <source>No Lights Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune lumière trouvée</translation>
     </message>
     <message>
         <source>Connect to the same Wi-Fi as your WiZ lights to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connectez-vous au même réseau Wi-Fi que vos lumières WiZ pour commencer.</translation>
     </message>
     <message>
         <source>Add Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une lumière…</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::FormSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne répond pas</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Allumée</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteinte</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::MessageText</name>
     <message>
         <source>No bulbs replied. Use the same Wi-Fi, enable WiZ LAN control, or add an IP below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune lumière n’a répondu. Utilisez le même Wi-Fi, activez le contrôle LAN de WiZ ou ajoutez une adresse IP ci-dessous.</translation>
     </message>
     <message>
         <source>Could not open the local network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir la connexion au réseau local.</translation>
     </message>
     <message>
         <source>Could not configure the local network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de configurer la connexion au réseau local.</translation>
     </message>
     <message>
         <source>Could not listen for bulb replies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écouter les réponses des lumières.</translation>
     </message>
     <message>
         <source>Enter a valid bulb IPv4 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une adresse IPv4 valide pour la lumière.</translation>
     </message>
     <message>
         <source>Could not save the list of lights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer la liste des lumières.</translation>
     </message>
     <message>
         <source>Could not send to %1. Check local network access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’envoyer à %1. Vérifiez l’accès au réseau local.</translation>
     </message>
     <message>
         <source>%1 rejected the command. This bulb may not support it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a refusé la commande. Cette lumière ne la prend peut-être pas en charge.</translation>
     </message>
     <message>
         <source>Could not turn on Start at Login: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’activer «&#xa0;Lancer à la connexion&#xa0;»&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Could not turn off Start at Login: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de désactiver «&#xa0;Lancer à la connexion&#xa0;»&#xa0;: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The list is full at %Ln lights. Forget one to add another.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La liste est pleine avec %Ln lumière. Oubliez-en une pour en ajouter une autre.</numerusform>
+            <numerusform>La liste est pleine avec %Ln lumières. Oubliez-en une pour en ajouter une autre.</numerusform>
         </translation>
     </message>
 </context>
@@ -189,149 +189,165 @@
     <message>
         <source>%1%</source>
         <extracomment>A percentage of full brightness; a no-break space goes where the language puts a space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1 K</source>
         <extracomment>A white temperature in kelvins; a no-break space keeps the number and the unit together.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;K</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::Panel</name>
     <message>
         <source>Add Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une lumière</translation>
     </message>
     <message>
         <source>Enter the light’s IP address from your router or WiZ app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez l’adresse IP de la lumière indiquée par votre routeur ou l’app WiZ.</translation>
     </message>
     <message>
         <source>IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse IPv4</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Rename Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la lumière</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PanelHeader</name>
     <message>
         <source>Discover lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des lumières</translation>
     </message>
     <message>
         <source>More options</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d’options</translation>
     </message>
     <message>
         <source>Add Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une lumière…</translation>
     </message>
     <message>
         <source>Rename Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer la lumière…</translation>
     </message>
     <message>
         <source>Forget Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Oublier la lumière</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer à la connexion</translation>
     </message>
     <message>
         <source>Quit Glowdeck</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter Glowdeck</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PowerButton</name>
     <message>
         <source>Turn off</source>
-        <translation type="unfinished"></translation>
+        <translation>Éteindre</translation>
     </message>
     <message>
         <source>Turn on</source>
-        <translation type="unfinished"></translation>
+        <translation>Allumer</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PowerSwitch</name>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PresetName</name>
     <message>
         <source>Cozy</source>
-        <translation type="unfinished"></translation>
+        <translation>Douillet</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Focus</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuit</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Crépuscule</translation>
     </message>
     <message>
         <source>Fireplace</source>
-        <translation type="unfinished"></translation>
+        <translation>Cheminée</translation>
     </message>
     <message>
         <source>Ocean</source>
-        <translation type="unfinished"></translation>
+        <translation>Océan</translation>
     </message>
     <message>
         <source>Romance</source>
-        <translation type="unfinished"></translation>
+        <translation>Romance</translation>
     </message>
     <message>
         <source>Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>Forêt</translation>
     </message>
     <message>
         <source>Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Fête</translation>
     </message>
     <message>
         <source>Relax</source>
-        <translation type="unfinished"></translation>
+        <translation>Détente</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Candle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bougie</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PresetsSection</name>
     <message>
         <source>Presets</source>
+        <translation>Ambiances</translation>
+    </message>
+    <message>
+        <source>A tunable-white bulb cannot show this preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dimmable-white bulb cannot show this preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plug cannot show presets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fan light cannot show presets.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -339,7 +355,7 @@
     <name>glowdeck::Spinner</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche en cours</translation>
     </message>
 </context>
 </TS>

@@ -5,182 +5,182 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::AllLightsRow</name>
     <message>
         <source>All Lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutte le luci</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Accendi</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegni</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::AppearanceSection</name>
     <message>
         <source>Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <source>White</source>
-        <translation type="unfinished"></translation>
+        <translation>Bianco</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Light appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Modalità luce</translation>
     </message>
     <message>
         <source>White temperature</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura del bianco</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="unfinished"></translation>
+        <translation>Caldo</translation>
     </message>
     <message>
         <source>Cool</source>
-        <translation type="unfinished"></translation>
+        <translation>Freddo</translation>
     </message>
     <message>
         <source>More colors…</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri colori…</translation>
     </message>
     <message>
         <source>More Colors…</source>
-        <translation type="unfinished"></translation>
+        <translation>Altri colori…</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosso</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Arancione</translation>
     </message>
     <message>
         <source>Yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>Giallo</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciano</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blu</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Viola</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::ColorPanelController</name>
     <message>
         <source>Colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::EmptyState</name>
     <message>
         <source>No Lights Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna luce trovata</translation>
     </message>
     <message>
         <source>Connect to the same Wi-Fi as your WiZ lights to get started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connettiti alla stessa rete Wi-Fi delle tue luci WiZ per iniziare.</translation>
     </message>
     <message>
         <source>Add Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi luce…</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::FormSheet</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
-        <translation type="unfinished"></translation>
+        <translation>Non risponde</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Accesa</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spenta</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::MessageText</name>
     <message>
         <source>No bulbs replied. Use the same Wi-Fi, enable WiZ LAN control, or add an IP below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna luce ha risposto. Usa la stessa rete Wi-Fi, attiva il controllo LAN di WiZ o aggiungi un IP qui sotto.</translation>
     </message>
     <message>
         <source>Could not open the local network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire la connessione alla rete locale.</translation>
     </message>
     <message>
         <source>Could not configure the local network connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile configurare la connessione alla rete locale.</translation>
     </message>
     <message>
         <source>Could not listen for bulb replies.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile ricevere le risposte delle luci.</translation>
     </message>
     <message>
         <source>Enter a valid bulb IPv4 address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci un indirizzo IPv4 valido della luce.</translation>
     </message>
     <message>
         <source>Could not save the list of lights.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare l’elenco delle luci.</translation>
     </message>
     <message>
         <source>Could not send to %1. Check local network access.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile inviare a %1. Controlla l’accesso alla rete locale.</translation>
     </message>
     <message>
         <source>%1 rejected the command. This bulb may not support it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha rifiutato il comando. Questa luce potrebbe non supportarlo.</translation>
     </message>
     <message>
         <source>Could not turn on Start at Login: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile attivare «Avvia all’accesso»: %1.</translation>
     </message>
     <message>
         <source>Could not turn off Start at Login: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile disattivare «Avvia all’accesso»: %1.</translation>
     </message>
     <message numerus="yes">
         <source>The list is full at %Ln lights. Forget one to add another.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L’elenco è pieno con %Ln luce. Dimenticane una per aggiungerne un’altra.</numerusform>
+            <numerusform>L’elenco è pieno con %Ln luci. Dimenticane una per aggiungerne un’altra.</numerusform>
         </translation>
     </message>
 </context>
@@ -189,149 +189,165 @@
     <message>
         <source>%1%</source>
         <extracomment>A percentage of full brightness; a no-break space goes where the language puts a space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1%</translation>
     </message>
     <message>
         <source>%1 K</source>
         <extracomment>A white temperature in kelvins; a no-break space keeps the number and the unit together.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;K</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::Panel</name>
     <message>
         <source>Add Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi luce</translation>
     </message>
     <message>
         <source>Enter the light’s IP address from your router or WiZ app.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserisci l’indirizzo IP della luce indicato dal router o dall’app WiZ.</translation>
     </message>
     <message>
         <source>IPv4 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo IPv4</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi</translation>
     </message>
     <message>
         <source>Rename Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina luce</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PanelHeader</name>
     <message>
         <source>Discover lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca luci</translation>
     </message>
     <message>
         <source>More options</source>
-        <translation type="unfinished"></translation>
+        <translation>Altre opzioni</translation>
     </message>
     <message>
         <source>Add Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi luce…</translation>
     </message>
     <message>
         <source>Rename Light…</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina luce…</translation>
     </message>
     <message>
         <source>Forget Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimentica luce</translation>
     </message>
     <message>
         <source>Start at Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia all’accesso</translation>
     </message>
     <message>
         <source>Quit Glowdeck</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci da Glowdeck</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PowerButton</name>
     <message>
         <source>Turn off</source>
-        <translation type="unfinished"></translation>
+        <translation>Spegni</translation>
     </message>
     <message>
         <source>Turn on</source>
-        <translation type="unfinished"></translation>
+        <translation>Accendi</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PowerSwitch</name>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Accensione</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PresetName</name>
     <message>
         <source>Cozy</source>
-        <translation type="unfinished"></translation>
+        <translation>Accogliente</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Focus</translation>
     </message>
     <message>
         <source>Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Notte</translation>
     </message>
     <message>
         <source>Sunset</source>
-        <translation type="unfinished"></translation>
+        <translation>Tramonto</translation>
     </message>
     <message>
         <source>Fireplace</source>
-        <translation type="unfinished"></translation>
+        <translation>Camino</translation>
     </message>
     <message>
         <source>Ocean</source>
-        <translation type="unfinished"></translation>
+        <translation>Oceano</translation>
     </message>
     <message>
         <source>Romance</source>
-        <translation type="unfinished"></translation>
+        <translation>Romantico</translation>
     </message>
     <message>
         <source>Forest</source>
-        <translation type="unfinished"></translation>
+        <translation>Foresta</translation>
     </message>
     <message>
         <source>Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Festa</translation>
     </message>
     <message>
         <source>Relax</source>
-        <translation type="unfinished"></translation>
+        <translation>Relax</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Candle</source>
-        <translation type="unfinished"></translation>
+        <translation>Candela</translation>
     </message>
 </context>
 <context>
     <name>glowdeck::PresetsSection</name>
     <message>
         <source>Presets</source>
+        <translation>Scene</translation>
+    </message>
+    <message>
+        <source>A tunable-white bulb cannot show this preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A dimmable-white bulb cannot show this preset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A plug cannot show presets.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A fan light cannot show presets.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -339,7 +355,7 @@
     <name>glowdeck::Spinner</name>
     <message>
         <source>Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca in corso</translation>
     </message>
 </context>
 </TS>

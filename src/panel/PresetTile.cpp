@@ -9,6 +9,16 @@
 
 namespace glowdeck {
 
+namespace {
+
+// The name's font, and the room the painting leaves on each side of it.
+QFont nameFont() {
+    return PanelStyle::font(11, QFont::Medium);
+}
+constexpr int nameMargin = 2;
+
+} // namespace
+
 PresetTile::PresetTile(const LightPreset& preset, QWidget* parent)
     : QAbstractButton(parent), preset_(preset) {
     const QString name = PresetName::of(preset);
@@ -34,6 +44,10 @@ void PresetTile::setActive(bool active) {
     applying_ = true;
     setChecked(active);
     applying_ = false;
+}
+
+QSize PresetTile::minimumSizeHint() const {
+    return {QFontMetrics(nameFont()).horizontalAdvance(text()) + 2 * nameMargin, tileHeight};
 }
 
 void PresetTile::paintEvent(QPaintEvent*) {
@@ -67,8 +81,8 @@ void PresetTile::paintEvent(QPaintEvent*) {
     }
 
     // Icon (18 px) and name (11 px), 5 px apart, centred as a column.
-    const QFont nameFont = PanelStyle::font(11, QFont::Medium);
-    const QFontMetrics nameMetrics(nameFont);
+    const QFont font = nameFont();
+    const QFontMetrics nameMetrics(font);
     const int iconSize = 18;
     const int total = iconSize + 5 + nameMetrics.height();
     const int top = (height() - total) / 2;
@@ -76,10 +90,11 @@ void PresetTile::paintEvent(QPaintEvent*) {
     painter.setPen(active ? QColor(Qt::white) : tintColor(preset_.tint));
     painter.drawText(QRect(0, top, width(), iconSize), Qt::AlignCenter,
                      Icons::glyph(preset_.symbol));
-    painter.setFont(nameFont);
+    painter.setFont(font);
     painter.setPen(active ? QColor(Qt::white) : PanelStyle::primary(pal));
-    painter.drawText(QRect(2, top + iconSize + 5, width() - 4, nameMetrics.height()),
-                     Qt::AlignCenter, nameMetrics.elidedText(text(), Qt::ElideRight, width() - 4));
+    const int room = width() - 2 * nameMargin;
+    painter.drawText(QRect(nameMargin, top + iconSize + 5, room, nameMetrics.height()),
+                     Qt::AlignCenter, nameMetrics.elidedText(text(), Qt::ElideRight, room));
 }
 
 } // namespace glowdeck

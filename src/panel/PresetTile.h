@@ -22,7 +22,8 @@ public:
     bool isActive() const { return isChecked(); }
 
     QSize sizeHint() const override { return {80, tileHeight}; }
-    QSize minimumSizeHint() const override { return {10, tileHeight}; }
+    // Room for the name whole: the grid gives no tile less, so no language's name is shortened.
+    QSize minimumSizeHint() const override;
 
 Q_SIGNALS:
     void chosen();

@@ -1,0 +1,223 @@
+#include "PanelRig.h"
+
+#include "panel/AllLightsRow.h"
+#include "panel/AppearanceSection.h"
+#include "panel/FormSheet.h"
+#include "panel/LightPicker.h"
+#include "panel/LightTile.h"
+#include "panel/NumberText.h"
+#include "panel/PanelHeader.h"
+#include "panel/ReleaseSlider.h"
+#include "panel/SegmentedControl.h"
+#include "panel/TrackingSlider.h"
+#include "shell/Translations.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace glowdeck;
+using namespace glowdeck::testing;
+
+namespace {
+
+const char* const languages[] = {"en", "de", "fr", "es",    "it", "pt_BR",
+                                 "nl", "pl", "ja", "zh_CN", "ar"};
+
+// The texts, numbers and direction of `name` while it lives; the system's after.
+struct Language {
+    explicit Language(const char* name) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        loaded = Translations::install(QLocale(QString::fromLatin1(name)));
+        QCoreApplication::processEvents();
+    }
+    ~Language() {
+        QLocale::setDefault(QLocale::system());
+        Translations::install(QLocale(QLocale::English));
+        QCoreApplication::processEvents();
+    }
+    QString loaded;
+};
+
+QString describe(const QWidget* widget) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        text = label->text();
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        text = button->text();
+    return QStringLiteral("%1 \"%2\"").arg(QLatin1String(widget->metaObject()->className()), text);
+}
+
+// The widgets `layout` places, through its nested layouts.
+void placedBy(QLayout* layout, QList<QWidget*>& out) {
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() && !item->widget()->isHidden())
+            out << item->widget();
+        else if (item->layout())
+            placedBy(item->layout(), out);
+    }
+}
+
+// What is wrong with the layout of the widgets `root` shows: a text cut or shortened in its own
+// box, a widget placed outside its parent or over another widget of the same layout.
+std::string faults(QWidget* root) {
+    QStringList found;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        if (!widget->isVisibleTo(root) && widget != root)
+            continue;
+        if (const auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
+            const bool cut = label->wordWrap()
+                                 ? label->heightForWidth(label->width()) > label->height()
+                                 : QFontMetricsF(label->font()).horizontalAdvance(label->text()) >
+                                       label->contentsRect().width() + 1;
+            if (cut)
+                found << QStringLiteral("cut: ") + describe(widget);
+        }
+        if (const auto* button = qobject_cast<QAbstractButton*>(widget);
+            button && !button->text().isEmpty() &&
+            button->minimumSizeHint().width() > button->width())
+            found << QStringLiteral("cut: ") + describe(widget);
+        if (!widget->layout())
+            continue;
+        QList<QWidget*> placed;
+        placedBy(widget->layout(), placed);
+        for (qsizetype i = 0; i < placed.size(); ++i) {
+            if (!widget->rect().contains(placed[i]->geometry()))
+                found << QStringLiteral("outside its parent: ") + describe(placed[i]);
+            for (qsizetype j = i + 1; j < placed.size(); ++j)
+                if (placed[i]->geometry().intersects(placed[j]->geometry()))
+                    found << describe(placed[i]) + QStringLiteral(" over ") + describe(placed[j]);
+        }
+    }
+    return found.join(QLatin1Char('\n')).toStdString();
+}
+
+// A menu's entries as it opens: none wider than the menu shows it.
+std::string menuFaults(QMenu* menu) {
+    QStringList found;
+    menu->popup(QPoint(0, 0));
+    QCoreApplication::processEvents();
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || !action->isVisible())
+            continue;
+        const int needed = menu->fontMetrics().horizontalAdvance(action->text().remove('&'));
+        if (menu->actionGeometry(action).width() < needed)
+            found << QStringLiteral("cut menu entry: ") + action->text();
+    }
+    if (menu->sizeHint().width() > menu->width())
+        found << QStringLiteral("menu narrower than its entries");
+    menu->hide();
+    return found.join(QLatin1Char('\n')).toStdString();
+}
+
+// The panel at its width and the height it takes for what it shows.
+void fit(PanelRig& rig) {
+    rig.panel->resize(Panel::panelWidth, rig.panel->sizeHint().height());
+    rig.settle();
+}
+
+// Every section, state, message and menu of the panel, in every language, at the panel's
+// width and its own height: no text cut, no control over another.
+TEST(PanelLanguages, EveryTextFitsInEveryLanguage) {
+    for (const char* name : languages) {
+        SCOPED_TRACE(name);
+        Language language(name);
+        if (std::string_view(name) != "en") {
+            ASSERT_FALSE(language.loaded.isEmpty()) << "no catalogue for " << name;
+        }
+
+        PanelRig empty;
+        Panel& blank = *empty.panel;
+        fit(empty);
+        EXPECT_EQ(faults(&blank), "") << "no lights";
+        blank.header()->rediscoverButton()->click();
+        empty.loop.advance(Lights::discoveryWait);
+        empty.settle();
+        fit(empty);
+        EXPECT_EQ(faults(&blank), "") << "nothing found";
+        EXPECT_EQ(menuFaults(blank.header()->optionsMenu()), "");
+
+        PanelRig rig(twoBulbs);
+        Panel& panel = *rig.panel;
+        rig.report("10.0.0.5", R"({"state":true,"dimming":100,"sceneId":5})");
+        rig.lights->add("not an address");
+        rig.settle();
+        const struct {
+            const char* state;
+            std::function<void()> enter;
+        } states[] = {
+            {"a preset and a message", [] {}},
+            {"colours",
+             [&] { panel.appearance()->modeControl()->findChildren<QPushButton*>()[1]->click(); }},
+            {"adding a light", [&] { panel.openAddLight(); }},
+            {"renaming a light", [&] { panel.openRename(); }},
+        };
+        for (const auto& state : states) {
+            SCOPED_TRACE(state.state);
+            state.enter();
+            rig.settle();
+            fit(rig);
+            EXPECT_EQ(faults(&panel), "");
+        }
+        EXPECT_EQ(menuFaults(panel.header()->optionsMenu()), "");
+        EXPECT_EQ(menuFaults(panel.lightTile()->picker()->menu()), "");
+    }
+}
+
+// Numbers as the language writes them; the whole panel mirrors in Arabic, and "more" on a
+// slider follows the reading direction.
+TEST(PanelLanguages, NumbersAndDirectionFollowTheLanguage) {
+    const QString nbsp(QChar(0x00a0));
+    const struct {
+        const char* language;
+        QString percent;
+        QString kelvin;
+    } cases[] = {
+        {"en", QStringLiteral("35%"), QStringLiteral("6500 K")},
+        {"de", QStringLiteral("35") + nbsp + QStringLiteral("%"),
+         QStringLiteral("6500") + nbsp + "K"},
+        {"fr", QStringLiteral("35") + nbsp + QStringLiteral("%"),
+         QStringLiteral("6500") + nbsp + "K"},
+        {"ja", QStringLiteral("35%"), QStringLiteral("6500") + nbsp + "K"},
+        {"ar", QString::fromUtf8("٣٥٪"), QString::fromUtf8("٦٥٠٠") + nbsp + "K"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        Language language(c.language);
+        EXPECT_EQ(NumberText::percent(35.9), c.percent);
+        EXPECT_EQ(NumberText::kelvin(6500), c.kelvin);
+
+        const bool mirrored = std::string_view(c.language) == "ar";
+        EXPECT_EQ(QApplication::layoutDirection(), mirrored ? Qt::RightToLeft : Qt::LeftToRight);
+        PanelRig rig(oneBulb);
+        Panel& panel = *rig.panel;
+        rig.report("10.0.0.5", R"({"state":true,"dimming":50})");
+        fit(rig);
+        // The header's buttons and the all-lights row's switches sit at the end of the line.
+        auto startsLeft = [](QWidget* first, QWidget* second) {
+            return first->mapToGlobal(QPoint()).x() < second->mapToGlobal(QPoint()).x();
+        };
+        EXPECT_NE(startsLeft(panel.header()->findChild<QLabel*>(), panel.header()->optionsButton()),
+                  mirrored);
+        EXPECT_NE(startsLeft(panel.allLightsRow()->findChild<QLabel*>(),
+                             panel.allLightsRow()->offButton()),
+                  mirrored);
+        // A click at the slider's left end steps toward the low end only left to right.
+        TrackingSlider* slider = panel.appearance()->brightnessSlider()->slider();
+        const int before = slider->value();
+        QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(2, slider->height() / 2));
+        EXPECT_EQ(slider->value() > before, mirrored);
+    }
+}
+
+} // namespace
