@@ -64,6 +64,22 @@ int component(const json& report, const char* key) {
     return value != report.end() && value->is_number() ? std::clamp(value->get<int>(), 0, 255) : 0;
 }
 
+// What a verb asks a light to show, for a light that cannot.
+std::string asked(const Verb& verb) {
+    switch (verb.kind) {
+    case Verb::Kind::Color:
+        return "a colour";
+    case Verb::Kind::Temperature:
+        return "a white temperature";
+    case Verb::Kind::Brightness:
+        return "a brightness";
+    case Verb::Kind::Preset:
+        return "the preset " + verb.presetName;
+    default:
+        return "this";
+    }
+}
+
 std::string hexColor(const json& report) {
     char hex[8];
     std::snprintf(hex, sizeof hex, "#%02x%02x%02x", component(report, "r"), component(report, "g"),
@@ -233,6 +249,7 @@ void VerbRunner::command(Job& job) {
     };
     const Verb& verb = job.verb;
     const bool toggledOn = !job.targets.empty() && !stateOf(job.targets.front()).on;
+    std::vector<std::string> refused;
     for (const auto& ip : job.targets) {
         Params params;
         switch (verb.kind) {
@@ -267,17 +284,36 @@ void VerbRunner::command(Job& job) {
         case Verb::Kind::Panel:
             break;
         }
-        Expected expected = stateOf(ip);
-        expected.on = std::get<bool>(params.at("state"));
-        if (const auto dimming = params.find("dimming"); dimming != params.end())
-            expected.brightness = double(std::get<std::int64_t>(dimming->second));
-        expected.at = loop_.monotonicNow();
-        expected_[ip] = expected;
-        job.waits[ip] = {loop_.monotonicNow()};
+        // What the light's device cannot show is an error for a light named or selected, and
+        // passes it by with --all, as the panel's group commands do.
+        const Bulb* target = bulb(ip);
+        if (target != nullptr && !target->device.accepted(params)) {
+            if (!verb.all)
+                refused.push_back(named(*target) + " cannot show " + asked(verb) + ".");
+            continue;
+        }
         add(std::move(params), ip);
     }
-    for (const auto& [params, ips] : groups)
+    if (!refused.empty()) {
+        Outcome usage{2, {}, {}};
+        for (const auto& line : refused)
+            usage.err += line + "\n";
+        Done done = std::move(job.done);
+        jobs_.remove_if([&job](const auto& held) { return held.get() == &job; });
+        return done(usage);
+    }
+    for (const auto& [params, ips] : groups) {
+        for (const auto& ip : ips) {
+            Expected expected = stateOf(ip);
+            expected.on = std::get<bool>(params.at("state"));
+            if (const auto dimming = params.find("dimming"); dimming != params.end())
+                expected.brightness = double(std::get<std::int64_t>(dimming->second));
+            expected.at = loop_.monotonicNow();
+            expected_[ip] = expected;
+            job.waits[ip] = {loop_.monotonicNow()};
+        }
         lights_.control(params, ips);
+    }
     job.deadline = loop_.after(answerWait, [this, &job] { finish(job); });
     check(job);
 }
