@@ -7,6 +7,7 @@
 #include "support/FakeSocketApi.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdio>
 
 namespace glowdeck {
 namespace {
@@ -39,14 +40,19 @@ void ReplyFromKnownBulb(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     Bench bench(count);
     std::vector<std::string> senders;
-    for (const auto& bulb : bench.lights->bulbs())
+    std::vector<std::string> replies; // each bulb with its own MAC
+    for (const auto& bulb : bench.lights->bulbs()) {
         senders.push_back(bulb.ip);
-    const std::string reply =
-        R"({"method":"syncPilot","id":25,"env":"pro","params":{"mac":"a8bb509f71d1","rssi":-55,)"
-        R"("cnx":"0000","src":"udp","state":true,"sceneId":0,"temp":2700,"dimming":100}})";
+        char mac[24];
+        std::snprintf(mac, sizeof mac, "a8bb50%06zx", senders.size());
+        replies.push_back(R"({"method":"syncPilot","id":25,"env":"pro","params":{"mac":")" +
+                          std::string(mac) +
+                          R"(","rssi":-55,"cnx":"0000","src":"udp","state":true,"sceneId":0,)"
+                          R"("temp":2700,"dimming":100}})");
+    }
     std::size_t i = 0;
     for (auto _ : state) {
-        bench.lights->receiveReply(reply, senders[i]);
+        bench.lights->receiveReply(replies[i], senders[i]);
         i = (i + 1) % senders.size();
     }
     state.SetItemsProcessed(state.iterations());

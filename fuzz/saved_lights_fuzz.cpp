@@ -28,8 +28,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
     if (lights.selected().has_value() == decoded.lights.empty())
         std::abort();
+    // What loaded saves back as it is (a MAC that an earlier light holds is not loaded twice).
+    std::vector<SavedLight> loaded;
+    for (const auto& bulb : lights.bulbs()) {
+        loaded.push_back({bulb.ip, bulb.name, bulb.mac, bulb.device});
+        for (const auto& earlier : lights.bulbs()) {
+            if (&earlier == &bulb)
+                break;
+            if (!bulb.mac.empty() && earlier.mac == bulb.mac)
+                std::abort();
+        }
+    }
     if (auto encoded = SavedLight::encode(lights.bulbs())) {
-        if (SavedLight::decode(*encoded) != SavedLight::Decoded{decoded.lights, true})
+        if (SavedLight::decode(*encoded) != SavedLight::Decoded{loaded, true})
             std::abort();
     }
     return 0;

@@ -20,6 +20,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -91,9 +92,13 @@ void Refresh(benchmark::State& state) {
 // user-interface thread from anything else, whatever the machine's load.
 void NewBulbReports(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
-    const std::string report = R"({"method":"getPilot","env":"pro","result":{"mac":"a8bb50)"
-                               R"(000001","rssi":-55,"src":"","state":true,"sceneId":0,)"
-                               R"("temp":2700,"dimming":100}})";
+    // Each bulb has its own MAC.
+    auto report = [](int i) {
+        char mac[24];
+        std::snprintf(mac, sizeof mac, "a8bb50%06x", static_cast<unsigned>(i));
+        return R"({"method":"getPilot","env":"pro","result":{"mac":")" + std::string(mac) +
+               R"(","rssi":-55,"src":"","state":true,"sceneId":0,"temp":2700,"dimming":100}})";
+    };
     SettingsStore store;
     VirtualLoop loop;
     testing::FakeSocketApi net;
@@ -111,7 +116,7 @@ void NewBulbReports(benchmark::State& state) {
         panel->show();
         QCoreApplication::processEvents();
         for (int i = 0; i < count; ++i)
-            net.inbox.push_back({report, "10.77." + std::to_string(1 + i / 250) + "." +
+            net.inbox.push_back({report(i), "10.77." + std::to_string(1 + i / 250) + "." +
                                              std::to_string(i % 250 + 1)});
         state.ResumeTiming();
 
