@@ -37,22 +37,6 @@ DeviceClass::Kind DeviceClass::kindOf(std::string_view module) {
     return Kind::Color;
 }
 
-std::string_view DeviceClass::kindName(Kind kind) {
-    switch (kind) {
-    case Kind::Color:
-        return "colour bulb";
-    case Kind::TunableWhite:
-        return "tunable white bulb";
-    case Kind::DimmableWhite:
-        return "dimmable white bulb";
-    case Kind::Plug:
-        return "plug";
-    case Kind::FanLight:
-        return "fan light";
-    }
-    return "colour bulb";
-}
-
 void DeviceClass::setModule(std::string name) {
     kind = kindOf(name);
     module = std::move(name);

@@ -34,7 +34,6 @@ struct DeviceClass {
     // The kind a module name tells, as the protocol libraries read it: the part after the first
     // '_' holds "RGB", "TW", "SOCKET", "FANDIMS" or "DW". Any other name is a colour bulb.
     static Kind kindOf(std::string_view module);
-    static std::string_view kindName(Kind kind);
 
     // Takes a module name; the kind follows it.
     void setModule(std::string name);

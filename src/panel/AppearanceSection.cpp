@@ -11,6 +11,7 @@
 #include "SegmentedControl.h"
 #include "SwatchButton.h"
 #include "ToneLabel.h"
+#include "TrackingSlider.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -40,20 +41,29 @@ QHBoxLayout* sliderRow(QWidget* lead, ReleaseSlider* slider, QWidget* trail) {
 
 AppearanceSection::AppearanceSection(QWidget* parent) : QWidget(parent) {
     auto* column = SectionLayout::column(this);
+    // Brightness in a box of its own, which a plug leaves out.
+    brightnessRows_ = new QWidget(this);
+    auto* brightnessColumn = new QVBoxLayout(brightnessRows_);
+    brightnessColumn->setContentsMargins(0, 0, 0, 0);
+    brightnessColumn->setSpacing(column->spacing());
     brightnessValue_ =
-        new ToneLabel(QString(), PanelStyle::body(), ToneLabel::Tone::Secondary, this);
+        new ToneLabel(QString(), PanelStyle::body(), ToneLabel::Tone::Secondary, brightnessRows_);
     brightnessValue_->setMinimumWidth(
         QFontMetrics(brightnessValue_->font()).horizontalAdvance(NumberText::percent(100)));
-    column->addLayout(SectionLayout::header(tr("Brightness"), brightnessValue_, this));
+    brightnessColumn->addLayout(
+        SectionLayout::header(tr("Brightness"), brightnessValue_, brightnessRows_));
 
-    brightness_ = new ReleaseSlider(10, 100, tr("Brightness"), this);
-    column->addLayout(sliderRow(new GlyphLabel("sun.min.fill", 14, {}, this), brightness_,
-                                new GlyphLabel("sun.max.fill", 18, {}, this)));
+    brightness_ = new ReleaseSlider(10, 100, tr("Brightness"), brightnessRows_);
+    brightnessColumn->addLayout(sliderRow(new GlyphLabel("sun.min.fill", 14, {}, brightnessRows_),
+                                          brightness_,
+                                          new GlyphLabel("sun.max.fill", 18, {}, brightnessRows_)));
     connect(brightness_, &ReleaseSlider::valueEdited, this, &AppearanceSection::brightnessEdited);
     connect(brightness_, &ReleaseSlider::editingChanged, this,
             &AppearanceSection::brightnessEditing);
+    column->addWidget(brightnessRows_);
 
-    column->addWidget(new Divider(0, this));
+    divider_ = new Divider(0, this);
+    column->addWidget(divider_);
 
     mode_ = new SegmentedControl({tr("White"), tr("Color")}, tr("Light appearance"), this);
     connect(mode_, &SegmentedControl::chosen, this, &AppearanceSection::modeChosen);
@@ -170,11 +180,28 @@ void AppearanceSection::showTemperatureLabel(double kelvin) {
 
 void AppearanceSection::showMode(int mode) {
     mode_->setCurrent(mode);
-    const bool isWhite = mode == white;
-    if (whiteRows_->isVisibleTo(this) != isWhite) {
-        whiteRows_->setVisible(isWhite);
+    const bool isWhite = mode == white || !device_.takesColor();
+    const bool showsWhite = isWhite && device_.takesTemperature();
+    if (whiteRows_->isVisibleTo(this) != showsWhite)
+        whiteRows_->setVisible(showsWhite);
+    if (colourRows_->isVisibleTo(this) == isWhite)
         colourRows_->setVisible(!isWhite);
-    }
+}
+
+void AppearanceSection::showDevice(const DeviceClass& device) {
+    if (device == device_)
+        return;
+    device_ = device;
+    temperature_->slider()->setRealRange(device.minKelvin, device.maxKelvin);
+    showTemperatureLabel(temperature_->value());
+    const auto setShown = [this](QWidget* widget, bool shown) {
+        if (widget->isVisibleTo(this) != shown)
+            widget->setVisible(shown);
+    };
+    setShown(brightnessRows_, device.takesBrightness());
+    setShown(mode_, device.takesColor());
+    setShown(divider_, device.takesBrightness() && device.takesTemperature());
+    showMode(mode_->current());
 }
 
 } // namespace glowdeck

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/DeviceClass.h"
+
 #include <QColor>
 #include <QWidget>
 
@@ -32,6 +34,10 @@ public:
     void showBrightnessLabel(double percent);
     void showTemperatureLabel(double kelvin);
     void showMode(int mode);
+    // Shows the controls `device` takes: brightness unless it is a plug, the White/Color switch
+    // and the swatches only for a colour bulb, the temperature slider over its own range only
+    // for colour and tunable-white bulbs.
+    void showDevice(const DeviceClass& device);
 
     ReleaseSlider* brightnessSlider() const { return brightness_; }
     ReleaseSlider* temperatureSlider() const { return temperature_; }
@@ -40,6 +46,7 @@ public:
     SegmentedControl* modeControl() const { return mode_; }
     QWidget* whiteRows() const { return whiteRows_; }
     QWidget* colourRows() const { return colourRows_; }
+    QWidget* brightnessRows() const { return brightnessRows_; }
     const QList<SwatchButton*>& swatchButtons() const { return swatches_; }
     QToolButton* moreColorsButton() const { return moreButton_; }
     QPushButton* moreColorsLink() const { return moreLink_; }
@@ -62,6 +69,9 @@ private:
     void restyle();
 
     ReleaseSlider* brightness_;
+    QWidget* brightnessRows_;
+    QWidget* divider_;
+    DeviceClass device_;
     ToneLabel* brightnessValue_;
     SegmentedControl* mode_;
     QWidget* whiteRows_;

@@ -195,6 +195,11 @@ void Panel::refresh() {
     if (hasCurrent) {
         const std::size_t count = lights_.bulbs().size();
         lightTile_->show(*current, count, lights_.now());
+        appearance_->showDevice(current->device);
+        // A plug takes none of the appearance controls.
+        QWidget* appearanceTile = appearance_->parentWidget();
+        if (appearanceTile->isVisibleTo(this) != current->device.takesBrightness())
+            appearanceTile->setVisible(current->device.takesBrightness());
         presets_->show(*current);
         if (allLights_->isVisibleTo(this) != (count >= 2))
             allLights_->setVisible(count >= 2);

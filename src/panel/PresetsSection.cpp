@@ -15,6 +15,23 @@ namespace glowdeck {
 namespace {
 constexpr int columns = 3;
 constexpr int gap = 7;
+
+// Why a preset the light cannot show is disabled.
+QString cannotShow(DeviceClass::Kind kind) {
+    switch (kind) {
+    case DeviceClass::Kind::TunableWhite:
+        return PresetsSection::tr("A tunable-white bulb cannot show this preset.");
+    case DeviceClass::Kind::DimmableWhite:
+        return PresetsSection::tr("A dimmable-white bulb cannot show this preset.");
+    case DeviceClass::Kind::Plug:
+        return PresetsSection::tr("A plug cannot show presets.");
+    case DeviceClass::Kind::FanLight:
+        return PresetsSection::tr("A fan light cannot show presets.");
+    case DeviceClass::Kind::Color:
+        break;
+    }
+    return {};
+}
 } // namespace
 
 PresetsSection::PresetsSection(Lights& lights, QWidget* parent) : QWidget(parent) {
@@ -45,8 +62,15 @@ PresetsSection::PresetsSection(Lights& lights, QWidget* parent) : QWidget(parent
 
 void PresetsSection::show(const Bulb& bulb) {
     const LightPreset* active = LightPreset::active(bulb);
-    for (PresetTile* tile : tiles_)
+    for (PresetTile* tile : tiles_) {
         tile->setActive(&tile->preset() == active);
+        const bool shows = bulb.device.hasScene(tile->preset().id);
+        if (tile->isEnabled() != shows)
+            tile->setEnabled(shows);
+        const QString why = shows ? QString() : cannotShow(bulb.device.kind);
+        if (tile->accessibleDescription() != why)
+            tile->setAccessibleDescription(why);
+    }
     if (active != nullptr)
         activeName_->setTextIfChanged(PresetName::of(*active));
     if (activeName_->isVisibleTo(this) != (active != nullptr))

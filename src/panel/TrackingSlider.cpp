@@ -50,6 +50,22 @@ TrackingSlider::TrackingSlider(double minimum, double maximum, QWidget* parent)
     connect(&wheelQuiet_, &QTimer::timeout, this, [this] { setEditing(trackingMouse_, false); });
 }
 
+void TrackingSlider::setRealRange(double minimum, double maximum) {
+    if (!(minimum < maximum) || (minimum == minimum_ && maximum == maximum_))
+        return;
+    minimum_ = minimum;
+    maximum_ = maximum;
+    scale_ = positionsPerUnit(minimum_, maximum_);
+    value_ = std::clamp(value_, minimum_, maximum_);
+    const bool wasApplying = std::exchange(applyingModel_, true);
+    setRange(toPosition(minimum_), toPosition(maximum_));
+    setValue(toPosition(value_));
+    const int step = std::max(1, static_cast<int>(std::lround(realSingleStep() * scale_)));
+    setSingleStep(step);
+    setPageStep(step * 10);
+    applyingModel_ = wasApplying;
+}
+
 double TrackingSlider::toReal(int position) const {
     return std::clamp(static_cast<double>(position) / scale_, minimum_, maximum_);
 }

@@ -25,6 +25,9 @@ public:
 
     double minimumReal() const { return minimum_; }
     double maximumReal() const { return maximum_; }
+    // Spans the slider over [minimum, maximum] (ignored unless minimum < maximum), the value
+    // clamped into it; like setRealValue it never emits.
+    void setRealRange(double minimum, double maximum);
 
     // The current value, within the range.
     double realValue() const { return value_; }

@@ -125,6 +125,56 @@ TEST(PanelPresets, ATileSendsItsSceneToTheSelectedLightOnlyAndDoesNotMarkItself)
     EXPECT_EQ(rig.commands()[1].second, json({{"state", true}, {"sceneId", 14}}));
 }
 
+// A light shown in colour mode tells what it is: the panel keeps the controls it takes, the
+// temperature slider spans its range, and presets it lacks are disabled and say why.
+TEST(PanelDevices, EachClassShowsOnlyTheControlsItTakes) {
+    const struct {
+        const char* module;
+        const char* cctRange;
+        bool brightness, mode, white, colour;
+        double low, high;
+        int presets; // enabled
+    } cases[] = {
+        {"ESP01_SHRGB1C_31", "[2200,2700,6500,6500]", true, true, false, true, 2200, 6500, 12},
+        {"ESP21_SHTW_01", "[2700,5000]", true, false, true, false, 2700, 5000, 6},
+        {"ESP05_SHDW_21", "[2700,2700]", true, false, false, false, 2200, 6500, 2},
+        {"ESP10_SOCKET_06", "[]", false, false, false, false, 2200, 6500, 0},
+        {"ESP03_FANDIMS_31", "[]", true, false, false, false, 2200, 6500, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.module);
+        PanelRig rig(oneBulb);
+        AppearanceSection* section = rig.panel->appearance();
+        section->modeControl()->segment(1)->click();
+        rig.lights->setPanelVisible(true);
+        rig.report("10.0.0.5", R"({"state":true,"temp":2200})");
+        rig.loop.advance(Duration::zero());
+        rig.lights->receiveReply(
+            std::string(R"({"method":"getSystemConfig","result":{"moduleName":")") + c.module +
+                R"("}})",
+            "10.0.0.5");
+        rig.lights->receiveReply(
+            std::string(R"({"method":"getModelConfig","result":{"cctRange":)") + c.cctRange + "}}",
+            "10.0.0.5");
+        rig.settle();
+
+        EXPECT_EQ(section->brightnessRows()->isVisible(), c.brightness);
+        EXPECT_EQ(section->modeControl()->isVisible(), c.mode);
+        EXPECT_EQ(section->whiteRows()->isVisible(), c.white);
+        EXPECT_EQ(section->colourRows()->isVisible(), c.colour);
+        const TrackingSlider* slider = section->temperatureSlider()->slider();
+        EXPECT_EQ(slider->minimumReal(), c.low);
+        EXPECT_EQ(slider->maximumReal(), c.high);
+        EXPECT_EQ(slider->realValue(), c.low) << "the report's 2200 K, within the range";
+        int enabled = 0;
+        for (PresetTile* tile : rig.panel->presets()->tiles()) {
+            enabled += tile->isEnabled();
+            EXPECT_EQ(tile->accessibleDescription().isEmpty(), tile->isEnabled());
+        }
+        EXPECT_EQ(enabled, c.presets);
+    }
+}
+
 TEST(PanelPower, ButtonAndSwitchSendToTheSelectedLightAndTheRowToEveryLight) {
     PanelRig rig(twoBulbs);
     rig.report("10.0.0.5", R"({"state":true})");
