@@ -26,7 +26,7 @@ packages=(
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     iproute2 util-linux strace python3-gi
-    xvfb xdotool trayer xcompmgr x11-utils imagemagick dbus dbus-x11 i3lock
+    xvfb xdotool trayer xcompmgr x11-utils x11-xserver-utils imagemagick dbus dbus-x11 i3lock
     # the Debian package and its checks
     dpkg-dev file lintian appstream desktop-file-utils
     # desktop sessions: window managers, StatusNotifierItem trays, Wayland

@@ -33,8 +33,35 @@ glowdeck_fake_lan_up
 
 check() { desktop_check "$@"; }
 
+# GLOWDECK_SESSION_VARIANT=hidpi: a 2560x1600 screen at Xft.dpi 192 (Qt scales by 2), the
+# tray's icons at the centre of its bar; =monitors: two RandR monitors side by side, the tray on
+# the left end of the right one. Either checks where the panel opens, and ends there.
+variant=${GLOWDECK_SESSION_VARIANT:-}
+scale=1
+# Where the tray's monitor begins.
+monitor_x=0
+case $variant in
+"") ;;
+hidpi) SESSION_SCREEN=2560x1600x24 SESSION_TRAY_ALIGN=center SESSION_TRAY_HEIGHT=56 scale=2 ;;
+monitors)
+    SESSION_SCREEN=2560x800x24 SESSION_TRAY_MONITOR=1 SESSION_TRAY_ALIGN=left
+    SESSION_XVFB_ARGS=-noreset monitor_x=1280
+    ;;
+*) echo "GLOWDECK_SESSION_VARIANT must be hidpi or monitors" >&2; exit 2 ;;
+esac
+slack=$((3 * (scale - 1)))
+
 session_init
 session_display
+case $variant in
+hidpi) echo "Xft.dpi: 192" | xrdb -merge ;;
+monitors)
+    # A monitor for each half of Xvfb's one output; without -noreset they would go with the
+    # last client.
+    xrandr --setmonitor glowdeck-left 1280/338x800/211+0+0 screen
+    xrandr --setmonitor glowdeck-right 1280/338x800/211+1280+0 none
+    ;;
+esac
 if [ -n "${GLOWDECK_SESSION_WM:-}" ]; then
     session_start wm "$GLOWDECK_SESSION_WM"
     managed() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
@@ -61,6 +88,7 @@ top) suffix="" SESSION_TRAY_TINT=0x202020 ;;
 bottom) suffix="-bottom" SESSION_TRAY_TINT=0xeeeeee ;;
 *) echo "GLOWDECK_SESSION_EDGE must be top or bottom" >&2; exit 2 ;;
 esac
+[ -z "$variant" ] || suffix="$suffix-$variant"
 shot() {
     import -window root "$GLOWDECK_SESSION_SHOTS/session-$1$suffix.png" 2>/dev/null || true
 }
@@ -116,6 +144,7 @@ click_icon
 echo "clicked the icon at ${IX},${IY} ${IW}x${IH}"
 check "a click on the icon opens the panel" session_wait 50 find_panel
 screen_width=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[1] }')
+screen_height=$(xdpyinfo | awk '/dimensions:/ { split($2, d, "x"); print d[2] }')
 
 # Discovery: a broadcast, and every bulb found and stored.
 stored() {
@@ -130,21 +159,36 @@ shot panel
 
 session_geometry "$panel"
 echo "panel $panel at ${X},${Y} ${WIDTH}x${HEIGHT}"
+# The X server counts in device pixels: at scale 2 every length doubles, and the icon's place
+# halved and doubled again may be off by a few pixels.
 centred=$((IX + IW / 2 - WIDTH / 2))
-right_limit=$((screen_width - WIDTH - 8))
+right_limit=$((screen_width - WIDTH - 8 * scale))
 want_x=$centred
-[ "$want_x" -ge 8 ] || want_x=8
+[ "$want_x" -ge $((monitor_x + 8 * scale)) ] || want_x=$((monitor_x + 8 * scale))
 [ "$want_x" -le "$right_limit" ] || want_x=$right_limit
-check "the panel is centred under the icon, 8 px inside the screen (x $X, want $want_x)" \
-    test "$X" -eq "$want_x"
+about() { [ "$1" -ge $(($2 - slack)) ] && [ "$1" -le $(($2 + slack)) ]; }
+check "the panel is centred under the icon, $((8 * scale)) px inside the monitor (x $X, want $want_x)" \
+    about "$X" "$want_x"
 if [ "$SESSION_TRAY_EDGE" = top ]; then
-    check "the glass starts 6 px below the icon (y $Y, want $((IY + IH + 6 - 16)))" \
-        test "$Y" -eq $((IY + IH + 6 - 16))
+    want_y=$((IY + IH + (6 - 16) * scale))
+    check "the glass starts $((6 * scale)) px below the icon (y $Y, want $want_y)" about "$Y" "$want_y"
 else
-    check "the glass ends 6 px above the icon (bottom $((Y + HEIGHT)), want $((IY - 6 + 16)))" \
-        test $((Y + HEIGHT)) -eq $((IY - 6 + 16))
+    want_y=$((IY + (16 - 6) * scale))
+    check "the glass ends $((6 * scale)) px above the icon (bottom $((Y + HEIGHT)), want $want_y)" \
+        about $((Y + HEIGHT)) "$want_y"
 fi
-check "the panel is 356 px wide" test "$WIDTH" -eq 356
+check "the panel is $((356 * scale)) px wide" test "$WIDTH" -eq $((356 * scale))
+check "the panel lies wholly on the screen" \
+    test "$X" -ge 0 -a "$Y" -ge 0 -a $((X + WIDTH)) -le "$screen_width" -a $((Y + HEIGHT)) -le "$screen_height"
+if [ -n "$variant" ]; then
+    [ "$variant" != monitors ] ||
+        check "the panel lies wholly on the right monitor, with the tray (x $X..$((X + WIDTH)))" \
+            test "$X" -ge 1280 -a $((X + WIDTH)) -le 2560
+    xdotool key Escape
+    check "Escape hides the panel" session_wait 30 sh -c "! xwininfo -id $panel | grep -q IsViewable"
+    desktop_summary
+    exit
+fi
 # What taskbars go by to leave a window out: a utility window, transient for the application.
 check "the panel is a utility window kept out of taskbars" sh -c \
     "xprop -id $panel _NET_WM_WINDOW_TYPE | grep -q UTILITY && xprop -id $panel WM_TRANSIENT_FOR | grep -q 'window id'"

@@ -9,7 +9,12 @@
 #   session_display              # the same without the tray
 #   session_tray                 # an XEmbed tray at the right of the top edge of the screen
 #                                # (the bottom edge when SESSION_TRAY_EDGE=bottom), in the
-#                                # colour SESSION_TRAY_TINT (0xrrggbb) when set
+#                                # colour SESSION_TRAY_TINT (0xrrggbb) when set; its icons
+#                                # aligned as SESSION_TRAY_ALIGN says (right, center, left), on
+#                                # monitor SESSION_TRAY_MONITOR (0 by default), its bar
+#                                # SESSION_TRAY_HEIGHT pixels high (28)
+#
+# SESSION_SCREEN sets Xvfb's screen (1280x800x24), SESSION_XVFB_ARGS adds options to it.
 
 SESSION_PIDS=""
 SESSION_DIR=""
@@ -87,8 +92,8 @@ session_desktop() {
 
 session_display() {
     # Xvfb picks a free display itself and writes its number to descriptor 3.
-    session_start xvfb sh -c 'exec Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$2"' \
-        xvfb "${SESSION_SCREEN:-1280x800x24}" "$SESSION_DIR/display"
+    session_start xvfb sh -c 'exec Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp $3 3>"$2"' \
+        xvfb "${SESSION_SCREEN:-1280x800x24}" "$SESSION_DIR/display" "${SESSION_XVFB_ARGS:-}"
     session_wait 100 grep -q '[0-9]' "$SESSION_DIR/display" ||
         { echo "Xvfb did not start" >&2; return 1; }
     DISPLAY=":$(head -n 1 "$SESSION_DIR/display")"
@@ -107,8 +112,9 @@ session_tray() {
     background="--transparent false"
     [ -z "${SESSION_TRAY_TINT:-}" ] || background="--transparent true --alpha 0 --tint $SESSION_TRAY_TINT"
     # shellcheck disable=SC2086
-    session_start trayer trayer --edge "${SESSION_TRAY_EDGE:-top}" --align right --widthtype pixel --width 120 \
-        --height 28 --SetDockType true $background
+    session_start trayer trayer --edge "${SESSION_TRAY_EDGE:-top}" --align "${SESSION_TRAY_ALIGN:-right}" \
+        --monitor "${SESSION_TRAY_MONITOR:-0}" --widthtype pixel --width 120 --height "${SESSION_TRAY_HEIGHT:-28}" \
+        --SetDockType true $background
     # The tray's panel window is there once it is up.
     session_wait 100 sh -c 'xwininfo -root -tree | grep -q "\"panel\": (\"panel\" \"trayer\")"'
 }
