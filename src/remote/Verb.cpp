@@ -240,6 +240,8 @@ Verb::Parsed Verb::parse(const std::vector<std::string>& words) {
             verb.all = true;
         } else if (!optionsEnd && word == "--json" && verb.kind == Kind::List) {
             verb.json = true;
+        } else if (!optionsEnd && word == "--names" && verb.kind == Kind::List) {
+            verb.names = true;
         } else if (!optionsEnd && word.starts_with("-") && word.size() > 1) {
             return {std::nullopt, "Unknown option '" + word + "' for " + verbName + "."};
         } else if (verb.kind == Kind::List || verb.kind == Kind::Panel) {
@@ -279,6 +281,8 @@ std::vector<std::string> Verb::words() const {
     }
     if (json)
         words.emplace_back("--json");
+    if (names)
+        words.emplace_back("--names");
     if (all)
         words.emplace_back("--all");
     if (!lights.empty()) {
@@ -293,6 +297,7 @@ std::string_view Verb::help() {
 Verbs (for keyboard shortcuts and scripts):
   list [--json]                       The lights: name, address, reachable, on,
                                       brightness, mode.
+  list --names                        The saved lights' names, asking no light.
   on|off|toggle [LIGHT...|--all]      Switch lights; toggle follows the first one.
   brightness 10-100|+N|-N [LIGHT...|--all]
   temperature 2200-6500 [LIGHT...|--all]

@@ -22,7 +22,8 @@ struct Verb {
     Kind kind = Kind::List;
     std::vector<std::string> lights; // as typed; none for the selected light
     bool all = false;
-    bool json = false; // list: as JSON
+    bool json = false;  // list: as JSON
+    bool names = false; // list: the saved names alone, asking no light (for completions)
     // brightness: the percentage, or the step when `relative`; temperature: kelvin.
     int value = 0;
     bool relative = false;

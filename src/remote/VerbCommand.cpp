@@ -2,6 +2,7 @@
 
 #include "model/Lights.h"
 #include "model/PollLoop.h"
+#include "model/SavedLight.h"
 #include "remote/BusNames.h"
 #include "remote/VerbRunner.h"
 
@@ -166,6 +167,12 @@ std::optional<int> VerbCommand::run(const QStringList& words, const OpenStore& o
     if (!parsed.verb) {
         print(stderr, parsed.error + "\nRun 'glowdeck --help' for the verbs.\n");
         return 2;
+    }
+    if (parsed.verb->names) {
+        const auto stored = openStore()->data(Lights::storeKey);
+        for (const auto& light : SavedLight::decode(stored.value_or("")).lights)
+            print(stdout, light.name + "\n");
+        return 0;
     }
     auto outcome = runThere(*parsed.verb);
     if (!outcome) {

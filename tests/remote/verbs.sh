@@ -121,6 +121,11 @@ list|0||Porch (127.0.0.5): not answering
 list --json|0||"address": "127.0.0.2"
 TABLE
 
+# The verb path never reaches for a display, even with one named: no X or Wayland socket.
+DISPLAY=:97 WAYLAND_DISPLAY=wayland-97 strace -f -qq -o "$work/calls" -e trace=connect,openat \
+    "$app" off 'desk lamp' >/dev/null 2>&1 || fail "'off' under strace fails"
+grep -E 'X11-unix|wayland-97|\.X97|Xauthority' "$work/calls" && fail "the verb path opens a display"
+
 if [ "$stage" = instance ]; then
     [ "$(sort -u "$work/senders" | wc -l)" = 1 ] ||
         fail "the commands did not all come from the running Glowdeck: $(sort -u "$work/senders" | tr '\n' ' ')"
