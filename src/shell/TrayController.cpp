@@ -9,6 +9,7 @@
 #include "shell/desktop/DisplayPlatform.h"
 #include "shell/desktop/SleepWatcher.h"
 #include "shell/desktop/SwayIpc.h"
+#include "shell/desktop/WaybarConfig.h"
 #include "shell/tray/TrayIcon.h"
 #include "shell/window/DesktopClickCatcher.h"
 #include "shell/window/OutsideClickWatch.h"
@@ -186,10 +187,19 @@ QRect TrayController::anchorRect(std::optional<QPoint> click) const {
                                           QGuiApplication::platformName().toStdString())) {
         clues.pointer = QCursor::pos();
     }
-    // Sway tells where bars reserve space on its outputs, in the X server's pixels.
-    for (const SwayIpc::Output& output : SwayIpc::outputs(PanelWindow::defaultSwaySocket())) {
+    // Sway tells where bars reserve space on its outputs, in the X server's pixels, and
+    // waybar's configuration at which end of its bar the tray sits.
+    const QList<SwayIpc::Output> outputs = SwayIpc::outputs(PanelWindow::defaultSwaySocket());
+    const QList<WaybarConfig::Bar> bars =
+        outputs.isEmpty() ? QList<WaybarConfig::Bar>() : WaybarConfig::running();
+    for (const SwayIpc::Output& output : outputs) {
+        const auto bar = WaybarConfig::on(bars, output.name);
+        const auto tray = !bar                                       ? PanelPlacement::Along::End
+                          : bar->tray == WaybarConfig::Group::Start  ? PanelPlacement::Along::Start
+                          : bar->tray == WaybarConfig::Group::Centre ? PanelPlacement::Along::Middle
+                                                                     : PanelPlacement::Along::End;
         clues.areas.append({DevicePixels::toLogical(output.rect),
-                            DevicePixels::toLogical(output.usable), output.focused});
+                            DevicePixels::toLogical(output.usable), output.focused, tray});
     }
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {

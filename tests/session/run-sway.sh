@@ -9,6 +9,11 @@
 #   run-sway.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe \
 #       path/to/glowdeck_tray_icon_contrast
 #
+# GLOWDECK_SESSION_VARIANT=outputs: two outputs side by side, waybar on the right one only, its
+# tray at the bar's left end; =bottom: waybar at the bottom, its tray at the left. Either also
+# checks that the panel opens on the tray's output at the bar's edge (screenshots
+# session-sway-VARIANT.png).
+#
 # Without a namespace it prints SKIPPED and exits 77 (1 when GLOWDECK_REQUIRE_NETNS=1).
 set -eu
 
@@ -25,7 +30,16 @@ if [ "$(id -u)" -eq 0 ]; then
     desktop_enter_user "$here/run-sway.sh" "$@"
 fi
 
-DESKTOP_NAME=sway
+variant=${GLOWDECK_SESSION_VARIANT:-}
+DESKTOP_NAME=sway${variant:+-$variant}
+# The bar's edge and its modules; the output the tray is on, and where that begins.
+position=top left='"clock"' right='"tray"' bar_output="" output_x=0
+case $variant in
+"") ;;
+outputs) left='"tray"' right='"clock"' bar_output='"output": "HEADLESS-2",' output_x=1280 ;;
+bottom) position=bottom left='"tray"' right='"clock"' ;;
+*) echo "GLOWDECK_SESSION_VARIANT must be outputs or bottom" >&2; exit 2 ;;
+esac
 DESKTOP_APP_PATH=$1
 DESKTOP_PROBE=$3
 DESKTOP_CONTRAST=$4
@@ -35,10 +49,11 @@ DESKTOP_SIM_LOG="$SESSION_DIR/sim.log"
 session_wait 50 grep -q "listening" "$DESKTOP_SIM_LOG" || { cat "$DESKTOP_SIM_LOG"; exit 1; }
 desktop_session_bus
 
-# A bar on the top edge, as dark as dark bars are, with nothing but the tray on its right.
-cat >"$SESSION_DIR/waybar.json" <<'EOF'
-{ "layer": "top", "position": "top", "height": 28,
-  "modules-left": ["clock"], "modules-right": ["tray"],
+# A bar on the top edge, as dark as dark bars are, with nothing but the tray on its right (or
+# where the variant puts them).
+cat >"$SESSION_DIR/waybar.json" <<EOF
+{ "layer": "top", "position": "$position", "height": 28, $bar_output
+  "modules-left": [$left], "modules-right": [$right],
   "tray": { "icon-size": 20, "spacing": 8 } }
 EOF
 cat >"$SESSION_DIR/waybar.css" <<'EOF'
@@ -47,11 +62,14 @@ window#waybar, #tray, #clock { background: #202020; color: #eeeeee; padding: 0 8
 EOF
 cat >"$SESSION_DIR/sway.conf" <<EOF
 output HEADLESS-1 resolution 1280x800 position 0 0
+output HEADLESS-2 resolution 1280x800 position 1280 0
 xwayland enable
 exec waybar -c $SESSION_DIR/waybar.json -s $SESSION_DIR/waybar.css
 EOF
-NO_AT_BRIDGE=1 WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-    session_start sway sway -c "$SESSION_DIR/sway.conf"
+outputs=1
+[ "$variant" != outputs ] || outputs=2
+NO_AT_BRIDGE=1 WLR_BACKENDS=headless WLR_HEADLESS_OUTPUTS=$outputs WLR_LIBINPUT_NO_DEVICES=1 \
+    WLR_RENDERER=pixman session_start sway sway -c "$SESSION_DIR/sway.conf"
 sway_up() {
     SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null | head -n 1)
     [ -n "$SWAYSOCK" ] && WAYLAND_DISPLAY=$(cd "$XDG_RUNTIME_DIR" && ls wayland-? | head -n 1)
@@ -74,22 +92,53 @@ session_wait 100 watcher || { echo "waybar's tray did not start"; cat "$SESSION_
 # one connection that lasts the session: wayvnc 0.9 makes a keyboard for each connection, and
 # XWayland drops a key pressed before it has taken a new keyboard's keymap in (see
 # rfb-input.py). The keyboard is there once sway lists it, well before the first key.
-session_start wayvnc wayvnc --unix-socket "$SESSION_DIR/vnc"
+# wayvnc shows one output, the tray's, and takes clicks in that output's pixels.
+session_start wayvnc wayvnc --unix-socket --output "HEADLESS-$((1 + output_x / 1280))" \
+    "$SESSION_DIR/vnc"
 session_wait 100 test -S "$SESSION_DIR/vnc" || { cat "$SESSION_DIR/wayvnc.log"; exit 1; }
 session_start relay python3 "$here/rfb-input.py" "$SESSION_DIR/vnc" relay "$SESSION_DIR/input"
 session_wait 100 test -S "$SESSION_DIR/input" || { cat "$SESSION_DIR/relay.log"; exit 1; }
 keyboard() { swaymsg -t get_inputs -r | grep -q '"type": "keyboard"'; }
 session_wait 100 keyboard || { echo "no virtual keyboard"; cat "$SESSION_DIR/wayvnc.log"; exit 1; }
-desktop_click() { python3 "$here/rfb-input.py" "$SESSION_DIR/input" click "$@"; }
+# A click left of the tray's output (the checks' "elsewhere") lands as far from that output's
+# left edge.
+desktop_click() {
+    x=$(($1 - output_x))
+    [ "$x" -ge 0 ] || x=$((x + 1280))
+    python3 "$here/rfb-input.py" "$SESSION_DIR/input" click "$x" "$2" ${3:-}
+}
 desktop_key() { python3 "$here/rfb-input.py" "$SESSION_DIR/input" key "$@"; }
 desktop_type() { python3 "$here/rfb-input.py" "$SESSION_DIR/input" type "$1"; }
 desktop_shot() { grim "$1"; }
-DESKTOP_TRAY="980 0 300 28"
+case $variant in
+"") DESKTOP_TRAY="980 0 300 28" ;;
+outputs) DESKTOP_TRAY="1280 0 300 28" ;;
+bottom) DESKTOP_TRAY="0 772 300 28" ;;
+esac
 DESKTOP_PICKER=1
 
 echo "clicks and keys: wayvnc's virtual pointer and keyboard, through sway"
 session_start app "$DESKTOP_APP_PATH"
-desktop_checks
+if [ -z "$variant" ]; then
+    desktop_checks
+else
+    # Where the panel opens: on the tray's output, wholly, at the bar's edge (the glass 6 px
+    # from the bar, give or take the icon's size where the bar says only where in the icon it
+    # was clicked); then a click elsewhere hides it.
+    desktop_check_icon && desktop_check_opens && {
+        desktop_shot "$GLOWDECK_SESSION_SHOTS/session-$DESKTOP_NAME.png"
+        desktop_check "the panel lies wholly on the tray's output (x $X..$((X + WIDTH)))" \
+            test "$X" -ge "$output_x" -a $((X + WIDTH)) -le $((output_x + 1280))
+        if [ "$position" = top ]; then
+            desktop_check "the glass starts at the bar's edge (at $((Y + 16)), the bar ends at 28)" \
+                test $((Y + 16)) -ge 28 -a $((Y + 16)) -le 40
+        else
+            desktop_check "the glass ends at the bar's edge (at $((Y + HEIGHT - 16)), the bar begins at 772)" \
+                test $((Y + HEIGHT - 16)) -le 772 -a $((Y + HEIGHT - 16)) -ge 760
+        fi
+        desktop_check_hiding
+    }
+fi
 desktop_summary || {
     echo "--- windows"
     swaymsg -t get_tree | grep -E '"(name|class|type)"' | head -40

@@ -32,9 +32,21 @@ QRect around(const QPoint& point) {
     return QRect(point - QPoint(half, half), QSize(2 * half, 2 * half));
 }
 
-// The end of the band that a bar reserves on `area` where trays sit: the right end of a bar at
-// the top or bottom, the lower end of one at the left or right. Nothing when no band is reserved.
-std::optional<QRect> trayEnd(const PanelPlacement::Area& area) {
+// Where along `length` pixels from `start` a tray of `side` pixels sits.
+int along(PanelPlacement::Along where, int start, int length, int side) {
+    switch (where) {
+    case PanelPlacement::Along::Start:
+        return start;
+    case PanelPlacement::Along::Middle:
+        return start + length / 2 - side / 2;
+    case PanelPlacement::Along::End:
+        break;
+    }
+    return start + length - side;
+}
+
+// The tray's place on the band that a bar reserves on `area`. Nothing when no band is reserved.
+std::optional<QRect> trayOnBar(const PanelPlacement::Area& area) {
     const QRect& s = area.screen;
     const QRect& u = area.usable;
     const int side = 2 * PanelPlacement::pointHalf;
@@ -46,22 +58,24 @@ std::optional<QRect> trayEnd(const PanelPlacement::Area& area) {
     if (!u.isValid() || widest <= 0) {
         return std::nullopt;
     }
+    const int x = along(area.tray, u.x(), u.width(), side);
+    const int y = along(area.tray, u.y(), u.height(), side);
     if (widest == top) {
-        return QRect(endX(u) - side, s.y(), side, top);
+        return QRect(x, s.y(), side, top);
     }
     if (widest == bottom) {
-        return QRect(endX(u) - side, endY(u), side, bottom);
+        return QRect(x, endY(u), side, bottom);
     }
     if (widest == right) {
-        return QRect(endX(u), endY(u) - side, right, side);
+        return QRect(endX(u), y, right, side);
     }
-    return QRect(s.x(), endY(u) - side, left, side);
+    return QRect(s.x(), y, left, side);
 }
 
 std::optional<QRect> barAnchor(const QList<PanelPlacement::Area>& areas) {
     std::optional<QRect> first;
     for (const auto& area : areas) {
-        const auto end = trayEnd(area);
+        const auto end = trayOnBar(area);
         if (end && area.focused) {
             return end;
         }

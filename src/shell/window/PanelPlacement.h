@@ -28,12 +28,16 @@ public:
     // Half the side of the square taken as the icon where only a point of it is known.
     static constexpr int pointHalf = 12;
 
+    // Where along its bar a tray sits: at its left (or top) end, its middle, its right end.
+    enum class Along { Start, Middle, End };
+
     // A screen and the area its bars leave to windows, where the compositor tells (sway).
     struct Area {
         QRect screen;
         QRect usable;
         // The screen with the keyboard focus.
         bool focused = false;
+        Along tray = Along::End;
     };
 
     // What is known of where the tray icon is.
@@ -58,9 +62,9 @@ public:
     //     iconRelativeLimit of the origin;
     //   - the icon's place;
     //   - a square around the pointer, when it lies on one of `screens`;
-    //   - the tray's end of the bar: the right end of the widest band a bar reserves on a
-    //     screen of `clues.areas` (the focused one when several screens have bars), its lower
-    //     end for a bar at the left or right;
+    //   - the tray's place on the widest band a bar reserves on a screen of `clues.areas` (the
+    //     focused one when several screens have bars): the band's end, middle or start, as the
+    //     area's `tray` says;
     //   - a square in the top-right corner of `primary`, the primary screen's available area,
     //     where trays are most often.
     static QRect anchor(const Clues& clues, const QList<QRect>& screens, const QRect& primary);
