@@ -1,10 +1,12 @@
 #include "PanelRig.h"
 
+#include "model/Messages.h"
 #include "panel/AllLightsRow.h"
 #include "panel/AppearanceSection.h"
 #include "panel/FormSheet.h"
 #include "panel/LightPicker.h"
 #include "panel/LightTile.h"
+#include "panel/MessageText.h"
 #include "panel/NumberText.h"
 #include "panel/PanelHeader.h"
 #include "panel/ReleaseSlider.h"
@@ -217,6 +219,68 @@ TEST(PanelLanguages, NumbersAndDirectionFollowTheLanguage) {
         const int before = slider->value();
         QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(2, slider->height() / 2));
         EXPECT_EQ(slider->value() > before, mirrored);
+    }
+}
+
+// One language's catalogues, Glowdeck's and Qt's, chosen from the locale's languages; English,
+// and a language Glowdeck does not speak, leave the texts as written.
+TEST(PanelLanguages, LoadsTheCataloguesOfTheFirstLanguageItSpeaks) {
+    const struct {
+        const char* locale;
+        const char* loaded;
+        const char* cancel; // Qt's own text, where it is the same in every Qt release
+    } cases[] = {
+        {"de_AT", "de", "Abbrechen"}, {"pt_BR", "pt_BR", "Cancelar"}, {"zh_CN", "zh_CN", "取消"},
+        {"ar_SA", "ar", nullptr},     {"en_GB", "", "Cancel"},        {"pt_PT", "", "Cancel"},
+        {"zh_TW", "", "Cancel"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale);
+        Language language(c.locale);
+        EXPECT_EQ(language.loaded.toStdString(), c.loaded);
+        if (c.cancel) {
+            EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel").toStdString(),
+                      c.cancel);
+        }
+    }
+}
+
+// The core's messages, each recognised by its text around the value it carries: the panel's
+// copies of the English texts match the core's, and the value comes through translated text.
+TEST(PanelLanguages, StatusMessagesAreTranslatedWithTheirValues) {
+    namespace m = messages;
+    const struct {
+        std::string message;
+        const char* german;
+    } cases[] = {
+        {std::string(m::noBulbsReplied), "Keine Leuchte hat geantwortet. Nutze dasselbe WLAN, "
+                                         "aktiviere die WiZ-LAN-Steuerung oder füge unten eine "
+                                         "IP-Adresse hinzu."},
+        {std::string(m::cannotSave), "Die Liste der Leuchten konnte nicht gespeichert werden."},
+        {m::cannotSend("10.0.0.7"),
+         "Senden an 10.0.0.7 nicht möglich. Prüfe den Zugriff auf das lokale Netzwerk."},
+        {m::rejected("10.0.0.7"),
+         "10.0.0.7 hat den Befehl abgelehnt. Diese Leuchte unterstützt ihn möglicherweise nicht."},
+        {m::cannotStopAtLogin("Permission denied"),
+         "„Beim Anmelden starten“ konnte nicht ausgeschaltet werden: Permission denied."},
+        {m::listFull(1024), "Die Liste ist mit 1.024 Leuchten voll. Entferne eine, um eine "
+                            "weitere hinzuzufügen."},
+        {"The list is full at many lights. Forget one to add another.",
+         "The list is full at many lights. Forget one to add another."},
+        {"A text the panel does not know.", "A text the panel does not know."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        {
+            Language english("en");
+            // The count in the locale's digits and grouping, the rest word for word.
+            std::string expected = c.message;
+            if (const auto at = expected.find("1024"); at != std::string::npos)
+                expected.replace(at, 4, "1,024");
+            EXPECT_EQ(MessageText::translate(c.message).toStdString(), expected);
+        }
+        Language german("de");
+        EXPECT_EQ(MessageText::translate(c.message).toStdString(), c.german);
     }
 }
 
