@@ -124,9 +124,11 @@ void TrayController::startPanelActivity() {
     if (!lights_->panelVisible()) {
         lights_->setPanelVisible(true);
     }
+    // One watch at a time: the old one lets go of what it watched as it goes.
+    outsideMonitor_.reset();
     outsideMonitor_ = std::make_unique<OutsideClickWatch>([this] {
         if (panel_ && panel_->isVisible()) {
-            qCDebug(panelLog) << "hidden by focus loss";
+            qCDebug(panelLog) << "hidden by a click elsewhere or focus loss";
             hiddenByFocusLoss_.start();
             panel_->hide();
         }

@@ -30,8 +30,9 @@ class TrayController : public QObject {
 public:
     // Quiet time after the lights' last change before the panel is fitted to its content.
     static constexpr int resizeDebounceMs = 50;
-    // A tray click this soon after the panel hid because the focus left it is the very click
-    // that took the focus away: it must not reopen the panel.
+    // A tray click this soon after the panel hid because the focus left it, or for a click
+    // elsewhere, is the very click that hid it (a click on a StatusNotifierItem reaches both
+    // the tray and the outside-click watch): it must not reopen the panel.
     static constexpr int reopenGuardMs = 300;
 
     // Nothing happens until start(). The store, loop and socket layer must outlive the tray

@@ -317,3 +317,48 @@ desktop_checks() {
     desktop_check_hiding
     echo "the session took $(desktop_elapsed)"
 }
+
+# Opens the panel unless it is shown.
+desktop_panel_shown() {
+    desktop_find_panel && return 0
+    sleep 0.5 # a click this soon after a hide by focus loss would be ignored
+    desktop_click_icon
+    session_wait 50 desktop_find_panel
+}
+
+# The shown panel holds nothing that other programs need (X11 sessions; the program's process
+# id in $1, the input probe in DESKTOP_INPUT_PROBE): another client's pointer and keyboard
+# grabs, made without taking the focus, succeed at once; a screen locker locks, and the panel
+# hides; with the program stopped, a click on another window reaches that window, and hides the
+# panel once the program runs again. Leaves the panel shown.
+desktop_check_holds_nothing() {
+    app_pid=$1
+    desktop_panel_shown || { desktop_check "the panel opens for the grab checks" false; return; }
+    desktop_check "another client's pointer and keyboard grabs succeed within 0.2 s" \
+        "$DESKTOP_INPUT_PROBE" grab 200
+
+    desktop_panel_shown || { desktop_check "the panel opens for the locker" false; return; }
+    session_start locker i3lock -n
+    sleep 1.5 # i3lock gives up after about half a second without its grabs
+    desktop_check "i3lock -n locks the screen over the shown panel" kill -0 "$SESSION_PID_locker"
+    desktop_check "and holds the pointer then (the probe's grab is refused)" \
+        sh -c "! '$DESKTOP_INPUT_PROBE' grab 200"
+    desktop_check "the panel hides as the screen locks" session_wait 30 desktop_panel_hidden
+    session_stop_pid "$SESSION_PID_locker"
+
+    desktop_panel_shown || { desktop_check "the panel opens for the stop check" false; return; }
+    desktop_screen_size
+    # Lower left, away from the panel and the bars.
+    session_start target "$DESKTOP_INPUT_PROBE" click 40 $((SCREEN_H - 240)) 160 160 20
+    session_wait 50 grep -q ready "$SESSION_DIR/target.log" ||
+        { desktop_check "the probe's window is shown" false; return; }
+    kill -STOP "$app_pid"
+    desktop_click 120 $((SCREEN_H - 160))
+    desktop_check "with the program stopped, a click on another window reaches it" \
+        session_wait 30 grep -q "pressed at" "$SESSION_DIR/target.log"
+    kill -CONT "$app_pid"
+    desktop_check "once the program runs again, that click hides the panel" \
+        session_wait 30 desktop_panel_hidden
+    session_stop_pid "$SESSION_PID_target"
+    desktop_check "the next click on the icon opens it again" desktop_panel_shown
+}

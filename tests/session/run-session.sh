@@ -4,12 +4,13 @@
 # makes. It clicks the tray icon, checks that the icon stands out from the tray, where the
 # panel opens, that discovery found the bulbs, that the power button and the brightness slider
 # send their commands, that a second click, Escape and a click elsewhere hide the panel, that a
-# second opening only refreshes, that the screen saver and a second start behave, and that
-# SIGTERM ends the program. Screenshots go to $GLOWDECK_SESSION_SHOTS (default: docs/ of the
-# source tree).
+# second opening only refreshes, that the open panel holds nothing other programs need (their
+# grabs, a screen locker, clicks while the program is stopped), that the screen saver and a
+# second start behave, and that SIGTERM ends the program. Screenshots go to
+# $GLOWDECK_SESSION_SHOTS (default: docs/ of the source tree).
 #
 #   run-session.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe \
-#       path/to/glowdeck_tray_icon_contrast
+#       path/to/glowdeck_tray_icon_contrast path/to/glowdeck_input_probe
 #
 # With GLOWDECK_SESSION_EDGE=bottom the tray sits at the bottom of the screen, on a light bar,
 # and the panel must open above it; at the top the bar is dark. GLOWDECK_SESSION_WM names a
@@ -18,13 +19,15 @@
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
+session_usage="glowdeck glowdeck-sim glowdeck_session_probe glowdeck_tray_icon_contrast glowdeck_input_probe"
 . "$here/session-prologue.sh"
 app=$1
 sim=$2
 probe=$3
 contrast=$4
+DESKTOP_INPUT_PROBE=$5
 
-session_require_tools Xvfb xdotool trayer xcompmgr xwininfo xdpyinfo xprop import \
+session_require_tools Xvfb xdotool trayer xcompmgr xwininfo xdpyinfo xprop import i3lock \
     ${GLOWDECK_SESSION_WM:-}
 
 glowdeck_netns_enter "$here/run-session.sh" "$@"
@@ -238,6 +241,7 @@ desktop_check_brightness
 [ "$SESSION_TRAY_EDGE" != top ] || desktop_check_colour_picker
 desktop_check_typing
 desktop_check_hiding
+desktop_check_holds_nothing "$SESSION_PID_app"
 
 # Another application taking the focus (what a click into it does under a window manager)
 # hides the panel; the panel opens again on the next click.

@@ -7,15 +7,16 @@
 # the source tree) as session-xfce.png.
 #
 #   run-xfce.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe \
-#       path/to/glowdeck_tray_icon_contrast
+#       path/to/glowdeck_tray_icon_contrast path/to/glowdeck_input_probe
 #
 # Without a namespace it prints SKIPPED and exits 77 (1 when GLOWDECK_REQUIRE_NETNS=1).
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
+session_usage="glowdeck glowdeck-sim glowdeck_session_probe glowdeck_tray_icon_contrast glowdeck_input_probe"
 . "$here/session-prologue.sh"
 
-session_require_tools xfce4-panel xfwm4 Xvfb xdotool xwininfo xdpyinfo import dbus-daemon
+session_require_tools xfce4-panel xfwm4 Xvfb xdotool xwininfo xdpyinfo import dbus-daemon i3lock
 glowdeck_netns_enter "$here/run-xfce.sh" "$@"
 if [ "${GLOWDECK_SESSION_PIDNS:-}" != 1 ]; then
     glowdeck_netns_require_fresh
@@ -26,6 +27,7 @@ fi
 DESKTOP_NAME=xfce
 DESKTOP_PROBE=$3
 DESKTOP_CONTRAST=$4
+DESKTOP_INPUT_PROBE=$5
 session_init
 session_start sim "$2" $GLOWDECK_LAN_BULBS
 DESKTOP_SIM_LOG="$SESSION_DIR/sim.log"
@@ -95,6 +97,7 @@ DESKTOP_TRAY="980 0 300 28"
 echo "clicks and keys: the X server's (XTEST), through xfce4-panel and xfwm4"
 session_start app "$1"
 desktop_checks
+desktop_check_holds_nothing "$SESSION_PID_app"
 desktop_summary || {
     echo "--- windows"
     xwininfo -root -tree | grep -i -E "glowdeck|panel|xfwm" | head -20

@@ -107,29 +107,4 @@ void X11Support::moveResize(QWindow* window, const QRect& logicalFrame) {
     xcb_flush(c);
 }
 
-bool X11Support::grabPointer(QWindow* window) {
-    xcb_connection_t* c = connection();
-    if (c == nullptr || window == nullptr) {
-        return false;
-    }
-    // Motion with a button down keeps reaching the panel when a drag that began on one of its
-    // sliders leaves the window.
-    constexpr uint16_t events =
-        XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE | XCB_EVENT_MASK_BUTTON_MOTION;
-    const Reply<xcb_grab_pointer_reply_t> reply(
-        xcb_grab_pointer_reply(c,
-                               xcb_grab_pointer(c, 1, static_cast<xcb_window_t>(window->winId()),
-                                                events, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
-                                                XCB_NONE, XCB_NONE, XCB_CURRENT_TIME),
-                               nullptr));
-    return reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
-}
-
-void X11Support::ungrabPointer() {
-    if (xcb_connection_t* c = connection()) {
-        xcb_ungrab_pointer(c, XCB_CURRENT_TIME);
-        xcb_flush(c);
-    }
-}
-
 } // namespace glowdeck

@@ -38,13 +38,6 @@ public:
     // follows the moves of its top-level windows, but not every move or resize of a window
     // another program has taken in (an icon in an XEmbed tray). In Qt's logical pixels.
     static std::optional<QRect> rootGeometry(QWindow* window);
-
-    // Grabs the pointer for `window`, with owner events: presses on this program's own windows
-    // reach them as usual, and every other press (on another program, the desktop, a bar) is
-    // reported to `window`, in its coordinates. False when the server refused: another program
-    // holds a grab, or the window is not viewable yet.
-    static bool grabPointer(QWindow* window);
-    static void ungrabPointer();
 };
 
 } // namespace glowdeck

@@ -4,7 +4,6 @@
 #include "shell/desktop/X11Support.h"
 #include "shell/window/PanelLog.h"
 
-#include <QApplication>
 #include <QHideEvent>
 #include <QKeyEvent>
 #include <QLayout>
@@ -19,10 +18,6 @@ namespace glowdeck {
 
 namespace {
 
-// Grabbing the pointer waits for the window manager to map the window, or for another program
-// to let go of its grab: a try every 50 ms for a second.
-constexpr int grabRetryMs = 50;
-constexpr int grabTries = 20;
 // Sway maps the window after the program shows it: a try every 15 ms for 600 ms.
 constexpr int swayRetryMs = 15;
 constexpr int swayTries = 40;
@@ -41,20 +36,12 @@ PanelWindow::PanelWindow(QWidget* content, QString swaySocket)
         content_->show();
     }
     resize(fittingSize());
-    grabRetry_.setSingleShot(true);
-    grabRetry_.setInterval(grabRetryMs);
-    connect(&grabRetry_, &QTimer::timeout, this, [this] { tryGrab(); });
     swayRetry_.setSingleShot(true);
     swayRetry_.setInterval(swayRetryMs);
     connect(&swayRetry_, &QTimer::timeout, this, [this] { tryPlaceOnSway(); });
 }
 
-PanelWindow::~PanelWindow() {
-    qApp->removeEventFilter(this);
-    if (grabbed_) {
-        X11Support::ungrabPointer();
-    }
-}
+PanelWindow::~PanelWindow() = default;
 
 QString PanelWindow::defaultSwaySocket() {
     return X11Support::available() ? SwayIpc::socketPath() : QString();
@@ -107,11 +94,6 @@ void PanelWindow::showAndActivate() {
     raise();
     activateWindow();
     X11Support::activate(windowHandle());
-    if (X11Support::available() && !grabbed_) {
-        qApp->installEventFilter(this);
-        grabTries_ = 0;
-        tryGrab();
-    }
 }
 
 void PanelWindow::setRevealed(bool revealed) {
@@ -120,18 +102,6 @@ void PanelWindow::setRevealed(bool revealed) {
         content_->setVisible(revealed);
     }
     update();
-}
-
-void PanelWindow::tryGrab() {
-    if (!isVisible() || grabbed_ || QApplication::activePopupWidget() != nullptr) {
-        return;
-    }
-    grabbed_ = X11Support::grabPointer(windowHandle());
-    qCDebug(panelLog) << "pointer grab" << (grabbed_ ? "taken" : "refused") << "on try"
-                      << grabTries_ + 1;
-    if (!grabbed_ && ++grabTries_ < grabTries) {
-        grabRetry_.start();
-    }
 }
 
 void PanelWindow::tryPlaceOnSway() {
@@ -144,18 +114,6 @@ void PanelWindow::tryPlaceOnSway() {
         return;
     }
     swayRetry_.start(swayRetryMs); // the first try's start(0) left the interval at 0
-}
-
-bool PanelWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Qt grabs the pointer for its own popups (the panel's menus) and lets go when they close,
-    // which ends the panel's grab too: take it again.
-    if (event->type() == QEvent::Hide && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->windowType() == Qt::Popup) {
-        grabbed_ = false;
-        grabTries_ = 0;
-        QTimer::singleShot(0, this, [this] { tryGrab(); });
-    }
-    return false;
 }
 
 void PanelWindow::paintEvent(QPaintEvent*) {
@@ -197,9 +155,9 @@ void PanelWindow::mousePressEvent(QMouseEvent* event) {
     const bool click = event->button() == Qt::LeftButton || event->button() == Qt::RightButton ||
                        event->button() == Qt::MiddleButton;
     if (click && !sheetRect().contains(event->position().toPoint())) {
-        // Hidden when the button comes up: until then the grab holds, and the release cannot
-        // reach the window below. A tray icon there that acts on release (XFCE's) would open
-        // the panel again.
+        // Hidden when the button comes up: until then the press holds the pointer for this
+        // window, and the release cannot reach the window below. A tray icon there that acts on
+        // release (XFCE's) would open the panel again.
         pressedOutside_ = true;
         event->accept();
         return;
@@ -224,13 +182,7 @@ void PanelWindow::hideEvent(QHideEvent* event) {
         return;
     }
     pressedOutside_ = false;
-    grabRetry_.stop();
     swayRetry_.stop();
-    qApp->removeEventFilter(this);
-    if (grabbed_) {
-        grabbed_ = false;
-        X11Support::ungrabPointer();
-    }
     setRevealed(true);
     if (onHide) {
         onHide();

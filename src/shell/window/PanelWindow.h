@@ -14,12 +14,10 @@ namespace glowdeck {
 // bars, window lists and pagers, that takes the keyboard focus. It draws a rounded, translucent
 // sheet `margin` inside its edges and hosts one content widget on the sheet.
 //
-// Hiding: Escape, a press outside the sheet (its margin included) and a close request hide it;
-// every hiding of a shown panel runs onHide afterwards. On X11 the panel grabs the pointer while
-// shown, with owner events: presses on this program's windows (the colour dialog, the tray icon)
-// reach them as usual, and a press anywhere else (another program, the desktop, a bar) reaches
-// the panel, outside its sheet, and hides it. The press that hides the panel goes no further,
-// as with a menu.
+// Hiding: Escape, a click on the transparent margin around the sheet and a close request hide
+// it; every hiding of a shown panel runs onHide afterwards. The panel takes neither the pointer
+// nor the keyboard from other programs: clicks elsewhere are noticed by OutsideClickWatch, and
+// reach whatever they were meant for.
 //
 // Placement: place() gives the window its frame. Under sway, which centres floating X11 windows
 // whatever they ask for, the frame goes through sway's IPC instead, and a panel being shown stays
@@ -63,7 +61,6 @@ public:
     bool revealed() const { return revealed_; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -73,18 +70,14 @@ protected:
 
 private:
     void setRevealed(bool revealed);
-    void tryGrab();
     void tryPlaceOnSway();
 
     QWidget* content_;
     QString swaySocket_;
     QRect frame_;
     bool revealed_ = true;
-    bool grabbed_ = false;
     bool pressedOutside_ = false;
-    int grabTries_ = 0;
     int swayTries_ = 0;
-    QTimer grabRetry_;
     QTimer swayRetry_;
 };
 

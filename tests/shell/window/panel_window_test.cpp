@@ -1,9 +1,15 @@
 #include "shell/window/OutsideClickWatch.h"
 #include "shell/window/PanelWindow.h"
 
+#include <QApplication>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 using glowdeck::OutsideClickWatch;
 using glowdeck::PanelWindow;
@@ -50,8 +56,8 @@ TEST(PanelWindowTest, HidingAndCloseRequestsRunOnHideOnlyForAShownPanel) {
     EXPECT_EQ(rig.hides, 2);
 
     // Keys other than Escape, and presses on the sheet, leave the panel alone; a press in the
-    // transparent margin (where clicks elsewhere arrive while the pointer is grabbed) hides it
-    // once the button comes up, so that the release does not reach what lies below either.
+    // transparent margin hides it once the button comes up, so that the release does not reach
+    // what lies below either.
     rig.panel.showAndActivate();
     QTest::keyClick(&rig.panel, Qt::Key_A);
     QTest::mouseClick(&rig.panel, Qt::LeftButton, {}, QPoint(20, 20));
@@ -111,4 +117,65 @@ TEST(OutsideClickWatchTest, ReportsFocusLeavingTheApplicationOnceSettled) {
     watch.focusChanged(nullptr);
     QTest::qWait(20);
     EXPECT_EQ(outside, 1);
+}
+
+TEST(OutsideClickWatchTest, ReportsAClickOutsideTheApplicationsWindowsWhenItsButtonComesUp) {
+    int outside = 0;
+    OutsideClickWatch watch([&] { ++outside; });
+    QWidget own;
+    own.setGeometry(100, 100, 200, 200);
+    own.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&own));
+    const QPoint elsewhere(600, 500);
+    const QPoint onOwn(150, 150);
+
+    // Each row: the presses and releases (button, at; a release has no place), and whether
+    // they make one outside click.
+    struct Row {
+        const char* what;
+        std::vector<std::pair<int, std::optional<QPoint>>> steps;
+        int clicks;
+    };
+    const std::vector<Row> rows = {
+        {"left click elsewhere", {{1, elsewhere}, {1, std::nullopt}}, 1},
+        {"right click elsewhere", {{3, elsewhere}, {3, std::nullopt}}, 1},
+        {"a press alone", {{2, elsewhere}}, 0},
+        {"a click on our window", {{1, onOwn}, {1, std::nullopt}}, 0},
+        {"the wheel elsewhere", {{4, elsewhere}, {4, std::nullopt}, {5, elsewhere}}, 0},
+        {"our click after one elsewhere went down",
+         {{1, elsewhere}, {1, onOwn}, {1, std::nullopt}},
+         0},
+        {"two clicks elsewhere",
+         {{1, elsewhere}, {1, std::nullopt}, {1, elsewhere}, {1, std::nullopt}},
+         2},
+    };
+    for (const Row& row : rows) {
+        outside = 0;
+        for (const auto& [button, at] : row.steps) {
+            if (at) {
+                watch.buttonPressed(button, *at);
+            } else {
+                watch.buttonReleased(button);
+            }
+        }
+        QTest::qWait(10);
+        EXPECT_EQ(outside, row.clicks) << row.what;
+    }
+
+    // While this application holds the pointer (picking a colour from the screen), a click
+    // anywhere is its own; while one of its menus is open, a click elsewhere closes the menu.
+    outside = 0;
+    own.grabMouse();
+    watch.buttonPressed(1, elsewhere);
+    own.releaseMouse();
+    watch.buttonReleased(1);
+    QMenu menu;
+    menu.addAction(QStringLiteral("Add Light…"));
+    menu.popup(onOwn);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    watch.buttonPressed(1, elsewhere);
+    menu.close();
+    watch.buttonReleased(1);
+    QTest::qWait(10);
+    EXPECT_EQ(outside, 0);
 }
