@@ -33,6 +33,8 @@ packages=(
     openbox xfwm4 xfce4-panel xfconf sway waybar xwayland wayvnc grim python3
     # GNOME Shell with the AppIndicator extension; KDE Plasma on Wayland
     gnome-shell gnome-shell-extension-appindicator libglib2.0-bin
+    # the desktop portal's colour-scheme setting, as GNOME gives it
+    xdg-desktop-portal xdg-desktop-portal-gnome xdg-desktop-portal-gtk
     kwin-wayland plasma-workspace plasma-desktop kactivitymanagerd "${kde[@]}"
 )
 

@@ -17,6 +17,10 @@
 #   run-gnome.sh path/to/glowdeck path/to/glowdeck-sim path/to/glowdeck_session_probe \
 #       path/to/glowdeck_tray_icon_contrast
 #
+# GLOWDECK_SESSION_VARIANT=dark: GNOME set to prefer dark, with the desktop portal (its GNOME
+# and GTK backends) on the session bus: the panel opens dark under its icon and turns light
+# while shown when the preference changes (screenshot session-gnome-dark.png).
+#
 # Without a namespace it prints SKIPPED and exits 77 (1 when GLOWDECK_REQUIRE_NETNS=1).
 set -eu
 
@@ -24,7 +28,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/session-prologue.sh"
 . "$here/private-session.sh"
 
-session_require_tools gnome-shell gdbus dbus-daemon xdotool xprop xwininfo xdpyinfo
+session_require_tools gnome-shell gdbus dbus-daemon xdotool xprop xwininfo xdpyinfo convert \
+    dbus-update-activation-environment
 [ -d /usr/share/gnome-shell/extensions/ubuntu-appindicators@ubuntu.com ] ||
     glowdeck_netns_skip "the AppIndicator extension (gnome-shell-extension-appindicator) is not installed"
 glowdeck_netns_enter "$here/run-gnome.sh" "$@"
@@ -196,6 +201,16 @@ desktop_shot() {
         --method org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null
 }
 
+variant=${GLOWDECK_SESSION_VARIANT:-}
+if [ "$variant" = dark ]; then
+    [ -x /usr/libexec/xdg-desktop-portal ] || glowdeck_netns_skip "xdg-desktop-portal is not installed"
+    DESKTOP_NAME=gnome-dark
+    gsettings set org.gnome.desktop.interface color-scheme "'prefer-dark'"
+    # The portal and its backends start on the bus's demand, with the session's settings.
+    dbus-update-activation-environment GSETTINGS_BACKEND XDG_CURRENT_DESKTOP XDG_SESSION_TYPE \
+        HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR DISPLAY WAYLAND_DISPLAY XAUTHORITY
+fi
+
 session_start app "$DESKTOP_APP_PATH"
 DESKTOP_APP=$SESSION_PID_app
 # Where the extension's button for the program's icon lies, across the top bar.
@@ -211,6 +226,29 @@ desktop_check "the AppIndicator extension shows the program's item" session_wait
     exit 1
 }
 echo "the item's button at $DESKTOP_TRAY: $(gnome_eval 'Object.keys(Main.panel.statusArea).filter(k => k.startsWith("appindicator-")).join(" ")')"
+if [ "$variant" = dark ]; then
+    # The sheet's luminance (0 to 1) on a fresh screenshot: a strip inside its left edge,
+    # beside the content.
+    sheet_luminance() {
+        desktop_shot "$SESSION_DIR/sheet.png" && session_geometry "$PANEL" &&
+            convert "$SESSION_DIR/sheet.png" -crop "6x200+$((X + 19))+$((Y + 120))" +repage \
+                -scale '1x1!' -format '%[fx:luminance]' info:
+    }
+    sheet_is() {
+        luminance=$(sheet_luminance) || return 1
+        awk -v l="$luminance" -v want="$1" 'BEGIN { exit !(want == "dark" ? l < 0.3 : l > 0.6) }'
+    }
+    desktop_check_icon && desktop_check_opens || { tail -n 30 "$SESSION_DIR/app.log"; exit 1; }
+    desktop_shot "$GLOWDECK_SESSION_SHOTS/session-$DESKTOP_NAME.png"
+    desktop_check "the panel is dark, as GNOME prefers" session_wait 50 sheet_is dark
+    echo "sheet luminance $(sheet_luminance)"
+    gsettings set org.gnome.desktop.interface color-scheme "'prefer-light'"
+    desktop_check "the shown panel turns light when GNOME prefers light" session_wait 50 sheet_is light
+    echo "sheet luminance $(sheet_luminance)"
+    desktop_check "and stays shown" desktop_find_panel
+    desktop_summary || { tail -n 30 "$SESSION_DIR/app.log"; exit 1; }
+    exit
+fi
 desktop_checks || { echo "--- app.log"; tail -n 30 "$SESSION_DIR/app.log"; exit 1; }
 
 # The panel hung from the icon's own place, as the tray told the program, not from a guess:
