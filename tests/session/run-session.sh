@@ -262,6 +262,12 @@ if command -v dbus-send >/dev/null 2>&1 && [ "$DBUS_SESSION_BUS_ADDRESS" != "dis
     check "the screen saver going off leaves the panel shown" session_viewable "$panel"
     saver true
     check "the screen saver coming on hides the panel" session_wait 30 hidden
+    sleep 0.4
+    click_icon
+    session_wait 50 session_viewable "$panel" || true
+    dbus-send --session --type=signal /org/gnome/ScreenSaver \
+        org.gnome.ScreenSaver.ActiveChanged boolean:true
+    check "GNOME's screen shield coming on hides the panel" session_wait 30 hidden
 else
     xdotool key Escape
     session_wait 30 hidden || true

@@ -1,6 +1,12 @@
 #include "SleepWatcher.h"
 
 #include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+
+#include <unistd.h>
 
 namespace glowdeck {
 
@@ -11,6 +17,25 @@ SleepWatcher::SleepWatcher(QObject* parent) : QObject(parent) {
             QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
             QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
             this, SLOT(prepareForSleep(bool)));
+        // logind sends Lock on the session's own object path: ask which one is ours, without
+        // waiting for the answer.
+        const QString login = QStringLiteral("org.freedesktop.login1");
+        QDBusMessage ask = QDBusMessage::createMethodCall(
+            login, QStringLiteral("/org/freedesktop/login1"),
+            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("GetSessionByPID"));
+        ask << static_cast<uint>(::getpid());
+        auto* answer = new QDBusPendingCallWatcher(systemBus.asyncCall(ask), this);
+        connect(answer, &QDBusPendingCallWatcher::finished, this,
+                [this, login](QDBusPendingCallWatcher* call) {
+                    const QDBusPendingReply<QDBusObjectPath> session = *call;
+                    if (session.isValid()) {
+                        QDBusConnection::systemBus().connect(
+                            login, session.value().path(),
+                            QStringLiteral("org.freedesktop.login1.Session"),
+                            QStringLiteral("Lock"), this, SLOT(lockRequested()));
+                    }
+                    call->deleteLater();
+                });
     }
     QDBusConnection sessionBus = QDBusConnection::sessionBus();
     if (sessionBus.isConnected()) {
@@ -23,7 +48,11 @@ SleepWatcher::SleepWatcher(QObject* parent) : QObject(parent) {
                                                     QStringLiteral("org.freedesktop.ScreenSaver"),
                                                     QStringLiteral("ActiveChanged"), this,
                                                     SLOT(screenSaverActiveChanged(bool)));
-        session_ = onFreedesktopPath || onShortPath;
+        const bool onGnomePath = sessionBus.connect(
+            QString(), QStringLiteral("/org/gnome/ScreenSaver"),
+            QStringLiteral("org.gnome.ScreenSaver"), QStringLiteral("ActiveChanged"), this,
+            SLOT(screenSaverActiveChanged(bool)));
+        session_ = onFreedesktopPath || onShortPath || onGnomePath;
     }
 }
 
@@ -37,6 +66,10 @@ void SleepWatcher::screenSaverActiveChanged(bool active) {
     if (active) {
         Q_EMIT sleeping();
     }
+}
+
+void SleepWatcher::lockRequested() {
+    Q_EMIT sleeping();
 }
 
 } // namespace glowdeck

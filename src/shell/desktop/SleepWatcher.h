@@ -5,8 +5,11 @@
 namespace glowdeck {
 
 // Reports that the computer is about to sleep (logind's PrepareForSleep(true) on the system
-// bus) or that the screen saver has come on (org.freedesktop.ScreenSaver ActiveChanged(true) on
-// the session bus). Without a bus nothing is reported, and nothing else is affected.
+// bus), that logind asks this program's session to lock its screen (the session's Lock), or
+// that the screen saver or locker has come on (ActiveChanged(true) of
+// org.freedesktop.ScreenSaver or org.gnome.ScreenSaver on the session bus). Without a bus
+// nothing is reported, and nothing else is affected. (A locker that announces nothing, on a
+// bare X server, takes the keyboard: the panel's focus watch notices that.)
 class SleepWatcher : public QObject {
     Q_OBJECT
 
@@ -23,6 +26,7 @@ Q_SIGNALS:
 public Q_SLOTS:
     void prepareForSleep(bool start);
     void screenSaverActiveChanged(bool active);
+    void lockRequested();
 
 private:
     bool system_ = false;
