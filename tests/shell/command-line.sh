@@ -55,6 +55,7 @@ done <<TABLE
 -v|0|out|Glowdeck $version
 --help|0|out|--version
 -h|0|out|Usage:
+-nograb --version|0|out|Glowdeck $version
 --bogus|2|err|Unknown option 'bogus'.
 -x|2|err|Usage:
 --version extra|2|err|Unknown verb 'extra'.
