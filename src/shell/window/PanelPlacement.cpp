@@ -93,7 +93,18 @@ QRect PanelPlacement::anchor(const Clues& clues, const QList<QRect>& screens,
     const auto saysWhere = [](const QPoint& click) {
         return click.x() >= iconRelativeLimit || click.y() >= iconRelativeLimit;
     };
-    if (clues.click && saysWhere(*clues.click) && onAScreen(*clues.click, screens)) {
+    // Where the compositor tells where its bars are, a click elsewhere was not on a tray: a
+    // host that counts from its own output's corner (not the screen's) says such a point.
+    const auto onABar = [&](const QPoint& click) {
+        const auto barred = [](const Area& area) { return area.usable != area.screen; };
+        const auto holds = [&](const Area& area) {
+            return area.screen.contains(click) && !area.usable.contains(click);
+        };
+        return std::none_of(clues.areas.begin(), clues.areas.end(), barred) ||
+               std::any_of(clues.areas.begin(), clues.areas.end(), holds);
+    };
+    if (clues.click && saysWhere(*clues.click) && onAScreen(*clues.click, screens) &&
+        onABar(*clues.click)) {
         return around(*clues.click);
     }
     if (clues.icon.isValid()) {

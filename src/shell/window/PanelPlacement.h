@@ -58,8 +58,8 @@ public:
     static constexpr int iconRelativeLimit = 64;
 
     // The rectangle the panel hangs from: the first that applies of
-    //   - a square around the click, when that point lies on one of `screens` and not within
-    //     iconRelativeLimit of the origin;
+    //   - a square around the click, when that point lies on one of `screens`, not within
+    //     iconRelativeLimit of the origin, and on a bar where `clues.areas` tell where bars are;
     //   - the icon's place;
     //   - a square around the pointer, when it lies on one of `screens`;
     //   - the tray's place on the widest band a bar reserves on a screen of `clues.areas` (the

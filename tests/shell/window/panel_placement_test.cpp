@@ -105,6 +105,16 @@ TEST(PanelPlacementTest, AnchorTakesTheFirstCluePresent) {
          {{}, {}, {}, {{screens[0], topBar, true, PanelPlacement::Along::Middle}}},
          {948, 0, 24, 28}},
         {"no bar anywhere: the corner", {{}, {}, {}, {{screens[0], screens[0], true}}}, corner},
+        {"a click on the bar before the bar's end",
+         {QPoint(1500, 10), {}, {}, {{screens[0], topBar, true}}},
+         icon(1488, -2)},
+        // Counted from the second screen's corner: on the first screen, where no bar is.
+        {"a click where no bar is",
+         {QPoint(1250, 14), {}, {}, {{screens[0], screens[0], true}, {screens[1], barred, false}}},
+         {3176, 0, 24, 30}},
+        {"no bar reserves space: the click",
+         {QPoint(1500, 10), {}, {}, {{screens[0], screens[0], true}}},
+         icon(1488, -2)},
         {"the icon before the bar", {{}, tray, {}, {{screens[0], bottomBar, true}}}, tray},
         {"nothing known: the corner", {}, corner},
     };
