@@ -11,10 +11,6 @@ void ConfigRequests::add(const std::string& ip) {
     schedule();
 }
 
-void ConfigRequests::skip(const std::string& ip) {
-    queued_.insert(ip);
-}
-
 bool ConfigRequests::takeFallback(const std::string& ip) {
     return sent_.contains(ip) && fellBack_.insert(ip).second;
 }

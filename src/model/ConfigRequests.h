@@ -23,8 +23,6 @@ public:
 
     // Queues `ip` unless it was queued before in this run.
     void add(const std::string& ip);
-    // Counts `ip` as asked without asking it (a light that moved there brings what it knew).
-    void skip(const std::string& ip);
     // Whether `ip` was asked and has not had its fallback yet; marks the fallback as taken.
     bool takeFallback(const std::string& ip);
     bool asked(const std::string& ip) const { return sent_.contains(ip); }

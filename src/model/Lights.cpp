@@ -19,6 +19,15 @@ Bulb sampleBulb(WallTime now) {
     return {"192.168.1.42", "Desk Light", true, 72.0, 2700.0, 6, now, {}, {}};
 }
 
+// Whether `pilot` reports exactly `mac`, a MAC already known.
+bool holdsMac(const json& pilot, const std::string& mac) {
+    if (mac.empty())
+        return false;
+    auto value = pilot.find("mac");
+    return value != pilot.end() && value->is_string() &&
+           value->get_ref<const std::string&>() == mac;
+}
+
 // Matches the bulbs at `ip`.
 auto hasAddress(const std::string& ip) {
     return [&ip](const Bulb& bulb) { return bulb.ip == ip; };
@@ -290,13 +299,18 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
         bulb.sceneID = sceneNumber(pilot);
     };
 
-    auto mac = DeviceConfig::mac(pilot);
     auto known = find(from);
+    // Most reports carry the MAC the light already has: read it only when it is news.
+    std::optional<std::string> mac;
+    if (known == bulbs_.end() || !holdsMac(pilot, known->mac))
+        mac = DeviceConfig::mac(pilot);
     if (known == bulbs_.end() && mac)
         known = moveByMac(*mac, from);
     if (known == bulbs_.end() && !admits(from))
         return;
 
+    // A light's first report in this run has it asked for its configuration.
+    const bool firstReport = known == bulbs_.end() || !known->lastSeen;
     willChange_.notify();
     if (known != bulbs_.end()) {
         apply(*known);
@@ -311,7 +325,8 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
         saveSoon();
         updatePolling();
     }
-    configs_.add(from);
+    if (firstReport)
+        configs_.add(from);
     if (!selected_)
         setSelected(from);
     if (message_ && !(rejectedAt_ && loop_.monotonicNow() - *rejectedAt_ < rejectionHold))
@@ -328,8 +343,7 @@ std::vector<Bulb>::iterator Lights::moveByMac(const std::string& mac, const std:
     willChange_.notify();
     if (selected_ == moving->ip)
         setSelected(from);
-    moving->ip = from;
-    configs_.skip(from);
+    moving->ip = from; // asked at its old address already, if it answered there in this run
     saveSoon();
     return moving;
 }

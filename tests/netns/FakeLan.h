@@ -14,6 +14,8 @@ struct FakeLan {
     static constexpr const char* broadcast = "10.77.0.255";
     static constexpr std::array<const char*, 4> bulbs{"10.77.0.11", "10.77.0.12", "10.77.0.13",
                                                       "10.77.0.14"};
+    // An address of the LAN that no bulb holds at first: where a bulb moves.
+    static constexpr const char* spare = "10.77.0.15";
 
     // Why these tests must not run here: an interface the script did not create, or no fake
     // LAN at all. Nothing when every interface is lo or the bridge, and the bridge is there.

@@ -99,6 +99,40 @@ TEST(Discovery, OneScanFindsEveryBulbOnTheLan) {
     EXPECT_GT(std::ranges::count(destinations, std::string(FakeLan::broadcast)), 0);
 }
 
+// A tunable-white bulb tells what it is once the panel is open; when the router gives it a new
+// address it keeps its name, place and selection there, and the list is saved so.
+TEST(Discovery, ABulbTellsItsModuleAndKeepsItsNameWhenItsAddressMoves) {
+    LanRig rig;
+    const std::string first = FakeLan::bulbs.front();
+    rig.simulator.bulb(first)->setModule(*sim::ModuleProfile::parse("ESP21_SHTW_01"));
+    Lights lights(false, rig.store, rig.loop);
+    lights.setPanelVisible(true);
+    ASSERT_TRUE(rig.loop.runUntil(
+        [&] {
+            return !lights.scanning() && !lights.bulbs().empty() &&
+                   lights.bulbs().front().device.maxKelvin == 5000;
+        },
+        patience));
+    const DeviceClass& device = lights.bulbs().front().device;
+    EXPECT_EQ(device.kind, DeviceClass::Kind::TunableWhite);
+    EXPECT_EQ(device.minKelvin, 2700);
+    lights.rename("Desk");
+
+    rig.simulator.moveBulb(first, FakeLan::spare);
+    lights.discover();
+    ASSERT_TRUE(rig.loop.runUntil([&] { return !lights.scanning(); }, patience));
+    std::vector<std::string> expected = lanBulbs();
+    expected.front() = FakeLan::spare;
+    EXPECT_EQ(rig.ips(lights), expected);
+    EXPECT_EQ(lights.bulbs().front().name, "Desk");
+    EXPECT_EQ(lights.bulbs().front().device.kind, DeviceClass::Kind::TunableWhite);
+    EXPECT_EQ(lights.selected(), FakeLan::spare);
+    auto saved = nlohmann::json::parse(rig.store.data(Lights::storeKey).value_or("[]"));
+    ASSERT_EQ(saved.size(), expected.size());
+    EXPECT_EQ(saved[0]["ip"], FakeLan::spare);
+    EXPECT_EQ(saved[0]["name"], "Desk");
+}
+
 // Replies only ever go to this machine, so a simulator that hears a broadcast from elsewhere
 // stays silent.
 TEST(Simulator, BulbsOnlyTalkToThisMachine) {

@@ -2,10 +2,12 @@
 
 #include "HostAddresses.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <stdexcept>
 #include <system_error>
 
 namespace glowdeck::sim {
@@ -56,9 +58,13 @@ SimulatedBulb& BulbSimulator::addBulb(const std::string& address) {
     std::array<char, 13> mac{};
     if (::inet_pton(AF_INET, address.c_str(), &bytes) == 1)
         std::snprintf(mac.data(), mac.size(), "a8bb%08x", ntohl(bytes.s_addr));
+    return start(address, mac.data());
+}
+
+SimulatedBulb& BulbSimulator::start(const std::string& address, const std::string& mac) {
     // Built in place: a bulb owns its socket and cannot move. (It throws for a bad address.)
     std::unique_ptr<Entry> entry(
-        new Entry{SimulatedBulb(loop_, address, mac.data(), options_.listenForBroadcasts,
+        new Entry{SimulatedBulb(loop_, address, mac, options_.listenForBroadcasts,
                                 options_.pushInterval, peers_),
                   {}});
     auto* raw = entry.get();
@@ -73,6 +79,20 @@ SimulatedBulb* BulbSimulator::bulb(std::string_view address) {
         if (entry->bulb.address() == address)
             return &entry->bulb;
     return nullptr;
+}
+
+SimulatedBulb& BulbSimulator::moveBulb(std::string_view from, const std::string& to) {
+    SimulatedBulb* old = bulb(from);
+    if (old == nullptr)
+        throw std::invalid_argument("no simulated bulb at " + std::string(from));
+    if (bulb(to) != nullptr)
+        throw std::invalid_argument("a simulated bulb is at " + to + " already");
+    SimulatedBulb& moved = start(to, old->state().mac); // entries hold bulbs by pointer
+    moved.state() = old->state();
+    moved.setModule(old->module());
+    moved.setFault(old->fault());
+    std::erase_if(bulbs_, [old](const auto& entry) { return &entry->bulb == old; });
+    return moved;
 }
 
 std::vector<ReceivedRequest>

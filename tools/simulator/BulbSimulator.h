@@ -48,6 +48,10 @@ public:
     SimulatedBulb& addBulb(const std::string& address);
 
     SimulatedBulb* bulb(std::string_view address);
+    // Moves the bulb at `from` to `to`, as a router's new lease does: it keeps its MAC, state,
+    // module and fault, and answers only from `to` afterwards. Throws std::system_error when
+    // `to` cannot be bound, and std::invalid_argument when no bulb is at `from`.
+    SimulatedBulb& moveBulb(std::string_view from, const std::string& to);
     std::size_t size() const { return bulbs_.size(); }
 
     const std::vector<ReceivedRequest>& requests() const { return requests_; }
@@ -63,6 +67,7 @@ public:
 
 private:
     struct Entry;
+    SimulatedBulb& start(const std::string& address, const std::string& mac);
     void readFrom(DatagramSocket& socket, SimulatedBulb* target);
     void dispatchBroadcast(const ReceivedRequest& request);
 

@@ -68,10 +68,15 @@ void SimulatedBulb::answer(const ReceivedRequest& request, bool garbled) {
         bytes = message.dump();
     } else if (request.method == "getSystemConfig") {
         auto message = envelope(request.method);
-        message["result"] = {{"mac", state_.mac},     {"homeId", 0},
-                             {"roomId", 0},           {"moduleName", "ESP01_SHRGB_03"},
-                             {"fwVersion", "1.25.0"}, {"groupId", 0},
-                             {"drvConf", {20, 2}},    {"ping", 0}};
+        message["result"] = profile_.systemConfig(state_.mac);
+        bytes = message.dump();
+    } else if (request.method == "getModelConfig" && profile_.hasModelConfig()) {
+        auto message = envelope(request.method);
+        message["result"] = *profile_.modelConfig();
+        bytes = message.dump();
+    } else if (request.method == "getUserConfig") {
+        auto message = envelope(request.method);
+        message["result"] = profile_.userConfig();
         bytes = message.dump();
     } else if (request.method == "registration") {
         registration(request);

@@ -3,6 +3,7 @@
 #include "BulbState.h"
 #include "DatagramSocket.h"
 #include "Fault.h"
+#include "ModuleProfile.h"
 #include "ReceivedRequest.h"
 #include "model/EventLoop.h"
 
@@ -17,9 +18,10 @@ namespace glowdeck::sim {
 // One simulated WiZ bulb: its state, its own socket on port 38899 of its address (from which
 // every reply leaves), and the way it misbehaves, if it does.
 //
-// Besides "getPilot" and "setPilot" it answers "getSystemConfig" and "registration", as client
-// libraries expect. A client that registers gets a "syncPilot" report on the push port of its
-// "phoneIp" every `pushInterval`, until it registers with "register" false.
+// Besides "getPilot" and "setPilot" it answers "getSystemConfig", "getModelConfig" and
+// "getUserConfig" as its module does, and "registration", as client libraries expect. A client that
+// registers gets a "syncPilot" report on the push port of its "phoneIp" every `pushInterval`, until
+// it registers with "register" false.
 class SimulatedBulb {
 public:
     static constexpr std::uint16_t port = 38899;
@@ -37,6 +39,9 @@ public:
 
     BulbState& state() { return state_; }
     const BulbState& state() const { return state_; }
+
+    void setModule(ModuleProfile profile) { profile_ = std::move(profile); }
+    const ModuleProfile& module() const { return profile_; }
 
     void setFault(Fault fault) { fault_ = std::move(fault); }
     const Fault& fault() const { return fault_; }
@@ -63,6 +68,7 @@ private:
     DatagramSocket socket_;
     BulbState state_;
     Fault fault_;
+    ModuleProfile profile_;
     std::vector<Handle> delayed_;
     Duration pushInterval_;
     std::map<std::string, Handle> pushes_; // by client address

@@ -1,15 +1,19 @@
 // glowdeck-sim: simulated WiZ bulbs for trying the program by hand.
 //
 //   glowdeck-sim [--duration S] [--no-broadcast] [--peer ADDRESS] [--fault ADDRESS=KIND]
-//                ADDRESS...
+//                [--module [ADDRESS=]MODULE[/FIRMWARE]] [--move ADDRESS=NEW@SECONDS] ADDRESS...
 //
 // Starts one bulb on port 38899 of each ADDRESS (at most 1000) and prints every request
 // received as one line of JSON on standard output. The bulbs answer "getPilot", "setPilot",
 // "getSystemConfig" and "registration", and report to registered clients every few seconds. KIND
 // is drop, garble, reject or delay:MILLISECONDS, optionally followed by @METHOD to misbehave only
-// for that method. Runs until SIGINT or SIGTERM, or for S seconds. Replies only ever go to
-// addresses of this machine, and to each --peer: a host on a test's own LAN, allowed only where
-// every interface is lo or one a test made.
+// for that method. MODULE names the device every bulb (or the one at ADDRESS) plays, e.g.
+// ESP21_SHTW_01 (tunable white), ESP05_SHDW_21 (dimmable white), ESP10_SOCKET_06 (plug),
+// ESP03_FANDIMS_31 (fan light); default ESP01_SHRGB_03 (colour), firmware 1.25.0 (before 1.22
+// there is no "getModelConfig"). --move moves a bulb to address NEW after SECONDS, keeping its
+// MAC, as a router's new lease does. Runs until SIGINT or SIGTERM, or for S seconds. Replies only
+// ever go to addresses of this machine, and to each --peer: a host on a test's own LAN, allowed
+// only where every interface is lo or one a test made.
 
 #include "BulbSimulator.h"
 #include "model/PollLoop.h"
@@ -63,9 +67,25 @@ std::optional<glowdeck::sim::Fault> parseFault(std::string text) {
 
 int usage() {
     std::cerr << "usage: glowdeck-sim [--duration S] [--no-broadcast] [--peer ADDRESS] "
-                 "[--fault ADDRESS=drop|garble|reject|delay:MS[@METHOD]] ADDRESS...\n";
+                 "[--fault ADDRESS=drop|garble|reject|delay:MS[@METHOD]] "
+                 "[--module [ADDRESS=]MODULE[/FIRMWARE]] [--move ADDRESS=NEW@SECONDS] "
+                 "ADDRESS...\n";
     return 2;
 }
+
+// "KEY=VALUE" split at its first '=', or the whole text as VALUE with an empty KEY.
+std::pair<std::string, std::string> assignment(const std::string& text) {
+    const auto equals = text.find('=');
+    if (equals == std::string::npos)
+        return {"", text};
+    return {text.substr(0, equals), text.substr(equals + 1)};
+}
+
+struct Move {
+    std::string from;
+    std::string to;
+    double after;
+};
 
 } // namespace
 
@@ -75,6 +95,8 @@ int main(int argc, char** argv) {
     std::vector<std::string> peers;
     std::vector<std::string> addresses;
     std::vector<std::pair<std::string, glowdeck::sim::Fault>> faults;
+    std::vector<std::pair<std::string, glowdeck::sim::ModuleProfile>> modules;
+    std::vector<Move> moves;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--duration" && i + 1 < argc) {
@@ -93,6 +115,19 @@ int main(int argc, char** argv) {
             if (!fault)
                 return usage();
             faults.emplace_back(assignment.substr(0, equals), *fault);
+        } else if (argument == "--module" && i + 1 < argc) {
+            auto [address, spec] = assignment(argv[++i]);
+            auto profile = glowdeck::sim::ModuleProfile::parse(spec);
+            if (!profile)
+                return usage();
+            modules.emplace_back(address, *profile);
+        } else if (argument == "--move" && i + 1 < argc) {
+            auto [from, rest] = assignment(argv[++i]);
+            const auto at = rest.find('@');
+            auto after = at == std::string::npos ? std::nullopt : number(rest.substr(at + 1));
+            if (from.empty() || !after)
+                return usage();
+            moves.push_back({from, rest.substr(0, at), *after});
         } else if (argument.starts_with("-")) {
             return usage();
         } else {
@@ -114,6 +149,35 @@ int main(int argc, char** argv) {
             loop, {.listenForBroadcasts = broadcasts, .keepLog = false, .peers = peers});
         for (const auto& address : addresses)
             simulator.addBulb(address);
+        for (const auto& [address, profile] : modules) {
+            if (address.empty()) {
+                for (const auto& each : addresses)
+                    simulator.bulb(each)->setModule(profile);
+            } else if (auto* bulb = simulator.bulb(address)) {
+                bulb->setModule(profile);
+            } else {
+                return usage();
+            }
+        }
+        std::vector<glowdeck::Handle> pendingMoves;
+        for (const auto& move : moves) {
+            if (simulator.bulb(move.from) == nullptr)
+                return usage();
+            pendingMoves.push_back(loop.after(std::chrono::duration_cast<glowdeck::Duration>(
+                                                  std::chrono::duration<double>(move.after)),
+                                              [&simulator, move] {
+                                                  try {
+                                                      simulator.moveBulb(move.from, move.to);
+                                                      std::cerr << "glowdeck-sim: moved "
+                                                                << move.from << " to " << move.to
+                                                                << std::endl;
+                                                  } catch (const std::exception& error) {
+                                                      std::cerr << "glowdeck-sim: cannot move "
+                                                                << move.from << ": " << error.what()
+                                                                << std::endl;
+                                                  }
+                                              }));
+        }
         for (const auto& [address, fault] : faults) {
             auto* bulb = simulator.bulb(address);
             if (bulb == nullptr)
