@@ -98,6 +98,25 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>اعرض هذه المساعدة واخرج.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>اعرض الإصدار واخرج.</translation>
+    </message>
+    <message>
+        <source>Controls WiZ lights on the local network from the system tray.</source>
+        <translation>يتحكّم في مصابيح WiZ على الشبكة المحلية من علبة النظام.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>أمر غير معروف «%1».</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::EmptyState</name>
     <message>
         <source>No Lights Found</source>

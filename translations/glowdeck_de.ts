@@ -98,6 +98,25 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Controls WiZ lights on the local network from the system tray.</source>
+        <translation>Steuert WiZ-Leuchten im lokalen Netzwerk über die Systemleiste.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>Unbekannter Befehl „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::EmptyState</name>
     <message>
         <source>No Lights Found</source>

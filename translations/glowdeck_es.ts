@@ -98,6 +98,25 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Controls WiZ lights on the local network from the system tray.</source>
+        <translation>Controla las luces WiZ de la red local desde la bandeja del sistema.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>Orden desconocida «%1».</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::EmptyState</name>
     <message>
         <source>No Lights Found</source>

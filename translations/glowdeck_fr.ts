@@ -98,6 +98,25 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Controls WiZ lights on the local network from the system tray.</source>
+        <translation>Contrôle les lumières WiZ du réseau local depuis la zone de notification.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>Commande inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::EmptyState</name>
     <message>
         <source>No Lights Found</source>

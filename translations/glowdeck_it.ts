@@ -98,6 +98,25 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::CommandLine</name>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostra questo aiuto ed esci.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostra la versione ed esci.</translation>
+    </message>
+    <message>
+        <source>Controls WiZ lights on the local network from the system tray.</source>
+        <translation>Controlla le luci WiZ della rete locale dall’area di notifica.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>Comando sconosciuto «%1».</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::EmptyState</name>
     <message>
         <source>No Lights Found</source>

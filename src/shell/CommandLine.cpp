@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "remote/Verb.h"
+#include "shell/Translations.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -28,49 +29,70 @@ void print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+// The options, with their descriptions in the language loaded when it is made.
+struct Options {
+    QCommandLineParser parser;
+    const QCommandLineOption help{
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("glowdeck::CommandLine", "Show this help and exit.")};
+    const QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("glowdeck::CommandLine", "Show the version and exit.")};
+
+    Options() {
+        // Qt's own options are single-dash words: -platform, not -p -l -a ...
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "glowdeck::CommandLine",
+            "Controls WiZ lights on the local network from the system tray."));
+        parser.addOption(help);
+        parser.addOption(version);
+        const auto addQtOption = [this](const char* name, const QString& valueName) {
+            QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        };
+        for (const char* name : qtOptionsWithValue)
+            addQtOption(name, QStringLiteral("value"));
+        for (const char* name : qtFlags)
+            addQtOption(name, QString());
+    }
+};
+
 } // namespace
 
 std::optional<int> CommandLine::handle(int argc, char** argv) {
     if (argc < 2)
         return std::nullopt; // the usual start: nothing to read
-    QCommandLineParser parser;
-    // Qt's own options are single-dash words: -platform, not -p -l -a ...
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Controls WiZ lights on the local network from the system tray."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
-    parser.addOption(help);
-    parser.addOption(version);
-    const auto addQtOption = [&parser](const char* name, const QString& valueName) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), valueName);
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
-    };
-    for (const char* name : qtOptionsWithValue)
-        addQtOption(name, QStringLiteral("value"));
-    for (const char* name : qtFlags)
-        addQtOption(name, QString());
+    Options options;
+    QCommandLineParser& parser = options.parser;
+    const QCommandLineOption& help = options.help;
+    const QCommandLineOption& version = options.version;
 
     QStringList arguments;
     arguments.reserve(argc);
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     bool parsed = parser.parse(arguments);
-    QString error = parser.errorText();
-    if (parsed && !parser.positionalArguments().isEmpty()) {
+    if (!parser.positionalArguments().isEmpty())
         parsed = false;
-        error = QStringLiteral("Unknown verb '%1'.").arg(parser.positionalArguments()[0]);
-    }
     if (parsed && !parser.isSet(help) && !parser.isSet(version))
         return std::nullopt;
 
-    // Without an application object the parser cannot name the program in the usage; making
-    // one would read Qt's logging configuration, so the name goes in here.
-    const QString usage = parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                    arguments.value(0, QStringLiteral("glowdeck")));
+    // Help and errors are for a person to read: in the user's language, Qt's texts ("Usage:")
+    // too, which needs an application object. The usual start has returned before this.
+    QCoreApplication application(argc, argv);
+    Translations::install();
+    Options translated;
+    translated.parser.parse(arguments);
+    QString error = translated.parser.errorText();
+    if (!parser.positionalArguments().isEmpty())
+        error = QCoreApplication::translate("glowdeck::CommandLine", "Unknown verb '%1'.")
+                    .arg(parser.positionalArguments()[0]);
+
+    // The program as it was called, not the file the kernel reports.
+    const QString usage = translated.parser.helpText().replace(
+        QStringLiteral("<executable_name>"), arguments.value(0, QStringLiteral("glowdeck")));
     if (!parsed) {
         print(stderr, error + QLatin1Char('\n') + usage);
         return 2;

@@ -1,4 +1,6 @@
-// glowdeck-screenshots <outdir>: renders the panel in its main states to PNG files.
+// glowdeck-screenshots <outdir> [LANGUAGE…]: renders the panel in its main states to PNG files;
+// with languages (de, ja, ar…), the colour scene in each of them instead, light and dark
+// (panel-color-de.png, panel-color-dark-de.png).
 //
 // Nothing here touches the network: the first scenes use the preview controller, the others a
 // controller on a fake socket layer that records sends, fed with bulb replies by hand.
@@ -13,6 +15,7 @@
 #include "panel/Panel.h"
 #include "panel/PanelHeader.h"
 #include "panel/SegmentedControl.h"
+#include "shell/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -124,8 +127,8 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: glowdeck-screenshots <outdir>\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: glowdeck-screenshots <outdir> [LANGUAGE…]\n");
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
@@ -139,6 +142,26 @@ int main(int argc, char** argv) {
     QApplication::setFont(font);
 
     bool ok = true;
+    for (int i = 2; i < argc; ++i) {
+        const QLocale language(QString::fromLocal8Bit(argv[i]));
+        QLocale::setDefault(language);
+        Translations::install(language);
+        QCoreApplication::processEvents();
+        for (const bool dark : {false, true}) {
+            QApplication::setPalette(dark ? darkPalette() : lightPalette());
+            const std::string name =
+                std::string(dark ? "panel-color-dark-" : "panel-color-") + argv[i] + ".png";
+            Scene colour(false, house);
+            feedHouse(colour);
+            ok &= shoot(colour, dir, name.c_str(), [](Panel& p) {
+                p.appearance()->modeControl()->segment(1)->click();
+                return nullptr;
+            });
+        }
+    }
+    if (argc > 2)
+        return ok ? 0 : 1;
+
     for (const bool dark : {false, true}) {
         QApplication::setPalette(dark ? darkPalette() : lightPalette());
         const auto file = [dark](const char* light, const char* darkName) {
