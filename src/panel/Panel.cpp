@@ -86,7 +86,8 @@ Panel::Panel(Lights& lights, QWidget* parent)
     section->addWidget(new Divider(12, lightSection_));
     appearance_ = new AppearanceSection(lightSection_);
     section->addWidget(new ControlTile(appearance_, lightSection_));
-    section->addWidget(new Divider(12, lightSection_));
+    appearanceDivider_ = new Divider(12, lightSection_);
+    section->addWidget(appearanceDivider_);
     presets_ = new PresetsSection(lights, lightSection_);
     section->addWidget(new ControlTile(presets_, lightSection_));
     allLights_ = new AllLightsRow(lights, lightSection_);
@@ -197,9 +198,11 @@ void Panel::refresh() {
         lightTile_->show(*current, count, lights_.now());
         appearance_->showDevice(current->device);
         // A plug takes none of the appearance controls.
-        QWidget* appearanceTile = appearance_->parentWidget();
-        if (appearanceTile->isVisibleTo(this) != current->device.takesBrightness())
-            appearanceTile->setVisible(current->device.takesBrightness());
+        const bool appearance = current->device.takesBrightness();
+        if (appearanceDivider_->isVisibleTo(this) != appearance) {
+            appearance_->parentWidget()->setVisible(appearance);
+            appearanceDivider_->setVisible(appearance);
+        }
         presets_->show(*current);
         if (allLights_->isVisibleTo(this) != (count >= 2))
             allLights_->setVisible(count >= 2);

@@ -138,6 +138,8 @@ private:
     QWidget* lightSection_;
     LightTile* lightTile_;
     AppearanceSection* appearance_;
+    // The line under the appearance controls, which leaves with them.
+    QWidget* appearanceDivider_;
     PresetsSection* presets_;
     AllLightsRow* allLights_;
     EmptyState* emptyState_;

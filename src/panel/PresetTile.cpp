@@ -53,6 +53,8 @@ QSize PresetTile::minimumSizeHint() const {
 void PresetTile::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (!isEnabled())
+        painter.setOpacity(0.35); // a scene this light cannot show
     const bool active = isChecked();
     const QPalette pal = palette();
     const bool dark = PanelStyle::isDark(pal);

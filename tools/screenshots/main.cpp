@@ -181,6 +181,22 @@ int main(int argc, char** argv) {
         if (dark)
             continue;
 
+        // A tunable-white bulb and a plug, each showing only the controls it takes.
+        const char* devices =
+            R"([{"ip":"192.168.1.43","mac":"a8bb50000043","maxKelvin":5000,"minKelvin":2700,)"
+            R"("module":"ESP21_SHTW_01","name":"Hallway"},)"
+            R"({"ip":"192.168.1.44","mac":"a8bb50000044","module":"ESP10_SOCKET_06",)"
+            R"("name":"Coffee Maker"}])";
+        const std::pair<const char*, const char*> shown[] = {
+            {"192.168.1.43", "panel-tunable-white.png"}, {"192.168.1.44", "panel-plug.png"}};
+        for (const auto& [ip, name] : shown) {
+            Scene device(false, devices);
+            device.report("192.168.1.43", R"({"state":true,"dimming":70,"temp":4000})");
+            device.report("192.168.1.44", R"({"state":true})");
+            device.lights->setSelected(ip);
+            ok &= shoot(device, dir, name);
+        }
+
         Scene empty(false);
         ok &= shoot(empty, dir, "panel-empty.png", [&](Panel&) {
             empty.lights->add("not an address"); // shows the message line
