@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -160,13 +161,18 @@ void LightPicker::paintEvent(QPaintEvent*) {
     // Elide only what truly does not fit (metrics round; the hint leaves a pixel of slack).
     const QString shown = fontMetrics().elidedText(name_, Qt::ElideRight, room);
     const int textWidth = fontMetrics().horizontalAdvance(shown);
-    painter.drawText(QRect(0, 0, room, height()), Qt::AlignLeft | Qt::AlignVCenter, shown);
+    // Laid out left to right, then mirrored where the language reads right to left.
+    const auto visual = [this](const QRect& box) {
+        return QStyle::visualRect(layoutDirection(), rect(), box);
+    };
+    painter.drawText(visual(QRect(0, 0, room, height())), Qt::AlignLeft | Qt::AlignVCenter, shown);
     painter.setFont(Icons::font(chevronSize + 2));
-    painter.drawText(QRect(textWidth + gap, 0, chevronSize + 2, height()), Qt::AlignCenter,
+    painter.drawText(visual(QRect(textWidth + gap, 0, chevronSize + 2, height())), Qt::AlignCenter,
                      Icons::glyph("chevron.down"));
     if (hasFocus()) {
         painter.setPen(QPen(PanelStyle::accent(palette()), 1));
-        painter.drawLine(0, height() - 1, textWidth, height() - 1);
+        const QRect line = visual(QRect(0, height() - 1, textWidth, 1));
+        painter.drawLine(line.left(), line.top(), line.right(), line.top());
     }
 }
 

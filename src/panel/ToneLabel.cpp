@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace glowdeck {
 
@@ -66,7 +67,9 @@ void ToneLabel::paintEvent(QPaintEvent* event) {
     const bool fits = QFontMetricsF(font()).horizontalAdvance(text()) <= area.width() + 1;
     const QString shown =
         fits ? text() : fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
-    painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine, shown);
+    // Leading and trailing as the language reads: left-aligned text starts at the right in Arabic.
+    const Qt::Alignment aligned = QStyle::visualAlignment(layoutDirection(), alignment());
+    painter.drawText(area, static_cast<int>(aligned) | Qt::TextSingleLine, shown);
 }
 
 } // namespace glowdeck

@@ -11,11 +11,13 @@
 #include "panel/PanelHeader.h"
 #include "panel/ReleaseSlider.h"
 #include "panel/SegmentedControl.h"
+#include "panel/ToneLabel.h"
 #include "panel/TrackingSlider.h"
 #include "shell/Translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -23,6 +25,7 @@
 #include <QToolButton>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 using namespace glowdeck;
@@ -122,6 +125,21 @@ std::string menuFaults(QMenu* menu) {
     return found.join(QLatin1Char('\n')).toStdString();
 }
 
+// The middle of what `widget` paints, across.
+int paintedMiddle(QWidget* widget) {
+    QImage image(widget->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    widget->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    int left = image.width(), right = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return (left + right) / 2;
+}
+
 // The panel at its width and the height it takes for what it shows.
 void fit(PanelRig& rig) {
     rig.panel->resize(Panel::panelWidth, rig.panel->sizeHint().height());
@@ -214,6 +232,10 @@ TEST(PanelLanguages, NumbersAndDirectionFollowTheLanguage) {
         EXPECT_NE(startsLeft(panel.allLightsRow()->findChild<QLabel*>(),
                              panel.allLightsRow()->offButton()),
                   mirrored);
+        // Text drawn by the panel itself starts where the language starts reading.
+        ToneLabel* status = panel.lightTile()->statusLabel();
+        ASSERT_GT(status->width(), 2 * status->fontMetrics().horizontalAdvance(status->text()));
+        EXPECT_EQ(paintedMiddle(status) > status->width() / 2, mirrored);
         // A click at the slider's left end steps toward the low end only left to right.
         TrackingSlider* slider = panel.appearance()->brightnessSlider()->slider();
         const int before = slider->value();
