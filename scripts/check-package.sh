@@ -16,6 +16,9 @@ trap 'rm -rf "$extracted"' EXIT
 dpkg-deb -x "$deb" "$extracted"
 appstreamcli validate --no-net "$extracted"/usr/share/metainfo/*.metainfo.xml
 desktop-file-validate "$extracted"/usr/share/applications/*.desktop
+# The shell completions come with the program, where bash and zsh look for them.
+bash -c '. "$1" && complete -p glowdeck' _ "$extracted/usr/share/bash-completion/completions/glowdeck"
+[ -f "$extracted/usr/share/zsh/vendor-completions/_glowdeck" ] || { echo "no zsh completion" >&2; exit 1; }
 version=$(dpkg-deb -f "$deb" Version)
 printed=$(env -u DISPLAY -u WAYLAND_DISPLAY unshare -rn "$extracted/usr/bin/glowdeck" --version)
 echo "$printed"

@@ -189,6 +189,12 @@ if [ "$stage" = instance ]; then
     kill "$monitor"
     grep -qF "LightChanged ('127.0.0.3', 'Desk Strip', true" "$work/signals" ||
         fail "no LightChanged signal for the strip: $(cat "$work/signals")"
+    # The panel verb opens the panel, whose first opening asks the known lights for their state.
+    before=$(wc -l <"$work/sim.log")
+    "$app" panel >"$work/out" 2>&1 || fail "panel fails: $(cat "$work/out")"
+    sleep 0.5
+    tail -n "+$((before + 1))" "$work/sim.log" | grep -q '"bulb":"127.0.0.3".*"method":"getPilot"' ||
+        fail "panel did not open the panel"
     busctl --address="$DBUS_SESSION_BUS_ADDRESS" introspect io.github.glowdeck.Glowdeck \
         /io/github/glowdeck/Glowdeck io.github.glowdeck.Glowdeck | grep -q '^\.Preset' ||
         fail "busctl does not see the Preset method"
