@@ -14,7 +14,8 @@ bool hexDigit(char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-// The lowest and highest whole kelvin of a list of numbers, or nothing when it is not one.
+// The lowest and highest whole kelvin of a rising list of numbers ([2200,2700,6500,6500]), or
+// nothing when it is not one.
 std::optional<std::pair<std::int64_t, std::int64_t>> span(const json& list) {
     if (!list.is_array() || list.empty() || list.size() > 16)
         return std::nullopt;
@@ -26,8 +27,10 @@ std::optional<std::pair<std::int64_t, std::int64_t>> span(const json& list) {
         double kelvin = value.get<double>();
         if (!std::isfinite(kelvin) || std::abs(kelvin) > 1e9)
             return std::nullopt;
+        if (kelvin < highest)
+            return std::nullopt; // falling: inverted
         lowest = std::min(lowest, kelvin);
-        highest = std::max(highest, kelvin);
+        highest = kelvin;
     }
     return std::pair{static_cast<std::int64_t>(std::ceil(lowest)),
                      static_cast<std::int64_t>(std::floor(highest))};

@@ -30,7 +30,7 @@ struct DeviceConfig {
     static bool validModule(std::string_view name);
 
     // Applies the result of configuration request `method` to `device`; returns whether it
-    // changed. A range answer takes the lowest and highest of its numbers; getUserConfig's
+    // changed. A range answer takes the first and last of its rising numbers; getUserConfig's
     // "extRange" comes before its "whiteRange".
     static bool apply(DeviceClass& device, std::string_view method, const nlohmann::json& result);
 };

@@ -19,6 +19,15 @@ const std::string methodNotFound =
 // What a device learns from the answers it gives, and what it keeps in the stored list. Nonsense
 // leaves a full-colour bulb over 2200–6500 K; the status line never hears of any of it.
 TEST(Devices, ConfigurationAnswersSetTheClassAndRangeAndNonsenseLeavesTheDefault) {
+    const auto system = [](const std::string& module) {
+        return configReply("getSystemConfig", R"({"moduleName":)" + module + "}");
+    };
+    const auto model = [](const std::string& range) {
+        return configReply("getModelConfig", R"({"ps":1,"cctRange":)" + range + "}");
+    };
+    const auto user = [](const std::string& result) {
+        return configReply("getUserConfig", result);
+    };
     const struct {
         const char* what;
         std::vector<std::string> replies; // in turn, to the requests sent so far
@@ -27,87 +36,36 @@ TEST(Devices, ConfigurationAnswersSetTheClassAndRangeAndNonsenseLeavesTheDefault
         bool fallback = false; // getUserConfig asked
     } cases[] = {
         {"tunable white",
-         {configReply(
-              "getSystemConfig",
-              R"({"mac":"a8bb50000001","moduleName":"ESP21_SHTW_01","fwVersion":"1.25.0"})"),
-          configReply("getModelConfig", R"({"ps":1,"cctRange":[2700,2700,5000,5000]})")},
+         {system(R"("ESP21_SHTW_01")"), model("[2700,2700,5000,5000]")},
          Kind::TunableWhite,
          2700,
          5000},
-        {"colour",
-         {configReply("getSystemConfig", R"({"moduleName":"ESP01_SHRGB1C_31"})")},
-         Kind::Color,
-         2200,
-         6500},
-        {"dimmable white",
-         {configReply("getSystemConfig", R"({"moduleName":"ESP05_SHDW_21"})")},
-         Kind::DimmableWhite,
-         2200,
-         6500},
-        {"plug",
-         {configReply("getSystemConfig", R"({"moduleName":"ESP10_SOCKET_06"})")},
-         Kind::Plug,
-         2200,
-         6500},
-        {"fan light",
-         {configReply("getSystemConfig", R"({"moduleName":"ESP03_FANDIMS_31"})")},
-         Kind::FanLight,
-         2200,
-         6500},
+        {"dimmable white", {system(R"("ESP05_SHDW_21")")}, Kind::DimmableWhite, 2200, 6500},
+        {"plug", {system(R"("ESP10_SOCKET_06")")}, Kind::Plug, 2200, 6500},
+        {"fan light", {system(R"("ESP03_FANDIMS_31")")}, Kind::FanLight, 2200, 6500},
         {"older firmware: extRange first",
-         {methodNotFound,
-          configReply("getUserConfig", R"({"whiteRange":[2700,6500],"extRange":[2200,6500]})")},
+         {methodNotFound, user(R"({"whiteRange":[2700,6500],"extRange":[2200,6000]})")},
          Kind::Color,
          2200,
-         6500,
+         6000,
          true},
         {"older firmware: whiteRange",
-         {methodNotFound, configReply("getUserConfig", R"({"whiteRange":[2700,6000]})")},
+         {methodNotFound, user(R"({"whiteRange":[2700,6000]})")},
          Kind::Color,
          2700,
          6000,
          true},
         {"older firmware without a range",
-         {methodNotFound, configReply("getUserConfig", "{}")},
+         {methodNotFound, user("{}")},
          Kind::Color,
          2200,
          6500,
          true},
-        {"unknown module",
-         {configReply("getSystemConfig", R"({"moduleName":"ESP99_SHXYZ_01"})")},
-         Kind::Color,
-         2200,
-         6500},
-        {"module of the wrong type",
-         {configReply("getSystemConfig", R"({"moduleName":7})")},
-         Kind::Color,
-         2200,
-         6500},
-        {"inverted range",
-         {configReply("getModelConfig", R"({"cctRange":[6500,6500,2200,2200]})")},
-         Kind::Color,
-         2200,
-         6500},
-        {"inverted pair",
-         {configReply("getModelConfig", R"({"cctRange":[5000,5000]})")},
-         Kind::Color,
-         2200,
-         6500},
-        {"huge range",
-         {configReply("getModelConfig", R"({"cctRange":[1e300,2200]})")},
-         Kind::Color,
-         2200,
-         6500},
-        {"non-numeric range",
-         {configReply("getModelConfig", R"({"cctRange":["2700","5000"]})")},
-         Kind::Color,
-         2200,
-         6500},
-        {"other error",
-         {R"({"method":"getModelConfig","error":{"code":-32600}})"},
-         Kind::Color,
-         2200,
-         6500},
+        {"unknown module", {system(R"("ESP99_SHXYZ_01")")}, Kind::Color, 2200, 6500},
+        {"module of the wrong type", {system("7")}, Kind::Color, 2200, 6500},
+        {"inverted range", {model("[5000,2700]")}, Kind::Color, 2200, 6500},
+        {"huge range", {model("[2200,1e300]")}, Kind::Color, 2200, 6500},
+        {"non-numeric range", {model(R"(["2700","5000"])")}, Kind::Color, 2200, 6500},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
