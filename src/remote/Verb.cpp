@@ -310,7 +310,8 @@ Verbs (for keyboard shortcuts and scripts):
 LIGHT is a saved light's name (exact, any case, or a unique beginning) or its
 address; without one a verb acts on the light selected in the panel. A running
 Glowdeck does the work; without one the verb works on its own, with the saved
-lights (the panel's list), sending only to the lights it names. It waits up to
+lights (the panel's list; the first of them stands for the selected one),
+sending only to the lights it names, never a broadcast. It waits up to
 1 s for the lights' answers and exits 0 when all answered, 1 naming those that
 did not answer or rejected the command, 2 for a usage error.
 )";
