@@ -359,19 +359,19 @@
     </message>
     <message>
         <source>A tunable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن لمصباح أبيض قابل للضبط عرض هذا المشهد.</translation>
     </message>
     <message>
         <source>A dimmable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن لمصباح أبيض قابل للتعتيم عرض هذا المشهد.</translation>
     </message>
     <message>
         <source>A plug cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن للمقبس عرض المشاهد.</translation>
     </message>
     <message>
         <source>A fan light cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن لمروحة الإضاءة عرض المشاهد.</translation>
     </message>
 </context>
 <context>

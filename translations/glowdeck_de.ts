@@ -355,19 +355,19 @@
     </message>
     <message>
         <source>A tunable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Leuchte mit einstellbarem Weiß kann diese Szene nicht zeigen.</translation>
     </message>
     <message>
         <source>A dimmable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine dimmbare weiße Leuchte kann diese Szene nicht zeigen.</translation>
     </message>
     <message>
         <source>A plug cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Steckdose kann keine Szenen zeigen.</translation>
     </message>
     <message>
         <source>A fan light cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ventilatorleuchte kann keine Szenen zeigen.</translation>
     </message>
 </context>
 <context>

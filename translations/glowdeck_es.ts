@@ -355,19 +355,19 @@
     </message>
     <message>
         <source>A tunable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una bombilla de blanco regulable no puede mostrar esta escena.</translation>
     </message>
     <message>
         <source>A dimmable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una bombilla blanca regulable en intensidad no puede mostrar esta escena.</translation>
     </message>
     <message>
         <source>A plug cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un enchufe no puede mostrar escenas.</translation>
     </message>
     <message>
         <source>A fan light cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ventilador con luz no puede mostrar escenas.</translation>
     </message>
 </context>
 <context>

@@ -355,19 +355,19 @@
     </message>
     <message>
         <source>A tunable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ampoule à blanc réglable ne peut pas afficher cette ambiance.</translation>
     </message>
     <message>
         <source>A dimmable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ampoule blanche à intensité variable ne peut pas afficher cette ambiance.</translation>
     </message>
     <message>
         <source>A plug cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une prise ne peut pas afficher d’ambiances.</translation>
     </message>
     <message>
         <source>A fan light cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ventilateur lumineux ne peut pas afficher d’ambiances.</translation>
     </message>
 </context>
 <context>

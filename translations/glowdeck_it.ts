@@ -355,19 +355,19 @@
     </message>
     <message>
         <source>A tunable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lampadina a bianco regolabile non può mostrare questa scena.</translation>
     </message>
     <message>
         <source>A dimmable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lampadina bianca dimmerabile non può mostrare questa scena.</translation>
     </message>
     <message>
         <source>A plug cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una presa non può mostrare scene.</translation>
     </message>
     <message>
         <source>A fan light cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un ventilatore con luce non può mostrare scene.</translation>
     </message>
 </context>
 <context>

@@ -354,19 +354,19 @@
     </message>
     <message>
         <source>A tunable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>色温度調整タイプの電球ではこのプリセットを表示できません。</translation>
     </message>
     <message>
         <source>A dimmable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>調光のみの白色電球ではこのプリセットを表示できません。</translation>
     </message>
     <message>
         <source>A plug cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>スマートプラグではプリセットを使用できません。</translation>
     </message>
     <message>
         <source>A fan light cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト付きファンではプリセットを使用できません。</translation>
     </message>
 </context>
 <context>

@@ -355,19 +355,19 @@
     </message>
     <message>
         <source>A tunable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een lamp met instelbaar wit kan deze scène niet tonen.</translation>
     </message>
     <message>
         <source>A dimmable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een dimbare witte lamp kan deze scène niet tonen.</translation>
     </message>
     <message>
         <source>A plug cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een stekker kan geen scènes tonen.</translation>
     </message>
     <message>
         <source>A fan light cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ventilatorlamp kan geen scènes tonen.</translation>
     </message>
 </context>
 <context>

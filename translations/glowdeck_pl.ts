@@ -356,19 +356,19 @@
     </message>
     <message>
         <source>A tunable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żarówka z regulacją bieli nie może wyświetlić tej sceny.</translation>
     </message>
     <message>
         <source>A dimmable-white bulb cannot show this preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ściemniana biała żarówka nie może wyświetlić tej sceny.</translation>
     </message>
     <message>
         <source>A plug cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gniazdko nie może wyświetlać scen.</translation>
     </message>
     <message>
         <source>A fan light cannot show presets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wentylator z oświetleniem nie może wyświetlać scen.</translation>
     </message>
 </context>
 <context>
