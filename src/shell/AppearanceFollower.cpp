@@ -32,6 +32,7 @@ void AppearanceFollower::start() {
 
 void AppearanceFollower::fallBack() {
     const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP");
+    qCDebug(panelLog) << "no colour scheme from the desktop portal; the desktop:" << desktop;
     if (desktop.contains(QLatin1String("GNOME"), Qt::CaseInsensitive)) {
         GnomeColorScheme::read(this, [this](std::optional<ColorScheme> scheme) {
             if (scheme) {

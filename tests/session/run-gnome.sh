@@ -88,6 +88,21 @@ gsettings set org.gnome.shell enabled-extensions \
 gsettings set org.gnome.shell welcome-dialog-last-shown-version "'999'"
 
 export XDG_SESSION_TYPE=wayland XDG_CURRENT_DESKTOP=GNOME
+variant=${GLOWDECK_SESSION_VARIANT:-}
+if [ "$variant" = dark ]; then
+    [ -x /usr/libexec/xdg-desktop-portal ] || glowdeck_netns_skip "xdg-desktop-portal is not installed"
+    DESKTOP_NAME=gnome-dark
+    gsettings set org.gnome.desktop.interface color-scheme "'prefer-dark'"
+    # Which backends serve GNOME, as GNOME's session package says from portal 1.18 on (without
+    # it the GTK backend alone answers, and it has no colour scheme).
+    mkdir -p "$XDG_CONFIG_HOME/xdg-desktop-portal"
+    printf '[preferred]\ndefault=gnome;gtk;\n' >"$XDG_CONFIG_HOME/xdg-desktop-portal/gnome-portals.conf"
+    # The portal and its backends start on the bus's demand, with the session's settings.
+    # (The shell may ask for the portal as it starts: before it.)
+    dbus-update-activation-environment GSETTINGS_BACKEND XDG_CURRENT_DESKTOP XDG_SESSION_TYPE \
+        HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR WAYLAND_DISPLAY=wayland-0
+fi
+
 NO_AT_BRIDGE=1 session_start shell gnome-shell --headless --wayland --virtual-monitor 1280x800 \
     --sm-disable
 
@@ -201,16 +216,6 @@ desktop_shot() {
         --method org.gnome.Shell.Screenshot.Screenshot false false "$1" >/dev/null
 }
 
-variant=${GLOWDECK_SESSION_VARIANT:-}
-if [ "$variant" = dark ]; then
-    [ -x /usr/libexec/xdg-desktop-portal ] || glowdeck_netns_skip "xdg-desktop-portal is not installed"
-    DESKTOP_NAME=gnome-dark
-    gsettings set org.gnome.desktop.interface color-scheme "'prefer-dark'"
-    # The portal and its backends start on the bus's demand, with the session's settings.
-    dbus-update-activation-environment GSETTINGS_BACKEND XDG_CURRENT_DESKTOP XDG_SESSION_TYPE \
-        HOME XDG_CONFIG_HOME XDG_RUNTIME_DIR DISPLAY WAYLAND_DISPLAY XAUTHORITY
-fi
-
 session_start app "$DESKTOP_APP_PATH"
 DESKTOP_APP=$SESSION_PID_app
 # Where the extension's button for the program's icon lies, across the top bar.
@@ -242,8 +247,13 @@ if [ "$variant" = dark ]; then
     desktop_shot "$GLOWDECK_SESSION_SHOTS/session-$DESKTOP_NAME.png"
     desktop_check "the panel is dark, as GNOME prefers" session_wait 50 sheet_is dark
     echo "sheet luminance $(sheet_luminance)"
+    # What the portal announces, for a failure's diagnosis.
+    session_start portal_signals dbus-monitor --session \
+        "type='signal',interface='org.freedesktop.portal.Settings',member='SettingChanged'"
+    sleep 0.3
     gsettings set org.gnome.desktop.interface color-scheme "'prefer-light'"
     desktop_check "the shown panel turns light when GNOME prefers light" session_wait 50 sheet_is light
+    sheet_is light || { echo "--- the portal's SettingChanged signals"; cat "$SESSION_DIR/portal_signals.log"; }
     echo "sheet luminance $(sheet_luminance)"
     desktop_check "and stays shown" desktop_find_panel
     desktop_summary || { tail -n 30 "$SESSION_DIR/app.log"; exit 1; }
