@@ -150,8 +150,7 @@ void Lights::load() {
     storedPartly_ = !saved.complete;
     for (auto& light : saved.lights) {
         Bulb bulb = Bulb::unseen(std::move(light.ip), std::move(light.name));
-        if (!light.mac.empty() && std::none_of(bulbs_.begin(), bulbs_.end(),
-                                               [&](const Bulb& b) { return b.mac == light.mac; }))
+        if (!light.mac.empty() && macs_.insert(light.mac).second)
             bulb.mac = std::move(light.mac);
         bulb.device = std::move(light.device);
         bulbs_.push_back(std::move(bulb));
@@ -319,8 +318,10 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
     } else {
         Bulb bulb = Bulb::unseen(from, defaultName(bulbs_.size()));
         apply(bulb);
-        if (mac)
+        if (mac) {
+            macs_.insert(*mac);
             bulb.mac = std::move(*mac);
+        }
         bulbs_.push_back(std::move(bulb));
         saveSoon();
         updatePolling();
@@ -334,7 +335,7 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
 }
 
 std::vector<Bulb>::iterator Lights::moveByMac(const std::string& mac, const std::string& from) {
-    if (!Wire::validIP(from))
+    if (!Wire::validIP(from) || !macs_.contains(mac))
         return bulbs_.end();
     auto moving = std::find_if(bulbs_.begin(), bulbs_.end(),
                                [&](const Bulb& bulb) { return bulb.mac == mac; });
@@ -353,6 +354,7 @@ void Lights::takeMac(Bulb& bulb, const std::string& mac) {
         if (other.mac == mac)
             other.mac.clear();
     bulb.mac = mac;
+    macs_.insert(mac);
     saveSoon();
 }
 

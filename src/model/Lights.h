@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 namespace glowdeck {
@@ -144,6 +145,9 @@ private:
     ChangeSignal willChange_;
 
     std::vector<Bulb> bulbs_;
+    // Every MAC a light holds, and perhaps some that forgotten lights held: a report from an
+    // unknown address looks for its light only when its MAC is here.
+    std::unordered_set<std::string> macs_;
     std::optional<std::string> selected_;
     std::optional<std::string> message_;
     bool scanning_ = false;
