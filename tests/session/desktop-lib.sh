@@ -94,7 +94,7 @@ desktop_find_icon() {
 desktop_find_panel() {
     PANEL=$(xdotool search --onlyvisible --class glowdeck 2>/dev/null | while read -r window; do
         [ "$window" = "$DESKTOP_ICON_WINDOW" ] && continue
-        [ "$(xdotool getwindowname "$window" 2>/dev/null)" = Colors ] && continue
+        [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$DESKTOP_PICKER_TITLE" ] && continue
         eval "$(xdotool getwindowgeometry --shell "$window")"
         [ "$WIDTH" -ge 200 ] && echo "$window"
     done | head -n 1)
@@ -207,10 +207,14 @@ desktop_client_geometry() {
         /Height:/ { print "HEIGHT=" $NF }')"
 }
 
+# The colour picker's title, in the session's language once the probe has said it.
+DESKTOP_PICKER_TITLE=Colors
+
 # The program's colour picker, if one is shown, as PICKER.
 desktop_find_picker() {
     PICKER=$(xdotool search --onlyvisible --class glowdeck 2>/dev/null | while read -r window; do
-        [ "$(xdotool getwindowname "$window" 2>/dev/null)" = Colors ] && echo "$window"
+        [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "$DESKTOP_PICKER_TITLE" ] &&
+            echo "$window"
     done | head -n 1)
     [ -n "$PICKER" ]
 }
@@ -228,6 +232,8 @@ desktop_check_colour_picker() {
     mode=$(awk '/^colormode / { print $2, $3 }' "$SESSION_DIR/probe.txt")
     more=$(awk '/^morecolors / { print $2, $3 }' "$SESSION_DIR/probe.txt")
     picker=$(awk '/^picker / { print $2, $3, $4, $5, $6, $7, $8 }' "$SESSION_DIR/probe.txt")
+    title=$(sed -n 's/^pickertitle //p' "$SESSION_DIR/probe.txt")
+    DESKTOP_PICKER_TITLE=${title:-Colors}
     if [ -z "$mode" ] || [ -z "$more" ] || [ -z "$picker" ]; then
         desktop_check "the probe finds the colour controls" false
         return

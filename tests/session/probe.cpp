@@ -10,11 +10,15 @@
 #include "panel/Panel.h"
 #include "panel/PowerButton.h"
 #include "shell/SettingsStore.h"
+#include "shell/Translations.h"
 #include "shell/window/PanelWindow.h"
 #include "support/FakeSocketApi.h"
 
 #include "panel/AppearanceSection.h"
+#include "panel/PanelHeader.h"
+#include "panel/ReleaseSlider.h"
 #include "panel/SegmentedControl.h"
+#include "panel/TrackingSlider.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -65,6 +69,7 @@ bool printPicker(glowdeck::Panel& panel) {
     const QPoint at = basic->mapTo(dialog, cell);
     std::printf("picker %d %d %d %d %d %d %d\n", at.x(), at.y(), dialog->width(), dialog->height(),
                 picked.red(), picked.green(), picked.blue());
+    std::printf("pickertitle %s\n", qPrintable(dialog->windowTitle()));
     panel.colors().dismiss();
     return true;
 }
@@ -76,6 +81,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Glowdeck"));
     QApplication::setOrganizationName(QStringLiteral("Glowdeck"));
+    // Laid out in the session's language, as the program is: mirrored in Arabic.
+    glowdeck::Translations::install();
+    QApplication::processEvents();
 
     glowdeck::SettingsStore defaults;
     glowdeck::VirtualLoop loop;
@@ -98,19 +106,22 @@ int main(int argc, char** argv) {
     }
     const QPoint centre = power->mapTo(&surface, power->rect().center());
     std::printf("power %d %d\n", centre.x(), centre.y());
-    for (auto* button : surface.findChildren<QToolButton*>()) {
-        if (button->accessibleName() == QLatin1String("More options") && button->isVisible()) {
-            const QPoint options = button->mapTo(&surface, button->rect().center());
-            std::printf("options %d %d\n", options.x(), options.y());
-        }
+    auto* shown = surface.findChild<glowdeck::Panel*>();
+    if (QToolButton* button = shown ? shown->header()->optionsButton() : nullptr;
+        button && button->isVisible()) {
+        const QPoint options = button->mapTo(&surface, button->rect().center());
+        std::printf("options %d %d\n", options.x(), options.y());
     }
-    // The brightness slider's track: its left end, its right end and its middle line.
-    for (auto* slider : surface.findChildren<QSlider*>()) {
-        if (slider->accessibleName() == QLatin1String("Brightness") && slider->isVisible()) {
-            const QPoint left = slider->mapTo(&surface, QPoint(0, slider->height() / 2));
-            std::printf("brightness %d %d %d\n", left.x(), left.x() + slider->width() - 1,
-                        left.y());
-        }
+    // The brightness slider's track: the end where it starts (the left, the right in a language
+    // read from right to left), its other end and its middle line.
+    if (QSlider* slider = shown ? shown->appearance()->brightnessSlider()->slider() : nullptr;
+        slider && slider->isVisible()) {
+        const QPoint left = slider->mapTo(&surface, QPoint(0, slider->height() / 2));
+        const int right = left.x() + slider->width() - 1;
+        if (slider->isRightToLeft())
+            std::printf("brightness %d %d %d\n", right, left.x(), left.y());
+        else
+            std::printf("brightness %d %d %d\n", left.x(), right, left.y());
     }
     std::printf("bulbs %zu\n", lights.bulbs().size());
 
