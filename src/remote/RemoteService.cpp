@@ -104,6 +104,34 @@ QString RemoteService::Preset(const QString& name, const QStringList& lights, bo
     return answer(verbWords("preset", name, lights, all));
 }
 
+int RemoteService::Run(const QStringList& words, QString& out, QString& err) {
+    std::vector<std::string> verbWords;
+    for (const auto& word : words)
+        verbWords.push_back(word.toStdString());
+    const auto respond = [](const QDBusConnection& bus, const QDBusMessage& call,
+                            const VerbRunner::Outcome& outcome) {
+        bus.send(call.createReply(QVariantList{outcome.status, QString::fromStdString(outcome.out),
+                                               QString::fromStdString(outcome.err)}));
+    };
+    auto parsed = Verb::parse(verbWords);
+    setDelayedReply(true);
+    if (!parsed.verb || parsed.verb->kind == Verb::Kind::Panel) {
+        VerbRunner::Outcome outcome{2, {}, parsed.error + "\n"};
+        if (parsed.verb) {
+            Panel();
+            outcome = {};
+        }
+        respond(connection(), message(), outcome);
+    } else {
+        runner_.run(*parsed.verb,
+                    [respond, bus = connection(), call = message()](
+                        const VerbRunner::Outcome& outcome) { respond(bus, call, outcome); });
+    }
+    out.clear();
+    err.clear();
+    return 0;
+}
+
 void RemoteService::Panel() {
     if (togglePanel_)
         togglePanel_();

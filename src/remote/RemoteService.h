@@ -42,6 +42,9 @@ public Q_SLOTS:
     QString Color(const QString& color, const QStringList& lights, bool all);
     QString Preset(const QString& name, const QStringList& lights, bool all);
     void Panel();
+    // A verb as the command line's words, answered with its exit status and what the command
+    // line prints on standard output and error: a failure is no bus error here.
+    int Run(const QStringList& words, QString& out, QString& err);
 
 Q_SIGNALS:
     void LightChanged(const QString& address, const QString& name, bool on, int brightness,

@@ -38,55 +38,16 @@ QString sessionBusAddress() {
     return address;
 }
 
-// The bus call for `verb` and its arguments.
+// The bus call that hands `verb` to the running program, as the command line's words.
 QDBusMessage busCall(const Verb& verb) {
-    const char* method = "List";
-    switch (verb.kind) {
-    case Verb::Kind::List:
-        method = "List";
-        break;
-    case Verb::Kind::On:
-        method = "On";
-        break;
-    case Verb::Kind::Off:
-        method = "Off";
-        break;
-    case Verb::Kind::Toggle:
-        method = "Toggle";
-        break;
-    case Verb::Kind::Brightness:
-        method = "Brightness";
-        break;
-    case Verb::Kind::Temperature:
-        method = "Temperature";
-        break;
-    case Verb::Kind::Color:
-        method = "Color";
-        break;
-    case Verb::Kind::Preset:
-        method = "Preset";
-        break;
-    case Verb::Kind::Panel:
-        method = "Panel";
-        break;
-    }
     auto call = QDBusMessage::createMethodCall(
         QString::fromLatin1(BusNames::service), QString::fromLatin1(BusNames::path),
-        QString::fromLatin1(BusNames::interface), QString::fromLatin1(method));
+        QString::fromLatin1(BusNames::interface), QStringLiteral("Run"));
     call.setAutoStartService(false);
-    if (verb.kind == Verb::Kind::List) {
-        call << verb.json;
-        return call;
-    }
-    if (verb.kind == Verb::Kind::Panel)
-        return call;
-    const auto words = verb.words(); // the verb's name, its value, then the options
-    if (words.size() > 1 && words[1] != "--all" && words[1] != "--")
-        call << QString::fromStdString(words[1]);
-    QStringList lights;
-    for (const auto& light : verb.lights)
-        lights << QString::fromStdString(light);
-    call << lights << verb.all;
+    QStringList words;
+    for (const auto& word : verb.words())
+        words << QString::fromStdString(word);
+    call << words;
     return call;
 }
 
@@ -101,19 +62,17 @@ std::optional<VerbRunner::Outcome> runThere(const Verb& verb) {
     // The program answers within its wait for the lights; a hung one is given up on.
     const QDBusMessage reply = bus.call(busCall(verb), QDBus::Block, 5000);
     if (reply.type() == QDBusMessage::ReplyMessage) {
-        const QString out = reply.arguments().value(0).toString();
-        return VerbRunner::Outcome{0, out.toStdString(), {}};
+        const auto answer = reply.arguments();
+        return VerbRunner::Outcome{answer.value(0).toInt(),
+                                   answer.value(1).toString().toStdString(),
+                                   answer.value(2).toString().toStdString()};
     }
     const QString name = reply.errorName();
     if (name == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
         name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
         return std::nullopt;
-    const std::string text = reply.errorMessage().toStdString() + "\n";
-    if (name == QLatin1String(BusNames::usageError))
-        return VerbRunner::Outcome{2, {}, text};
-    if (name == QLatin1String(BusNames::failedError))
-        return VerbRunner::Outcome{1, {}, text};
-    return VerbRunner::Outcome{1, {}, "The running Glowdeck did not answer: " + text};
+    return VerbRunner::Outcome{
+        1, {}, "The running Glowdeck did not answer: " + reply.errorMessage().toStdString() + "\n"};
 }
 
 // Holds an exclusive lock on a file while it lives; nothing when the file cannot be opened.

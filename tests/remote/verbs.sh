@@ -87,12 +87,20 @@ while IFS='|' read -r arguments want datagrams text; do
     before=$(wc -l <"$work/sim.log")
     status=0
     eval "set -- $arguments"
-    "$app" "$@" >"$work/out" 2>&1 || status=$?
+    row=$((${row:-0} + 1))
+    "$app" "$@" >"$work/row-$stage-$row.out" 2>"$work/row-$stage-$row.err" || status=$?
+    cat "$work/row-$stage-$row.out" "$work/row-$stage-$row.err" >"$work/out"
     sleep 0.05 # the last datagram's line reaches the log
     got=$(commands_since "$before")
     [ "$status" = "$want" ] || fail "'$arguments' exits $status, not $want: $(cat "$work/out")"
     [ "$got" = "$datagrams" ] || fail "'$arguments' sends '$got', not '$datagrams'"
     grep -qF -- "$text" "$work/out" || fail "'$arguments' does not say '$text': $(cat "$work/out")"
+    # The running program's failures and usage errors read as the verb's own. (The states on
+    # standard output follow the bulbs, which keep theirs from the first round.)
+    if [ "$stage" = instance ]; then
+        cmp -s "$work/row-alone-$row.err" "$work/row-instance-$row.err" ||
+            fail "'$arguments' says '$(cat "$work/row-instance-$row.err")', alone '$(cat "$work/row-alone-$row.err")'"
+    fi
 done <<'TABLE'
 on|0|127.0.0.2={"state":true} |Desk Lamp (127.0.0.2): on, 100 %
 brightness 40 127.0.0.3|0|127.0.0.3={"dimming":40,"state":true} |Desk Strip (127.0.0.3): on, 40 %
