@@ -381,4 +381,11 @@
         <translation>جارٍ البحث</translation>
     </message>
 </context>
+<context>
+    <name>glowdeck::main</name>
+    <message>
+        <source>Glowdeck already runs on this display; its panel opens there.</source>
+        <translation>يعمل Glowdeck بالفعل على هذه الشاشة؛ وستُفتح لوحته هناك.</translation>
+    </message>
+</context>
 </TS>

@@ -377,4 +377,11 @@
         <translation>Suche läuft</translation>
     </message>
 </context>
+<context>
+    <name>glowdeck::main</name>
+    <message>
+        <source>Glowdeck already runs on this display; its panel opens there.</source>
+        <translation>Glowdeck läuft bereits auf diesem Bildschirm; sein Bedienfeld öffnet sich dort.</translation>
+    </message>
+</context>
 </TS>

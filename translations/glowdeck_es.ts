@@ -377,4 +377,11 @@
         <translation>Buscando</translation>
     </message>
 </context>
+<context>
+    <name>glowdeck::main</name>
+    <message>
+        <source>Glowdeck already runs on this display; its panel opens there.</source>
+        <translation>Glowdeck ya se está ejecutando en esta pantalla; su panel se abre allí.</translation>
+    </message>
+</context>
 </TS>

@@ -377,4 +377,11 @@
         <translation>Recherche en cours</translation>
     </message>
 </context>
+<context>
+    <name>glowdeck::main</name>
+    <message>
+        <source>Glowdeck already runs on this display; its panel opens there.</source>
+        <translation>Glowdeck est déjà lancé sur cet écran&#xa0;; son panneau s’y ouvre.</translation>
+    </message>
+</context>
 </TS>

@@ -377,4 +377,11 @@
         <translation>Ricerca in corso</translation>
     </message>
 </context>
+<context>
+    <name>glowdeck::main</name>
+    <message>
+        <source>Glowdeck already runs on this display; its panel opens there.</source>
+        <translation>Glowdeck è già in esecuzione su questo schermo; il suo pannello si apre lì.</translation>
+    </message>
+</context>
 </TS>

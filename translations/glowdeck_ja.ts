@@ -376,4 +376,11 @@
         <translation>検索中</translation>
     </message>
 </context>
+<context>
+    <name>glowdeck::main</name>
+    <message>
+        <source>Glowdeck already runs on this display; its panel opens there.</source>
+        <translation>Glowdeck はこのディスプレイですでに実行中です。そちらでパネルが開きます。</translation>
+    </message>
+</context>
 </TS>

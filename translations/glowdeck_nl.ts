@@ -377,4 +377,11 @@
         <translation>Zoeken</translation>
     </message>
 </context>
+<context>
+    <name>glowdeck::main</name>
+    <message>
+        <source>Glowdeck already runs on this display; its panel opens there.</source>
+        <translation>Glowdeck draait al op dit scherm; het paneel opent daar.</translation>
+    </message>
+</context>
 </TS>

@@ -378,4 +378,11 @@
         <translation>Wyszukiwanie</translation>
     </message>
 </context>
+<context>
+    <name>glowdeck::main</name>
+    <message>
+        <source>Glowdeck already runs on this display; its panel opens there.</source>
+        <translation>Glowdeck działa już na tym ekranie; jego panel otworzy się tam.</translation>
+    </message>
+</context>
 </TS>

@@ -377,4 +377,11 @@
         <translation>Procurando</translation>
     </message>
 </context>
+<context>
+    <name>glowdeck::main</name>
+    <message>
+        <source>Glowdeck already runs on this display; its panel opens there.</source>
+        <translation>O Glowdeck já está em execução nesta tela; o painel dele abre lá.</translation>
+    </message>
+</context>
 </TS>

@@ -376,4 +376,11 @@
         <translation>正在搜索</translation>
     </message>
 </context>
+<context>
+    <name>glowdeck::main</name>
+    <message>
+        <source>Glowdeck already runs on this display; its panel opens there.</source>
+        <translation>Glowdeck 已在此显示器上运行，其面板将在那里打开。</translation>
+    </message>
+</context>
 </TS>

@@ -52,7 +52,9 @@ int main(int argc, char* argv[]) {
                      qPrintable(instance.problem()));
     }
     if (instance.notifyRunning()) {
-        std::printf("Glowdeck already runs on this display; its panel opens there.\n");
+        std::printf("%s\n", qPrintable(QCoreApplication::translate(
+                                "glowdeck::main",
+                                "Glowdeck already runs on this display; its panel opens there.")));
         return 0;
     }
     glowdeck::GlowdeckApp app(instance);
