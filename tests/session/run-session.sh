@@ -45,7 +45,13 @@ scale=1
 monitor_x=0
 case $variant in
 "") ;;
-hidpi) SESSION_SCREEN=2560x1600x24 SESSION_TRAY_ALIGN=center SESSION_TRAY_HEIGHT=56 scale=2 ;;
+hidpi)
+    # Xft.dpi lives in a property of the root window, which Xvfb drops when it resets after its
+    # last client leaves: without -noreset it would go with xrdb itself unless the compositor
+    # happened to be connected already.
+    SESSION_SCREEN=2560x1600x24 SESSION_TRAY_ALIGN=center SESSION_TRAY_HEIGHT=56 scale=2
+    SESSION_XVFB_ARGS=-noreset
+    ;;
 monitors)
     SESSION_SCREEN=2560x800x24 SESSION_TRAY_MONITOR=1 SESSION_TRAY_ALIGN=left
     SESSION_XVFB_ARGS=-noreset monitor_x=1280
