@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     loop.advance(Duration::zero());
 
     lights.receiveReply(std::string_view(reinterpret_cast<const char*>(data), size), "10.0.0.5");
-    loop.advance(Duration::zero());
+    loop.advance(Lights::configSaveDelay);
 
     if (lights.bulbs().size() != 1)
         std::abort();

@@ -161,6 +161,7 @@ void Lights::load() {
 
 void Lights::save() {
     pendingSave_.reset();
+    pendingConfigSave_.reset();
     if (preview_)
         return;
     auto encoded = SavedLight::encode(bulbs_);
@@ -181,7 +182,8 @@ void Lights::saveSoon() {
 }
 
 void Lights::flushSave() {
-    if (pendingSave_ && pendingSave_->active())
+    if ((pendingSave_ && pendingSave_->active()) ||
+        (pendingConfigSave_ && pendingConfigSave_->active()))
         save();
 }
 
@@ -275,7 +277,8 @@ void Lights::receiveConfig(const Wire::Reply& reply, const std::string& from) {
         return;
     willChange_.notify();
     bulb->device = std::move(device);
-    saveSoon();
+    if (!pendingConfigSave_ || !pendingConfigSave_->active())
+        pendingConfigSave_ = loop_.after(configSaveDelay, [this] { save(); });
 }
 
 void Lights::askConfig(const std::string& ip) {

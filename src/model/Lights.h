@@ -35,6 +35,9 @@ public:
     static constexpr std::chrono::milliseconds pollInterval{10'000};
     static constexpr std::chrono::milliseconds pollTolerance{2000};
     static constexpr std::chrono::milliseconds followUpDelay{350};
+    // What devices tell of themselves is saved this long after the first answer, so that a
+    // burst of answers costs one write.
+    static constexpr std::chrono::milliseconds configSaveDelay{1000};
     // A bulb's rejection stays on the status line through the reports that follow it this
     // closely (the rejected command's own follow-up among them); the user's next command or a
     // new scan clears it at once. So is the message that the list is full.
@@ -162,6 +165,7 @@ private:
     Handle scanTask_;
     Handle refreshTask_;
     Handle pendingSave_;
+    Handle pendingConfigSave_;
     bool panelVisible_ = false;
     bool hasDiscovered_ = false;
     bool preview_ = false;

@@ -85,6 +85,9 @@ TEST(Devices, ConfigurationAnswersSetTheClassAndRangeAndNonsenseLeavesTheDefault
         EXPECT_EQ(device.minKelvin, c.low);
         EXPECT_EQ(device.maxKelvin, c.high);
 
+        const int writes = rig.store.writes();
+        rig.loop.advance(Lights::configSaveDelay); // one write for all the answers
+        EXPECT_EQ(rig.store.writes(), writes + (device == DeviceClass{} ? 0 : 1));
         rig.build(); // the next run knows it before any reply
         EXPECT_EQ(rig.lights->bulbs()[0].device, device);
     }
