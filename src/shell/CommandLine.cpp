@@ -80,9 +80,13 @@ std::optional<int> CommandLine::handle(int argc, char** argv) {
         return std::nullopt;
 
     // Help and errors are for a person to read: in the user's language, Qt's texts ("Usage:")
-    // too, which needs an application object. The usual start has returned before this.
-    QCoreApplication application(argc, argv);
-    Translations::install();
+    // too, which needs an application object. The usual start has returned before this, and in
+    // English none is made (it would warn about a C locale on standard error).
+    std::optional<QCoreApplication> application;
+    if (!Translations::languageFor().isEmpty()) {
+        application.emplace(argc, argv);
+        Translations::install();
+    }
     Options translated;
     translated.parser.parse(arguments);
     QString error = translated.parser.errorText();

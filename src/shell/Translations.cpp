@@ -40,23 +40,34 @@ bool add(QPointer<QTranslator>& slot, const QLocale& language, const QString& fi
 
 } // namespace
 
-QString Translations::install(const QLocale& locale) {
-    if (!QCoreApplication::instance())
-        return {};
-    drop(ownCatalogue);
-    drop(qtCatalogue);
+QString Translations::languageFor(const QLocale& locale) {
     // The languages in the user's order of preference; English is the texts as written.
     for (const QString& name : locale.uiLanguages()) {
         const QLocale language(name);
         if (language.language() == QLocale::English || language.language() == QLocale::C)
             break;
-        if (!add(ownCatalogue, language, QStringLiteral("glowdeck"), QStringLiteral(":/i18n")))
-            continue;
-        add(qtCatalogue, language, QStringLiteral("qtbase"),
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-        return ownCatalogue->language();
+        QTranslator translator;
+        if (translator.load(language, QStringLiteral("glowdeck"), QStringLiteral("_"),
+                            QStringLiteral(":/i18n")))
+            return translator.language();
     }
     return {};
+}
+
+QString Translations::install(const QLocale& locale) {
+    if (!QCoreApplication::instance())
+        return {};
+    drop(ownCatalogue);
+    drop(qtCatalogue);
+    const QString chosen = languageFor(locale);
+    if (chosen.isEmpty())
+        return {};
+    const QLocale language(chosen);
+    if (!add(ownCatalogue, language, QStringLiteral("glowdeck"), QStringLiteral(":/i18n")))
+        return {};
+    add(qtCatalogue, language, QStringLiteral("qtbase"),
+        QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    return chosen;
 }
 
 } // namespace glowdeck

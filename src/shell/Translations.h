@@ -15,6 +15,10 @@ public:
     // line can call this on its QCoreApplication as the tray does on its QApplication), in place of
     // any this installed before. Returns the language loaded ("de", "pt_BR"), or empty for English.
     static QString install(const QLocale& locale = QLocale::system());
+
+    // The language install() would load for `locale`, or empty for English; needs no
+    // QCoreApplication.
+    static QString languageFor(const QLocale& locale = QLocale::system());
 };
 
 } // namespace glowdeck
