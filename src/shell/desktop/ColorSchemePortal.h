@@ -3,12 +3,14 @@
 #include "shell/desktop/ColorScheme.h"
 
 #include <QDBusConnection>
+// Complete here, where moc reads the change slot: a type moc sees only declared is looked up by
+// name when the slot is connected, and is not found before something else has used it.
+#include <QDBusVariant>
 #include <QObject>
 
 #include <functional>
 #include <optional>
 
-class QDBusVariant;
 class QVariant;
 
 namespace glowdeck {
