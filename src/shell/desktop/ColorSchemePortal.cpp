@@ -26,7 +26,11 @@ QVariant unwrapped(QVariant value) {
 
 } // namespace
 
-ColorSchemePortal::ColorSchemePortal(const QDBusConnection& bus) : bus_(bus) {}
+ColorSchemePortal::ColorSchemePortal(const QDBusConnection& bus) : bus_(bus) {
+    // Qt finds the change slot's argument types by name when subscribing; QDBusVariant has a
+    // name only once it is registered, which would otherwise wait for its first use elsewhere.
+    qRegisterMetaType<QDBusVariant>();
+}
 
 std::optional<ColorScheme> ColorSchemePortal::fromValue(const QVariant& value) {
     const QVariant plain = unwrapped(value);

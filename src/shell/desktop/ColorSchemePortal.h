@@ -3,8 +3,7 @@
 #include "shell/desktop/ColorScheme.h"
 
 #include <QDBusConnection>
-// Complete here, where moc reads the change slot: a type moc sees only declared is looked up by
-// name when the slot is connected, and is not found before something else has used it.
+// Complete where moc reads the change slot, so that the slot's meta-data carries the type itself.
 #include <QDBusVariant>
 #include <QObject>
 
