@@ -24,9 +24,7 @@ public:
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // The socket path for this user and display: in $XDG_RUNTIME_DIR when set, else in a folder
-    // of this user's own (mode 0700) in the temp directory, which is made when missing. Empty,
-    // with the reason in `problem`, when that folder cannot be trusted or made.
+    // The socket path for this user and display (InstanceAddress::forThisDisplay).
     static QString defaultName(QString* problem = nullptr);
 
     // Asks a running instance to show its panel; true when another instance runs (it has been

@@ -62,6 +62,17 @@ done <<TABLE
 -platform|2|err|Missing value after '-platform'.
 TABLE
 
+# The command line needs no tray library; the tray without it fails, saying so, and starts nothing.
+mkdir "$work/alone"
+cp "$app" "$work/alone/glowdeck"
+app=$work/alone/glowdeck
+run --version
+[ "$status" = 0 ] || fail "--version without the tray library exits $status: $(cat "$work/err")"
+run
+[ "$status" = 1 ] || fail "the tray without its library exits $status, not 1"
+grep -qF "cannot load the tray application" "$work/err" ||
+    fail "the tray without its library does not say so: $(cat "$work/err")"
+
 [ -z "$(ls -A "$work/home")" ] || fail "the home folder is no longer empty"
 [ "$failed" = 0 ] && echo "command line: all passed"
 exit "$failed"
