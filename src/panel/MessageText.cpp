@@ -58,8 +58,10 @@ QString MessageText::translate(const std::string& message) {
         return tr("Could not turn off Start at Login: %1.").arg(QString::fromStdString(*reason));
 
     // The count in "The list is full at 1024 lights." is a number the core wrote.
-    std::string full = m::listFull(0);
-    full.replace(full.find('0'), 1, mark);
+    const std::string withZero = m::listFull(0);
+    const auto zero = withZero.find('0');
+    const std::string full =
+        withZero.substr(0, zero) + std::string(mark) + withZero.substr(zero + 1);
     if (const auto count = valueIn(message, full);
         count &&
         std::all_of(count->begin(), count->end(), [](char c) { return c >= '0' && c <= '9'; })) {
