@@ -139,6 +139,35 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::LightMatch</name>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>لا توجد مصابيح محفوظة.</translation>
+    </message>
+    <message>
+        <source>Known lights: %1.</source>
+        <extracomment>%1: the lights as &quot;name (address)&quot;, separated by commas</extracomment>
+        <translation>المصابيح المعروفة: %1.</translation>
+    </message>
+    <message>
+        <source>An empty light name names no light. %1</source>
+        <extracomment>%1: the known lights, a sentence of its own</extracomment>
+        <translation>الاسم الفارغ لا يدل على أي مصباح. %1</translation>
+    </message>
+    <message>
+        <source>No saved light has the address %1. %2</source>
+        <translation>لا يوجد مصباح محفوظ بالعنوان %1. %2</translation>
+    </message>
+    <message>
+        <source>No light is called &apos;%1&apos;. %2</source>
+        <translation>لا يوجد مصباح باسم «%1». %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; matches more than one light: %2. Name one of them fully or by its address.</source>
+        <translation>«%1» يطابق أكثر من مصباح: %2. اذكر أحدها باسمه الكامل أو بعنوانه.</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
@@ -379,6 +408,203 @@
     <message>
         <source>Scanning</source>
         <translation>جارٍ البحث</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::Verb</name>
+    <message>
+        <source>Brightness must be 10-100, or +N or -N to step it.</source>
+        <translation>يجب أن يكون السطوع بين 10 و100، أو ‎+N أو ‎-N لتغييره.</translation>
+    </message>
+    <message>
+        <source>Temperature must be 2200-6500 K.</source>
+        <translation>يجب أن تكون درجة الحرارة بين 2200 و6500 K.</translation>
+    </message>
+    <message>
+        <source>Colour must be &apos;#rrggbb&apos; or one of: %1.</source>
+        <extracomment>%1: the colour names as typed on the command line, separated by spaces</extracomment>
+        <translation>يجب أن يكون اللون «#rrggbb» أو أحد: %1.</translation>
+    </message>
+    <message>
+        <source>Preset must be one of: %1.</source>
+        <extracomment>%1: the preset names as typed on the command line, separated by spaces</extracomment>
+        <translation>يجب أن يكون المشهد أحد: %1.</translation>
+    </message>
+    <message>
+        <source>Refused &apos;%1&apos;: arguments must be text without markup (&lt;, &gt;, &amp;), control characters or NUL.</source>
+        <translation>رُفض «%1»: يجب أن تكون الوسائط نصًا بلا ترميز (&lt;، &gt;، &amp;) أو محارف تحكم أو NUL.</translation>
+    </message>
+    <message>
+        <source>No verb given.</source>
+        <translation>لم يُحدَّد أمر.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>أمر غير معروف «%1».</translation>
+    </message>
+    <message>
+        <source>Invalid value &apos;%1&apos;. %2</source>
+        <extracomment>%2: what the value must be, a sentence of its own</extracomment>
+        <translation>قيمة غير صالحة «%1». %2</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; for %2.</source>
+        <extracomment>%2: the verb as typed (list, toggle, ...)</extracomment>
+        <translation>خيار غير معروف «%1» للأمر %2.</translation>
+    </message>
+    <message>
+        <source>%1 takes no lights: &apos;%2&apos;.</source>
+        <extracomment>%1: the verb as typed (list or panel)</extracomment>
+        <translation>الأمر %1 لا يقبل مصابيح: «%2».</translation>
+    </message>
+    <message>
+        <source>%1 needs a value. %2</source>
+        <extracomment>%1: the verb as typed (brightness, color, ...); %2: what the value must be</extracomment>
+        <translation>الأمر %1 يحتاج إلى قيمة. %2</translation>
+    </message>
+    <message>
+        <source>Name lights or give --all, not both.</source>
+        <translation>اذكر مصابيح أو استخدم --all، لا الاثنين معًا.</translation>
+    </message>
+    <message>
+        <source>
+Verbs (for keyboard shortcuts and scripts):
+  list [--json]                       The lights: name, address, reachable, on,
+                                      brightness, mode.
+  list --names                        The saved lights&apos; names, asking no light.
+  on|off|toggle [LIGHT...|--all]      Switch lights; toggle follows the first one.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan, Blue,
+                                      Purple.
+  preset NAME [LIGHT...|--all]        A preset scene, such as Cozy or Focus.
+  panel                               Show or hide the panel.
+
+LIGHT is a saved light&apos;s name (exact, any case, or a unique beginning) or its
+address; without one a verb acts on the light selected in the panel. A running
+Glowdeck does the work; without one the verb works on its own, with the saved
+lights (the panel&apos;s list; the first of them stands for the selected one),
+sending only to the lights it names, never a broadcast. It waits up to
+1 s for the lights&apos; answers and exits 0 when all answered, 1 naming those that
+did not answer or rejected the command, 2 for a usage error.
+</source>
+        <translation>
+الأوامر (لاختصارات لوحة المفاتيح والبرامج النصية):
+  list [--json]                       المصابيح: الاسم، العنوان، الاتصال،
+                                      التشغيل، السطوع، الوضع.
+  list --names                        أسماء المصابيح المحفوظة، دون سؤال أي
+                                      مصباح.
+  on|off|toggle [LIGHT...|--all]      تبديل المصابيح؛ يتبع toggle أولها.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan,
+                                      Blue, Purple.
+  preset NAME [LIGHT...|--all]        مشهد، مثل Cozy أو Focus.
+  panel                               إظهار اللوحة أو إخفاؤها.
+
+LIGHT هو اسم مصباح محفوظ (مطابق تمامًا، بأي حالة أحرف، أو بداية فريدة) أو
+عنوانه؛ ومن دونه يعمل الأمر على المصباح المحدد في اللوحة. يتولى Glowdeck
+العمل إن كان قيد التشغيل؛ وإلا يعمل الأمر بنفسه على المصابيح المحفوظة (قائمة
+اللوحة؛ وأولها يقوم مقام المصباح المحدد)، ولا يرسل إلا إلى المصابيح التي
+يسمّيها، ولا يبث أبدًا. ينتظر حتى ثانية واحدة ردود المصابيح، ثم ينتهي بالرمز
+0 إذا ردّت كلها، و1 مع تسمية ما لم يرد منها أو رفض الأمر، و2 عند خطأ في
+الاستخدام.
+</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbCommand</name>
+    <message>
+        <source>The running Glowdeck did not answer: %1</source>
+        <extracomment>%1: the error the session bus reports, in English</extracomment>
+        <translation>لم يرد Glowdeck العامل: %1</translation>
+    </message>
+    <message>
+        <source>Could not open the local network connection.</source>
+        <translation>تعذّر فتح الاتصال بالشبكة المحلية.</translation>
+    </message>
+    <message>
+        <source>The lights did not answer in time.</source>
+        <translation>لم ترد المصابيح في الوقت المحدد.</translation>
+    </message>
+    <message>
+        <source>Run &apos;glowdeck --help&apos; for the verbs.</source>
+        <translation>شغّل «glowdeck --help» لعرض الأوامر.</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbRunner</name>
+    <message>
+        <source>%1 did not answer.</source>
+        <translation>لم يرد %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a colour.</source>
+        <translation>لا يستطيع %1 عرض لون.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a white temperature.</source>
+        <translation>لا يستطيع %1 عرض درجة حرارة الأبيض.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a brightness.</source>
+        <translation>لا يستطيع %1 عرض سطوع.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show the preset %2.</source>
+        <extracomment>%2: the preset&apos;s name as typed on the command line (Cozy, Focus, ...)</extracomment>
+        <translation>لا يستطيع %1 عرض المشهد %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show this.</source>
+        <translation>لا يستطيع %1 عرض هذا.</translation>
+    </message>
+    <message>
+        <source>%1: off</source>
+        <extracomment>A light&apos;s state: %1 the light as &quot;name (address)&quot;</extracomment>
+        <translation>%1: مطفأ</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, colour %3</source>
+        <extracomment>%2: the brightness in percent; %3: the colour as #rrggbb</extracomment>
+        <translation>%1: يعمل، %2%، لون %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset %3</source>
+        <extracomment>%2: the brightness in percent; %3: the preset&apos;s name (Cozy, Focus, ...)</extracomment>
+        <translation>%1: يعمل، %2%، المشهد %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset scene %3</source>
+        <extracomment>%2: the brightness in percent; %3: the number of a scene Glowdeck has no name for</extracomment>
+        <translation>%1: يعمل، %2%، المشهد رقم %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, %3 K</source>
+        <extracomment>%2: the brightness in percent; %3: the white temperature in kelvin</extracomment>
+        <translation>%1: يعمل، %2%، %3 K</translation>
+    </message>
+    <message>
+        <source>There is no panel to show here.</source>
+        <translation>لا توجد لوحة لعرضها هنا.</translation>
+    </message>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>لا توجد مصابيح محفوظة.</translation>
+    </message>
+    <message>
+        <source>No light is selected: name one, or give --all.</source>
+        <translation>لم يُحدَّد مصباح: اذكر واحدًا أو استخدم --all.</translation>
+    </message>
+    <message>
+        <source>%1: not answering</source>
+        <translation>%1: لا يرد</translation>
+    </message>
+    <message>
+        <source>%1 rejected the command.</source>
+        <translation>رفض %1 الأمر.</translation>
     </message>
 </context>
 <context>

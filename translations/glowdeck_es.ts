@@ -139,6 +139,35 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::LightMatch</name>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>No hay luces guardadas.</translation>
+    </message>
+    <message>
+        <source>Known lights: %1.</source>
+        <extracomment>%1: the lights as &quot;name (address)&quot;, separated by commas</extracomment>
+        <translation>Luces conocidas: %1.</translation>
+    </message>
+    <message>
+        <source>An empty light name names no light. %1</source>
+        <extracomment>%1: the known lights, a sentence of its own</extracomment>
+        <translation>Un nombre de luz vacío no nombra ninguna luz. %1</translation>
+    </message>
+    <message>
+        <source>No saved light has the address %1. %2</source>
+        <translation>Ninguna luz guardada tiene la dirección %1. %2</translation>
+    </message>
+    <message>
+        <source>No light is called &apos;%1&apos;. %2</source>
+        <translation>Ninguna luz se llama «%1». %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; matches more than one light: %2. Name one of them fully or by its address.</source>
+        <translation>«%1» coincide con más de una luz: %2. Nombra una de ellas completa o por su dirección.</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
@@ -375,6 +404,204 @@
     <message>
         <source>Scanning</source>
         <translation>Buscando</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::Verb</name>
+    <message>
+        <source>Brightness must be 10-100, or +N or -N to step it.</source>
+        <translation>El brillo debe estar entre 10 y 100, o ser +N o -N para variarlo.</translation>
+    </message>
+    <message>
+        <source>Temperature must be 2200-6500 K.</source>
+        <translation>La temperatura debe estar entre 2200 y 6500 K.</translation>
+    </message>
+    <message>
+        <source>Colour must be &apos;#rrggbb&apos; or one of: %1.</source>
+        <extracomment>%1: the colour names as typed on the command line, separated by spaces</extracomment>
+        <translation>El color debe ser «#rrggbb» o uno de: %1.</translation>
+    </message>
+    <message>
+        <source>Preset must be one of: %1.</source>
+        <extracomment>%1: the preset names as typed on the command line, separated by spaces</extracomment>
+        <translation>La escena debe ser una de: %1.</translation>
+    </message>
+    <message>
+        <source>Refused &apos;%1&apos;: arguments must be text without markup (&lt;, &gt;, &amp;), control characters or NUL.</source>
+        <translation>Se rechazó «%1»: los argumentos deben ser texto sin marcado (&lt;, &gt;, &amp;), caracteres de control ni NUL.</translation>
+    </message>
+    <message>
+        <source>No verb given.</source>
+        <translation>No se ha indicado ninguna orden.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>Orden desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Invalid value &apos;%1&apos;. %2</source>
+        <extracomment>%2: what the value must be, a sentence of its own</extracomment>
+        <translation>Valor no válido «%1». %2</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; for %2.</source>
+        <extracomment>%2: the verb as typed (list, toggle, ...)</extracomment>
+        <translation>Opción desconocida «%1» para %2.</translation>
+    </message>
+    <message>
+        <source>%1 takes no lights: &apos;%2&apos;.</source>
+        <extracomment>%1: the verb as typed (list or panel)</extracomment>
+        <translation>%1 no admite luces: «%2».</translation>
+    </message>
+    <message>
+        <source>%1 needs a value. %2</source>
+        <extracomment>%1: the verb as typed (brightness, color, ...); %2: what the value must be</extracomment>
+        <translation>%1 necesita un valor. %2</translation>
+    </message>
+    <message>
+        <source>Name lights or give --all, not both.</source>
+        <translation>Nombra luces o indica --all, no ambas cosas.</translation>
+    </message>
+    <message>
+        <source>
+Verbs (for keyboard shortcuts and scripts):
+  list [--json]                       The lights: name, address, reachable, on,
+                                      brightness, mode.
+  list --names                        The saved lights&apos; names, asking no light.
+  on|off|toggle [LIGHT...|--all]      Switch lights; toggle follows the first one.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan, Blue,
+                                      Purple.
+  preset NAME [LIGHT...|--all]        A preset scene, such as Cozy or Focus.
+  panel                               Show or hide the panel.
+
+LIGHT is a saved light&apos;s name (exact, any case, or a unique beginning) or its
+address; without one a verb acts on the light selected in the panel. A running
+Glowdeck does the work; without one the verb works on its own, with the saved
+lights (the panel&apos;s list; the first of them stands for the selected one),
+sending only to the lights it names, never a broadcast. It waits up to
+1 s for the lights&apos; answers and exits 0 when all answered, 1 naming those that
+did not answer or rejected the command, 2 for a usage error.
+</source>
+        <translation>
+Órdenes (para atajos de teclado y scripts):
+  list [--json]                       Las luces: nombre, dirección, accesible,
+                                      encendida, brillo, modo.
+  list --names                        Los nombres de las luces guardadas, sin
+                                      consultarlas.
+  on|off|toggle [LIGHT...|--all]      Conmuta luces; toggle sigue a la primera.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan,
+                                      Blue, Purple.
+  preset NAME [LIGHT...|--all]        Una escena, como Cozy o Focus.
+  panel                               Muestra u oculta el panel.
+
+LIGHT es el nombre de una luz guardada (exacto, sin distinguir mayúsculas, o
+un comienzo único) o su dirección; sin él, una orden actúa sobre la luz
+seleccionada en el panel. Un Glowdeck en ejecución hace el trabajo; si no hay
+ninguno, la orden actúa por su cuenta con las luces guardadas (la lista del
+panel; la primera hace de luz seleccionada), enviando solo a las luces que
+nombra, nunca por difusión. Espera hasta 1 s las respuestas de las luces y
+termina con 0 si todas respondieron, con 1 nombrando las que no respondieron
+o rechazaron la orden, y con 2 ante un error de uso.
+</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbCommand</name>
+    <message>
+        <source>The running Glowdeck did not answer: %1</source>
+        <extracomment>%1: the error the session bus reports, in English</extracomment>
+        <translation>El Glowdeck en ejecución no respondió: %1</translation>
+    </message>
+    <message>
+        <source>Could not open the local network connection.</source>
+        <translation>No se ha podido abrir la conexión con la red local.</translation>
+    </message>
+    <message>
+        <source>The lights did not answer in time.</source>
+        <translation>Las luces no respondieron a tiempo.</translation>
+    </message>
+    <message>
+        <source>Run &apos;glowdeck --help&apos; for the verbs.</source>
+        <translation>Ejecuta «glowdeck --help» para ver las órdenes.</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbRunner</name>
+    <message>
+        <source>%1 did not answer.</source>
+        <translation>%1 no respondió.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a colour.</source>
+        <translation>%1 no puede mostrar un color.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a white temperature.</source>
+        <translation>%1 no puede mostrar una temperatura de blanco.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a brightness.</source>
+        <translation>%1 no puede mostrar un brillo.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show the preset %2.</source>
+        <extracomment>%2: the preset&apos;s name as typed on the command line (Cozy, Focus, ...)</extracomment>
+        <translation>%1 no puede mostrar la escena %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show this.</source>
+        <translation>%1 no puede mostrar esto.</translation>
+    </message>
+    <message>
+        <source>%1: off</source>
+        <extracomment>A light&apos;s state: %1 the light as &quot;name (address)&quot;</extracomment>
+        <translation>%1: apagada</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, colour %3</source>
+        <extracomment>%2: the brightness in percent; %3: the colour as #rrggbb</extracomment>
+        <translation>%1: encendida, %2 %, color %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset %3</source>
+        <extracomment>%2: the brightness in percent; %3: the preset&apos;s name (Cozy, Focus, ...)</extracomment>
+        <translation>%1: encendida, %2 %, escena %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset scene %3</source>
+        <extracomment>%2: the brightness in percent; %3: the number of a scene Glowdeck has no name for</extracomment>
+        <translation>%1: encendida, %2 %, escena n.º %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, %3 K</source>
+        <extracomment>%2: the brightness in percent; %3: the white temperature in kelvin</extracomment>
+        <translation>%1: encendida, %2 %, %3 K</translation>
+    </message>
+    <message>
+        <source>There is no panel to show here.</source>
+        <translation>Aquí no hay ningún panel que mostrar.</translation>
+    </message>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>No hay luces guardadas.</translation>
+    </message>
+    <message>
+        <source>No light is selected: name one, or give --all.</source>
+        <translation>No hay ninguna luz seleccionada: nombra una o indica --all.</translation>
+    </message>
+    <message>
+        <source>%1: not answering</source>
+        <translation>%1: no responde</translation>
+    </message>
+    <message>
+        <source>%1 rejected the command.</source>
+        <translation>%1 rechazó la orden.</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,35 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::LightMatch</name>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>Aucune lumière n’est enregistrée.</translation>
+    </message>
+    <message>
+        <source>Known lights: %1.</source>
+        <extracomment>%1: the lights as &quot;name (address)&quot;, separated by commas</extracomment>
+        <translation>Lumières connues : %1.</translation>
+    </message>
+    <message>
+        <source>An empty light name names no light. %1</source>
+        <extracomment>%1: the known lights, a sentence of its own</extracomment>
+        <translation>Un nom de lumière vide ne désigne aucune lumière. %1</translation>
+    </message>
+    <message>
+        <source>No saved light has the address %1. %2</source>
+        <translation>Aucune lumière enregistrée n’a l’adresse %1. %2</translation>
+    </message>
+    <message>
+        <source>No light is called &apos;%1&apos;. %2</source>
+        <translation>Aucune lumière ne s’appelle «&#xa0;%1&#xa0;». %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; matches more than one light: %2. Name one of them fully or by its address.</source>
+        <translation>«&#xa0;%1&#xa0;» correspond à plusieurs lumières : %2. Nommez-en une en entier ou par son adresse.</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
@@ -375,6 +404,206 @@
     <message>
         <source>Scanning</source>
         <translation>Recherche en cours</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::Verb</name>
+    <message>
+        <source>Brightness must be 10-100, or +N or -N to step it.</source>
+        <translation>La luminosité doit être comprise entre 10 et 100, ou +N ou -N pour la faire varier.</translation>
+    </message>
+    <message>
+        <source>Temperature must be 2200-6500 K.</source>
+        <translation>La température doit être comprise entre 2200 et 6500 K.</translation>
+    </message>
+    <message>
+        <source>Colour must be &apos;#rrggbb&apos; or one of: %1.</source>
+        <extracomment>%1: the colour names as typed on the command line, separated by spaces</extracomment>
+        <translation>La couleur doit être «&#xa0;#rrggbb&#xa0;» ou l’une de : %1.</translation>
+    </message>
+    <message>
+        <source>Preset must be one of: %1.</source>
+        <extracomment>%1: the preset names as typed on the command line, separated by spaces</extracomment>
+        <translation>L’ambiance doit être l’une de : %1.</translation>
+    </message>
+    <message>
+        <source>Refused &apos;%1&apos;: arguments must be text without markup (&lt;, &gt;, &amp;), control characters or NUL.</source>
+        <translation>«&#xa0;%1&#xa0;» refusé : les arguments doivent être du texte sans balisage (&lt;, &gt;, &amp;), caractères de contrôle ni NUL.</translation>
+    </message>
+    <message>
+        <source>No verb given.</source>
+        <translation>Aucune commande indiquée.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>Commande inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Invalid value &apos;%1&apos;. %2</source>
+        <extracomment>%2: what the value must be, a sentence of its own</extracomment>
+        <translation>Valeur non valide «&#xa0;%1&#xa0;». %2</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; for %2.</source>
+        <extracomment>%2: the verb as typed (list, toggle, ...)</extracomment>
+        <translation>Option inconnue «&#xa0;%1&#xa0;» pour %2.</translation>
+    </message>
+    <message>
+        <source>%1 takes no lights: &apos;%2&apos;.</source>
+        <extracomment>%1: the verb as typed (list or panel)</extracomment>
+        <translation>%1 ne prend pas de lumière : «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message>
+        <source>%1 needs a value. %2</source>
+        <extracomment>%1: the verb as typed (brightness, color, ...); %2: what the value must be</extracomment>
+        <translation>%1 demande une valeur. %2</translation>
+    </message>
+    <message>
+        <source>Name lights or give --all, not both.</source>
+        <translation>Nommez des lumières ou indiquez --all, pas les deux.</translation>
+    </message>
+    <message>
+        <source>
+Verbs (for keyboard shortcuts and scripts):
+  list [--json]                       The lights: name, address, reachable, on,
+                                      brightness, mode.
+  list --names                        The saved lights&apos; names, asking no light.
+  on|off|toggle [LIGHT...|--all]      Switch lights; toggle follows the first one.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan, Blue,
+                                      Purple.
+  preset NAME [LIGHT...|--all]        A preset scene, such as Cozy or Focus.
+  panel                               Show or hide the panel.
+
+LIGHT is a saved light&apos;s name (exact, any case, or a unique beginning) or its
+address; without one a verb acts on the light selected in the panel. A running
+Glowdeck does the work; without one the verb works on its own, with the saved
+lights (the panel&apos;s list; the first of them stands for the selected one),
+sending only to the lights it names, never a broadcast. It waits up to
+1 s for the lights&apos; answers and exits 0 when all answered, 1 naming those that
+did not answer or rejected the command, 2 for a usage error.
+</source>
+        <translation>
+Commandes (pour les raccourcis clavier et les scripts) :
+  list [--json]                       Les lumières : nom, adresse, joignable,
+                                      allumée, luminosité, mode.
+  list --names                        Les noms des lumières enregistrées, sans
+                                      requête.
+  on|off|toggle [LIGHT...|--all]      Commute les lumières ; toggle suit la
+                                      première.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME : Red, Orange, Yellow, Green, Cyan,
+                                      Blue, Purple.
+  preset NAME [LIGHT...|--all]        Une ambiance, comme Cozy ou Focus.
+  panel                               Affiche ou masque le panneau.
+
+LIGHT est le nom d’une lumière enregistrée (exact, sans tenir compte de la
+casse, ou un début unique) ou son adresse ; sans lui, une commande agit sur la
+lumière choisie dans le panneau. Un Glowdeck en cours d’exécution fait le
+travail ; sinon la commande agit seule, avec les lumières enregistrées (la liste
+du panneau ; la première tient lieu de lumière choisie), en n’envoyant qu’aux
+lumières qu’elle nomme, jamais en diffusion. Elle attend jusqu’à 1 s les
+réponses des lumières et se termine par 0 si toutes ont répondu, par 1 en
+nommant celles qui n’ont pas répondu ou ont refusé la commande, par 2 pour une
+erreur d’utilisation.
+</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbCommand</name>
+    <message>
+        <source>The running Glowdeck did not answer: %1</source>
+        <extracomment>%1: the error the session bus reports, in English</extracomment>
+        <translation>Le Glowdeck en cours d’exécution n’a pas répondu : %1</translation>
+    </message>
+    <message>
+        <source>Could not open the local network connection.</source>
+        <translation>Impossible d’ouvrir la connexion au réseau local.</translation>
+    </message>
+    <message>
+        <source>The lights did not answer in time.</source>
+        <translation>Les lumières n’ont pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>Run &apos;glowdeck --help&apos; for the verbs.</source>
+        <translation>Lancez «&#xa0;glowdeck --help&#xa0;» pour voir les commandes.</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbRunner</name>
+    <message>
+        <source>%1 did not answer.</source>
+        <translation>%1 n’a pas répondu.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a colour.</source>
+        <translation>%1 ne peut pas afficher de couleur.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a white temperature.</source>
+        <translation>%1 ne peut pas afficher de température de blanc.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a brightness.</source>
+        <translation>%1 ne peut pas afficher de luminosité.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show the preset %2.</source>
+        <extracomment>%2: the preset&apos;s name as typed on the command line (Cozy, Focus, ...)</extracomment>
+        <translation>%1 ne peut pas afficher l’ambiance %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show this.</source>
+        <translation>%1 ne peut pas afficher cela.</translation>
+    </message>
+    <message>
+        <source>%1: off</source>
+        <extracomment>A light&apos;s state: %1 the light as &quot;name (address)&quot;</extracomment>
+        <translation>%1 : éteinte</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, colour %3</source>
+        <extracomment>%2: the brightness in percent; %3: the colour as #rrggbb</extracomment>
+        <translation>%1 : allumée, %2&#xa0;%, couleur %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset %3</source>
+        <extracomment>%2: the brightness in percent; %3: the preset&apos;s name (Cozy, Focus, ...)</extracomment>
+        <translation>%1 : allumée, %2&#xa0;%, ambiance %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset scene %3</source>
+        <extracomment>%2: the brightness in percent; %3: the number of a scene Glowdeck has no name for</extracomment>
+        <translation>%1 : allumée, %2&#xa0;%, ambiance n°&#xa0;%3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, %3 K</source>
+        <extracomment>%2: the brightness in percent; %3: the white temperature in kelvin</extracomment>
+        <translation>%1 : allumée, %2&#xa0;%, %3 K</translation>
+    </message>
+    <message>
+        <source>There is no panel to show here.</source>
+        <translation>Il n’y a pas de panneau à afficher ici.</translation>
+    </message>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>Aucune lumière n’est enregistrée.</translation>
+    </message>
+    <message>
+        <source>No light is selected: name one, or give --all.</source>
+        <translation>Aucune lumière n’est choisie : nommez-en une ou indiquez --all.</translation>
+    </message>
+    <message>
+        <source>%1: not answering</source>
+        <translation>%1 : ne répond pas</translation>
+    </message>
+    <message>
+        <source>%1 rejected the command.</source>
+        <translation>%1 a refusé la commande.</translation>
     </message>
 </context>
 <context>

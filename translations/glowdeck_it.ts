@@ -139,6 +139,35 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::LightMatch</name>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>Non ci sono luci salvate.</translation>
+    </message>
+    <message>
+        <source>Known lights: %1.</source>
+        <extracomment>%1: the lights as &quot;name (address)&quot;, separated by commas</extracomment>
+        <translation>Luci note: %1.</translation>
+    </message>
+    <message>
+        <source>An empty light name names no light. %1</source>
+        <extracomment>%1: the known lights, a sentence of its own</extracomment>
+        <translation>Un nome di luce vuoto non indica nessuna luce. %1</translation>
+    </message>
+    <message>
+        <source>No saved light has the address %1. %2</source>
+        <translation>Nessuna luce salvata ha l’indirizzo %1. %2</translation>
+    </message>
+    <message>
+        <source>No light is called &apos;%1&apos;. %2</source>
+        <translation>Nessuna luce si chiama «%1». %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; matches more than one light: %2. Name one of them fully or by its address.</source>
+        <translation>«%1» corrisponde a più di una luce: %2. Indicane una per intero o con il suo indirizzo.</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
@@ -375,6 +404,205 @@
     <message>
         <source>Scanning</source>
         <translation>Ricerca in corso</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::Verb</name>
+    <message>
+        <source>Brightness must be 10-100, or +N or -N to step it.</source>
+        <translation>La luminosità deve essere tra 10 e 100, oppure +N o -N per variarla.</translation>
+    </message>
+    <message>
+        <source>Temperature must be 2200-6500 K.</source>
+        <translation>La temperatura deve essere tra 2200 e 6500 K.</translation>
+    </message>
+    <message>
+        <source>Colour must be &apos;#rrggbb&apos; or one of: %1.</source>
+        <extracomment>%1: the colour names as typed on the command line, separated by spaces</extracomment>
+        <translation>Il colore deve essere «#rrggbb» o uno tra: %1.</translation>
+    </message>
+    <message>
+        <source>Preset must be one of: %1.</source>
+        <extracomment>%1: the preset names as typed on the command line, separated by spaces</extracomment>
+        <translation>La scena deve essere una tra: %1.</translation>
+    </message>
+    <message>
+        <source>Refused &apos;%1&apos;: arguments must be text without markup (&lt;, &gt;, &amp;), control characters or NUL.</source>
+        <translation>«%1» rifiutato: gli argomenti devono essere testo senza markup (&lt;, &gt;, &amp;), caratteri di controllo o NUL.</translation>
+    </message>
+    <message>
+        <source>No verb given.</source>
+        <translation>Nessun comando indicato.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>Comando sconosciuto «%1».</translation>
+    </message>
+    <message>
+        <source>Invalid value &apos;%1&apos;. %2</source>
+        <extracomment>%2: what the value must be, a sentence of its own</extracomment>
+        <translation>Valore non valido «%1». %2</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; for %2.</source>
+        <extracomment>%2: the verb as typed (list, toggle, ...)</extracomment>
+        <translation>Opzione sconosciuta «%1» per %2.</translation>
+    </message>
+    <message>
+        <source>%1 takes no lights: &apos;%2&apos;.</source>
+        <extracomment>%1: the verb as typed (list or panel)</extracomment>
+        <translation>%1 non accetta luci: «%2».</translation>
+    </message>
+    <message>
+        <source>%1 needs a value. %2</source>
+        <extracomment>%1: the verb as typed (brightness, color, ...); %2: what the value must be</extracomment>
+        <translation>%1 richiede un valore. %2</translation>
+    </message>
+    <message>
+        <source>Name lights or give --all, not both.</source>
+        <translation>Indica delle luci oppure --all, non entrambi.</translation>
+    </message>
+    <message>
+        <source>
+Verbs (for keyboard shortcuts and scripts):
+  list [--json]                       The lights: name, address, reachable, on,
+                                      brightness, mode.
+  list --names                        The saved lights&apos; names, asking no light.
+  on|off|toggle [LIGHT...|--all]      Switch lights; toggle follows the first one.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan, Blue,
+                                      Purple.
+  preset NAME [LIGHT...|--all]        A preset scene, such as Cozy or Focus.
+  panel                               Show or hide the panel.
+
+LIGHT is a saved light&apos;s name (exact, any case, or a unique beginning) or its
+address; without one a verb acts on the light selected in the panel. A running
+Glowdeck does the work; without one the verb works on its own, with the saved
+lights (the panel&apos;s list; the first of them stands for the selected one),
+sending only to the lights it names, never a broadcast. It waits up to
+1 s for the lights&apos; answers and exits 0 when all answered, 1 naming those that
+did not answer or rejected the command, 2 for a usage error.
+</source>
+        <translation>
+Comandi (per scorciatoie da tastiera e script):
+  list [--json]                       Le luci: nome, indirizzo, raggiungibile,
+                                      accesa, luminosità, modalità.
+  list --names                        I nomi delle luci salvate, senza
+                                      interrogarle.
+  on|off|toggle [LIGHT...|--all]      Accende o spegne luci; toggle segue la
+                                      prima.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan,
+                                      Blue, Purple.
+  preset NAME [LIGHT...|--all]        Una scena, come Cozy o Focus.
+  panel                               Mostra o nasconde il pannello.
+
+LIGHT è il nome di una luce salvata (esatto, senza distinzione tra maiuscole
+e minuscole, o un inizio univoco) o il suo indirizzo; senza, un comando agisce
+sulla luce selezionata nel pannello. Se Glowdeck è in esecuzione, fa lui il
+lavoro; altrimenti il comando agisce da solo, con le luci salvate (l’elenco del
+pannello; la prima vale come luce selezionata), inviando solo alle luci che
+nomina, mai in broadcast. Attende fino a 1 s le risposte delle luci ed esce
+con 0 se tutte hanno risposto, con 1 indicando quelle che non hanno risposto
+o hanno rifiutato il comando, con 2 per un errore di utilizzo.
+</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbCommand</name>
+    <message>
+        <source>The running Glowdeck did not answer: %1</source>
+        <extracomment>%1: the error the session bus reports, in English</extracomment>
+        <translation>Il Glowdeck in esecuzione non ha risposto: %1</translation>
+    </message>
+    <message>
+        <source>Could not open the local network connection.</source>
+        <translation>Impossibile aprire la connessione alla rete locale.</translation>
+    </message>
+    <message>
+        <source>The lights did not answer in time.</source>
+        <translation>Le luci non hanno risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>Run &apos;glowdeck --help&apos; for the verbs.</source>
+        <translation>Esegui «glowdeck --help» per i comandi.</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbRunner</name>
+    <message>
+        <source>%1 did not answer.</source>
+        <translation>%1 non ha risposto.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a colour.</source>
+        <translation>%1 non può mostrare un colore.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a white temperature.</source>
+        <translation>%1 non può mostrare una temperatura del bianco.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a brightness.</source>
+        <translation>%1 non può mostrare una luminosità.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show the preset %2.</source>
+        <extracomment>%2: the preset&apos;s name as typed on the command line (Cozy, Focus, ...)</extracomment>
+        <translation>%1 non può mostrare la scena %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show this.</source>
+        <translation>%1 non può mostrare questo.</translation>
+    </message>
+    <message>
+        <source>%1: off</source>
+        <extracomment>A light&apos;s state: %1 the light as &quot;name (address)&quot;</extracomment>
+        <translation>%1: spenta</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, colour %3</source>
+        <extracomment>%2: the brightness in percent; %3: the colour as #rrggbb</extracomment>
+        <translation>%1: accesa, %2%, colore %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset %3</source>
+        <extracomment>%2: the brightness in percent; %3: the preset&apos;s name (Cozy, Focus, ...)</extracomment>
+        <translation>%1: accesa, %2%, scena %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset scene %3</source>
+        <extracomment>%2: the brightness in percent; %3: the number of a scene Glowdeck has no name for</extracomment>
+        <translation>%1: accesa, %2%, scena n. %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, %3 K</source>
+        <extracomment>%2: the brightness in percent; %3: the white temperature in kelvin</extracomment>
+        <translation>%1: accesa, %2%, %3 K</translation>
+    </message>
+    <message>
+        <source>There is no panel to show here.</source>
+        <translation>Qui non c’è nessun pannello da mostrare.</translation>
+    </message>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>Non ci sono luci salvate.</translation>
+    </message>
+    <message>
+        <source>No light is selected: name one, or give --all.</source>
+        <translation>Nessuna luce selezionata: indicane una oppure --all.</translation>
+    </message>
+    <message>
+        <source>%1: not answering</source>
+        <translation>%1: non risponde</translation>
+    </message>
+    <message>
+        <source>%1 rejected the command.</source>
+        <translation>%1 ha rifiutato il comando.</translation>
     </message>
 </context>
 <context>

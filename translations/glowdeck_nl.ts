@@ -139,6 +139,35 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::LightMatch</name>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>Er zijn geen opgeslagen lampen.</translation>
+    </message>
+    <message>
+        <source>Known lights: %1.</source>
+        <extracomment>%1: the lights as &quot;name (address)&quot;, separated by commas</extracomment>
+        <translation>Bekende lampen: %1.</translation>
+    </message>
+    <message>
+        <source>An empty light name names no light. %1</source>
+        <extracomment>%1: the known lights, a sentence of its own</extracomment>
+        <translation>Een lege lampnaam noemt geen lamp. %1</translation>
+    </message>
+    <message>
+        <source>No saved light has the address %1. %2</source>
+        <translation>Geen opgeslagen lamp heeft het adres %1. %2</translation>
+    </message>
+    <message>
+        <source>No light is called &apos;%1&apos;. %2</source>
+        <translation>Geen lamp heet ‘%1’. %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; matches more than one light: %2. Name one of them fully or by its address.</source>
+        <translation>‘%1’ past op meer dan één lamp: %2. Noem er één volledig of met haar adres.</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
@@ -375,6 +404,204 @@
     <message>
         <source>Scanning</source>
         <translation>Zoeken</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::Verb</name>
+    <message>
+        <source>Brightness must be 10-100, or +N or -N to step it.</source>
+        <translation>Helderheid moet 10-100 zijn, of +N of -N om haar te verstellen.</translation>
+    </message>
+    <message>
+        <source>Temperature must be 2200-6500 K.</source>
+        <translation>Temperatuur moet 2200-6500 K zijn.</translation>
+    </message>
+    <message>
+        <source>Colour must be &apos;#rrggbb&apos; or one of: %1.</source>
+        <extracomment>%1: the colour names as typed on the command line, separated by spaces</extracomment>
+        <translation>Kleur moet ‘#rrggbb’ zijn of een van: %1.</translation>
+    </message>
+    <message>
+        <source>Preset must be one of: %1.</source>
+        <extracomment>%1: the preset names as typed on the command line, separated by spaces</extracomment>
+        <translation>Scène moet een van deze zijn: %1.</translation>
+    </message>
+    <message>
+        <source>Refused &apos;%1&apos;: arguments must be text without markup (&lt;, &gt;, &amp;), control characters or NUL.</source>
+        <translation>‘%1’ geweigerd: argumenten moeten tekst zijn zonder opmaak (&lt;, &gt;, &amp;), stuurtekens of NUL.</translation>
+    </message>
+    <message>
+        <source>No verb given.</source>
+        <translation>Geen opdracht opgegeven.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>Onbekende opdracht ‘%1’.</translation>
+    </message>
+    <message>
+        <source>Invalid value &apos;%1&apos;. %2</source>
+        <extracomment>%2: what the value must be, a sentence of its own</extracomment>
+        <translation>Ongeldige waarde ‘%1’. %2</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; for %2.</source>
+        <extracomment>%2: the verb as typed (list, toggle, ...)</extracomment>
+        <translation>Onbekende optie ‘%1’ voor %2.</translation>
+    </message>
+    <message>
+        <source>%1 takes no lights: &apos;%2&apos;.</source>
+        <extracomment>%1: the verb as typed (list or panel)</extracomment>
+        <translation>%1 neemt geen lampen: ‘%2’.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value. %2</source>
+        <extracomment>%1: the verb as typed (brightness, color, ...); %2: what the value must be</extracomment>
+        <translation>%1 heeft een waarde nodig. %2</translation>
+    </message>
+    <message>
+        <source>Name lights or give --all, not both.</source>
+        <translation>Noem lampen of geef --all, niet allebei.</translation>
+    </message>
+    <message>
+        <source>
+Verbs (for keyboard shortcuts and scripts):
+  list [--json]                       The lights: name, address, reachable, on,
+                                      brightness, mode.
+  list --names                        The saved lights&apos; names, asking no light.
+  on|off|toggle [LIGHT...|--all]      Switch lights; toggle follows the first one.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan, Blue,
+                                      Purple.
+  preset NAME [LIGHT...|--all]        A preset scene, such as Cozy or Focus.
+  panel                               Show or hide the panel.
+
+LIGHT is a saved light&apos;s name (exact, any case, or a unique beginning) or its
+address; without one a verb acts on the light selected in the panel. A running
+Glowdeck does the work; without one the verb works on its own, with the saved
+lights (the panel&apos;s list; the first of them stands for the selected one),
+sending only to the lights it names, never a broadcast. It waits up to
+1 s for the lights&apos; answers and exits 0 when all answered, 1 naming those that
+did not answer or rejected the command, 2 for a usage error.
+</source>
+        <translation>
+Opdrachten (voor sneltoetsen en scripts):
+  list [--json]                       De lampen: naam, adres, bereikbaar, aan,
+                                      helderheid, modus.
+  list --names                        De namen van de opgeslagen lampen, zonder
+                                      te vragen.
+  on|off|toggle [LIGHT...|--all]      Schakelt lampen; toggle volgt de eerste.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan,
+                                      Blue, Purple.
+  preset NAME [LIGHT...|--all]        Een scène, zoals Cozy of Focus.
+  panel                               Toont of verbergt het paneel.
+
+LIGHT is de naam van een opgeslagen lamp (exact, hoofdletterongevoelig of een
+uniek begin) of haar adres; zonder LIGHT werkt een opdracht op de lamp die in
+het paneel is gekozen. Een draaiende Glowdeck doet het werk; zonder die werkt
+de opdracht zelf, met de opgeslagen lampen (de lijst van het paneel; de eerste
+geldt als de gekozen lamp), en stuurt alleen naar de lampen die ze noemt, nooit
+een broadcast. Ze wacht tot 1 s op de antwoorden van de lampen en eindigt met
+0 als alle lampen antwoordden, met 1 en de namen van de lampen die niet
+antwoordden of de opdracht weigerden, en met 2 bij een gebruiksfout.
+</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbCommand</name>
+    <message>
+        <source>The running Glowdeck did not answer: %1</source>
+        <extracomment>%1: the error the session bus reports, in English</extracomment>
+        <translation>De draaiende Glowdeck antwoordde niet: %1</translation>
+    </message>
+    <message>
+        <source>Could not open the local network connection.</source>
+        <translation>Kan de verbinding met het lokale netwerk niet openen.</translation>
+    </message>
+    <message>
+        <source>The lights did not answer in time.</source>
+        <translation>De lampen antwoordden niet op tijd.</translation>
+    </message>
+    <message>
+        <source>Run &apos;glowdeck --help&apos; for the verbs.</source>
+        <translation>Voer ‘glowdeck --help’ uit voor de opdrachten.</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbRunner</name>
+    <message>
+        <source>%1 did not answer.</source>
+        <translation>%1 antwoordde niet.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a colour.</source>
+        <translation>%1 kan geen kleur tonen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a white temperature.</source>
+        <translation>%1 kan geen witte kleurtemperatuur tonen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a brightness.</source>
+        <translation>%1 kan geen helderheid tonen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show the preset %2.</source>
+        <extracomment>%2: the preset&apos;s name as typed on the command line (Cozy, Focus, ...)</extracomment>
+        <translation>%1 kan de scène %2 niet tonen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show this.</source>
+        <translation>%1 kan dit niet tonen.</translation>
+    </message>
+    <message>
+        <source>%1: off</source>
+        <extracomment>A light&apos;s state: %1 the light as &quot;name (address)&quot;</extracomment>
+        <translation>%1: uit</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, colour %3</source>
+        <extracomment>%2: the brightness in percent; %3: the colour as #rrggbb</extracomment>
+        <translation>%1: aan, %2%, kleur %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset %3</source>
+        <extracomment>%2: the brightness in percent; %3: the preset&apos;s name (Cozy, Focus, ...)</extracomment>
+        <translation>%1: aan, %2%, scène %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset scene %3</source>
+        <extracomment>%2: the brightness in percent; %3: the number of a scene Glowdeck has no name for</extracomment>
+        <translation>%1: aan, %2%, scène nr. %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, %3 K</source>
+        <extracomment>%2: the brightness in percent; %3: the white temperature in kelvin</extracomment>
+        <translation>%1: aan, %2%, %3 K</translation>
+    </message>
+    <message>
+        <source>There is no panel to show here.</source>
+        <translation>Hier is geen paneel om te tonen.</translation>
+    </message>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>Er zijn geen opgeslagen lampen.</translation>
+    </message>
+    <message>
+        <source>No light is selected: name one, or give --all.</source>
+        <translation>Er is geen lamp gekozen: noem er een of geef --all.</translation>
+    </message>
+    <message>
+        <source>%1: not answering</source>
+        <translation>%1: antwoordt niet</translation>
+    </message>
+    <message>
+        <source>%1 rejected the command.</source>
+        <translation>%1 weigerde de opdracht.</translation>
     </message>
 </context>
 <context>

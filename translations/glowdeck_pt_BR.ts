@@ -139,6 +139,35 @@
     </message>
 </context>
 <context>
+    <name>glowdeck::LightMatch</name>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>Não há luzes salvas.</translation>
+    </message>
+    <message>
+        <source>Known lights: %1.</source>
+        <extracomment>%1: the lights as &quot;name (address)&quot;, separated by commas</extracomment>
+        <translation>Luzes conhecidas: %1.</translation>
+    </message>
+    <message>
+        <source>An empty light name names no light. %1</source>
+        <extracomment>%1: the known lights, a sentence of its own</extracomment>
+        <translation>Um nome de luz vazio não indica nenhuma luz. %1</translation>
+    </message>
+    <message>
+        <source>No saved light has the address %1. %2</source>
+        <translation>Nenhuma luz salva tem o endereço %1. %2</translation>
+    </message>
+    <message>
+        <source>No light is called &apos;%1&apos;. %2</source>
+        <translation>Nenhuma luz se chama “%1”. %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; matches more than one light: %2. Name one of them fully or by its address.</source>
+        <translation>“%1” corresponde a mais de uma luz: %2. Indique uma delas por completo ou pelo endereço.</translation>
+    </message>
+</context>
+<context>
     <name>glowdeck::LightTile</name>
     <message>
         <source>Not responding</source>
@@ -375,6 +404,205 @@
     <message>
         <source>Scanning</source>
         <translation>Procurando</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::Verb</name>
+    <message>
+        <source>Brightness must be 10-100, or +N or -N to step it.</source>
+        <translation>O brilho deve ser de 10 a 100, ou +N ou -N para ajustá-lo.</translation>
+    </message>
+    <message>
+        <source>Temperature must be 2200-6500 K.</source>
+        <translation>A temperatura deve ser de 2200 a 6500 K.</translation>
+    </message>
+    <message>
+        <source>Colour must be &apos;#rrggbb&apos; or one of: %1.</source>
+        <extracomment>%1: the colour names as typed on the command line, separated by spaces</extracomment>
+        <translation>A cor deve ser “#rrggbb” ou uma destas: %1.</translation>
+    </message>
+    <message>
+        <source>Preset must be one of: %1.</source>
+        <extracomment>%1: the preset names as typed on the command line, separated by spaces</extracomment>
+        <translation>A cena deve ser uma destas: %1.</translation>
+    </message>
+    <message>
+        <source>Refused &apos;%1&apos;: arguments must be text without markup (&lt;, &gt;, &amp;), control characters or NUL.</source>
+        <translation>“%1” recusado: os argumentos devem ser texto sem marcação (&lt;, &gt;, &amp;), caracteres de controle ou NUL.</translation>
+    </message>
+    <message>
+        <source>No verb given.</source>
+        <translation>Nenhum comando informado.</translation>
+    </message>
+    <message>
+        <source>Unknown verb &apos;%1&apos;.</source>
+        <translation>Comando desconhecido “%1”.</translation>
+    </message>
+    <message>
+        <source>Invalid value &apos;%1&apos;. %2</source>
+        <extracomment>%2: what the value must be, a sentence of its own</extracomment>
+        <translation>Valor inválido “%1”. %2</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; for %2.</source>
+        <extracomment>%2: the verb as typed (list, toggle, ...)</extracomment>
+        <translation>Opção desconhecida “%1” para %2.</translation>
+    </message>
+    <message>
+        <source>%1 takes no lights: &apos;%2&apos;.</source>
+        <extracomment>%1: the verb as typed (list or panel)</extracomment>
+        <translation>%1 não aceita luzes: “%2”.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value. %2</source>
+        <extracomment>%1: the verb as typed (brightness, color, ...); %2: what the value must be</extracomment>
+        <translation>%1 precisa de um valor. %2</translation>
+    </message>
+    <message>
+        <source>Name lights or give --all, not both.</source>
+        <translation>Indique luzes ou use --all, não os dois.</translation>
+    </message>
+    <message>
+        <source>
+Verbs (for keyboard shortcuts and scripts):
+  list [--json]                       The lights: name, address, reachable, on,
+                                      brightness, mode.
+  list --names                        The saved lights&apos; names, asking no light.
+  on|off|toggle [LIGHT...|--all]      Switch lights; toggle follows the first one.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan, Blue,
+                                      Purple.
+  preset NAME [LIGHT...|--all]        A preset scene, such as Cozy or Focus.
+  panel                               Show or hide the panel.
+
+LIGHT is a saved light&apos;s name (exact, any case, or a unique beginning) or its
+address; without one a verb acts on the light selected in the panel. A running
+Glowdeck does the work; without one the verb works on its own, with the saved
+lights (the panel&apos;s list; the first of them stands for the selected one),
+sending only to the lights it names, never a broadcast. It waits up to
+1 s for the lights&apos; answers and exits 0 when all answered, 1 naming those that
+did not answer or rejected the command, 2 for a usage error.
+</source>
+        <translation>
+Comandos (para atalhos de teclado e scripts):
+  list [--json]                       As luzes: nome, endereço, acessível,
+                                      ligada, brilho, modo.
+  list --names                        Os nomes das luzes salvas, sem consultá-
+                                      las.
+  on|off|toggle [LIGHT...|--all]      Liga ou desliga luzes; toggle segue a
+                                      primeira.
+  brightness 10-100|+N|-N [LIGHT...|--all]
+  temperature 2200-6500 [LIGHT...|--all]
+  color &apos;#rrggbb&apos;|NAME [LIGHT...|--all]
+                                      NAME: Red, Orange, Yellow, Green, Cyan,
+                                      Blue, Purple.
+  preset NAME [LIGHT...|--all]        Uma cena, como Cozy ou Focus.
+  panel                               Mostra ou oculta o painel.
+
+LIGHT é o nome de uma luz salva (exato, sem diferenciar maiúsculas, ou um
+início único) ou o seu endereço; sem ele, um comando age sobre a luz
+selecionada no painel. Um Glowdeck em execução faz o trabalho; sem ele, o
+comando age sozinho, com as luzes salvas (a lista do painel; a primeira vale
+pela selecionada), enviando apenas para as luzes que nomeia, nunca por
+broadcast. Ele espera até 1 s pelas respostas das luzes e sai com 0 quando
+todas responderam, com 1 nomeando as que não responderam ou recusaram o
+comando, e com 2 para um erro de uso.
+</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbCommand</name>
+    <message>
+        <source>The running Glowdeck did not answer: %1</source>
+        <extracomment>%1: the error the session bus reports, in English</extracomment>
+        <translation>O Glowdeck em execução não respondeu: %1</translation>
+    </message>
+    <message>
+        <source>Could not open the local network connection.</source>
+        <translation>Não foi possível abrir a conexão com a rede local.</translation>
+    </message>
+    <message>
+        <source>The lights did not answer in time.</source>
+        <translation>As luzes não responderam a tempo.</translation>
+    </message>
+    <message>
+        <source>Run &apos;glowdeck --help&apos; for the verbs.</source>
+        <translation>Execute “glowdeck --help” para ver os comandos.</translation>
+    </message>
+</context>
+<context>
+    <name>glowdeck::VerbRunner</name>
+    <message>
+        <source>%1 did not answer.</source>
+        <translation>%1 não respondeu.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a colour.</source>
+        <translation>%1 não pode exibir uma cor.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a white temperature.</source>
+        <translation>%1 não pode exibir uma temperatura de branco.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show a brightness.</source>
+        <translation>%1 não pode exibir um brilho.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show the preset %2.</source>
+        <extracomment>%2: the preset&apos;s name as typed on the command line (Cozy, Focus, ...)</extracomment>
+        <translation>%1 não pode exibir a cena %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot show this.</source>
+        <translation>%1 não pode exibir isto.</translation>
+    </message>
+    <message>
+        <source>%1: off</source>
+        <extracomment>A light&apos;s state: %1 the light as &quot;name (address)&quot;</extracomment>
+        <translation>%1: desligada</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, colour %3</source>
+        <extracomment>%2: the brightness in percent; %3: the colour as #rrggbb</extracomment>
+        <translation>%1: ligada, %2%, cor %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset %3</source>
+        <extracomment>%2: the brightness in percent; %3: the preset&apos;s name (Cozy, Focus, ...)</extracomment>
+        <translation>%1: ligada, %2%, cena %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, preset scene %3</source>
+        <extracomment>%2: the brightness in percent; %3: the number of a scene Glowdeck has no name for</extracomment>
+        <translation>%1: ligada, %2%, cena nº %3</translation>
+    </message>
+    <message>
+        <source>%1: on, %2 %, %3 K</source>
+        <extracomment>%2: the brightness in percent; %3: the white temperature in kelvin</extracomment>
+        <translation>%1: ligada, %2%, %3 K</translation>
+    </message>
+    <message>
+        <source>There is no panel to show here.</source>
+        <translation>Não há painel para mostrar aqui.</translation>
+    </message>
+    <message>
+        <source>There are no saved lights.</source>
+        <translation>Não há luzes salvas.</translation>
+    </message>
+    <message>
+        <source>No light is selected: name one, or give --all.</source>
+        <translation>Nenhuma luz selecionada: indique uma ou use --all.</translation>
+    </message>
+    <message>
+        <source>%1: not answering</source>
+        <translation>%1: não responde</translation>
+    </message>
+    <message>
+        <source>%1 rejected the command.</source>
+        <translation>%1 recusou o comando.</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,19 @@
 #include "LightMatch.h"
 
 #include "model/Wire.h"
+#include "remote/VerbText.h"
+
+#include <QtGlobal>
 
 #include <algorithm>
 
 namespace glowdeck {
 
 namespace {
+
+std::string said(const char* source, std::initializer_list<std::string_view> values = {}) {
+    return VerbText::text("glowdeck::LightMatch", source, values);
+}
 
 std::string lowered(std::string_view text) {
     std::string lower(text);
@@ -34,12 +41,19 @@ LightMatch LightMatch::find(const std::vector<Bulb>& bulbs, const std::vector<st
     std::vector<const Bulb*> everyone;
     for (const auto& bulb : bulbs)
         everyone.push_back(&bulb);
-    const std::string known = everyone.empty() ? std::string("There are no saved lights.")
-                                               : "Known lights: " + listed(everyone) + ".";
+    const std::string known =
+        everyone.empty()
+            ? said(QT_TRANSLATE_NOOP("glowdeck::LightMatch", "There are no saved lights."))
+            //: %1: the lights as "name (address)", separated by commas
+            : said(QT_TRANSLATE_NOOP("glowdeck::LightMatch", "Known lights: %1."),
+                   {listed(everyone)});
     for (const auto& word : typed) {
         std::vector<const Bulb*> fits;
         if (word.empty()) {
-            match.error = "An empty light name names no light. " + known;
+            //: %1: the known lights, a sentence of its own
+            match.error = said(
+                QT_TRANSLATE_NOOP("glowdeck::LightMatch", "An empty light name names no light. %1"),
+                {known});
             return match;
         }
         if (Wire::validIP(word)) {
@@ -47,7 +61,9 @@ LightMatch LightMatch::find(const std::vector<Bulb>& bulbs, const std::vector<st
                 if (bulb->ip == word)
                     fits.push_back(bulb);
             if (fits.empty()) {
-                match.error = "No saved light has the address " + word + ". " + known;
+                match.error = said(QT_TRANSLATE_NOOP("glowdeck::LightMatch",
+                                                     "No saved light has the address %1. %2"),
+                                   {word, known});
                 return match;
             }
         } else {
@@ -60,12 +76,16 @@ LightMatch LightMatch::find(const std::vector<Bulb>& bulbs, const std::vector<st
                     if (lowered(bulb->name).starts_with(wanted))
                         fits.push_back(bulb);
             if (fits.empty()) {
-                match.error = "No light is called '" + word + "'. " + known;
+                match.error =
+                    said(QT_TRANSLATE_NOOP("glowdeck::LightMatch", "No light is called '%1'. %2"),
+                         {word, known});
                 return match;
             }
             if (fits.size() > 1) {
-                match.error = "'" + word + "' matches more than one light: " + listed(fits) +
-                              ". Name one of them fully or by its address.";
+                match.error = said(QT_TRANSLATE_NOOP("glowdeck::LightMatch",
+                                                     "'%1' matches more than one light: %2. Name "
+                                                     "one of them fully or by its address."),
+                                   {word, listed(fits)});
                 return match;
             }
         }

@@ -1,6 +1,9 @@
 #include "Verb.h"
 
 #include "presets/LightPreset.h"
+#include "remote/VerbText.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <charconv>
@@ -9,6 +12,10 @@
 namespace glowdeck {
 
 namespace {
+
+std::string said(const char* source, std::initializer_list<std::string_view> values = {}) {
+    return VerbText::text("glowdeck::Verb", source, values);
+}
 
 struct VerbName {
     std::string_view word;
@@ -84,20 +91,24 @@ std::size_t utf8Length(std::string_view text) {
 std::string usageOfValue(Verb::Kind kind) {
     switch (kind) {
     case Verb::Kind::Brightness:
-        return "Brightness must be 10-100, or +N or -N to step it.";
+        return said(QT_TRANSLATE_NOOP("glowdeck::Verb",
+                                      "Brightness must be 10-100, or +N or -N to step it."));
     case Verb::Kind::Temperature:
-        return "Temperature must be 2200-6500 K.";
+        return said(QT_TRANSLATE_NOOP("glowdeck::Verb", "Temperature must be 2200-6500 K."));
     case Verb::Kind::Color: {
-        std::string text = "Colour must be '#rrggbb' or one of:";
+        std::string names;
         for (const auto& color : namedColors)
-            text += " " + std::string(color.name);
-        return text + ".";
+            names += (names.empty() ? "" : " ") + std::string(color.name);
+        //: %1: the colour names as typed on the command line, separated by spaces
+        return said(QT_TRANSLATE_NOOP("glowdeck::Verb", "Colour must be '#rrggbb' or one of: %1."),
+                    {names});
     }
     case Verb::Kind::Preset: {
-        std::string text = "Preset must be one of:";
+        std::string names;
         for (const auto& preset : LightPreset::all)
-            text += " " + std::string(preset.name);
-        return text + ".";
+            names += (names.empty() ? "" : " ") + std::string(preset.name);
+        //: %1: the preset names as typed on the command line, separated by spaces
+        return said(QT_TRANSLATE_NOOP("glowdeck::Verb", "Preset must be one of: %1."), {names});
     }
     default:
         return {};
@@ -211,16 +222,19 @@ std::string Verb::printable(std::string_view text) {
 Verb::Parsed Verb::parse(const std::vector<std::string>& words) {
     for (const auto& word : words)
         if (!acceptable(word))
-            return {std::nullopt, "Refused '" + printable(word) +
-                                      "': arguments must be text without markup (<, >, &), "
-                                      "control characters or NUL."};
+            return {std::nullopt,
+                    said(QT_TRANSLATE_NOOP("glowdeck::Verb",
+                                           "Refused '%1': arguments must be text without markup "
+                                           "(<, >, &), control characters or NUL."),
+                         {printable(word)})};
     if (words.empty())
-        return {std::nullopt, "No verb given."};
+        return {std::nullopt, said(QT_TRANSLATE_NOOP("glowdeck::Verb", "No verb given."))};
     Verb verb;
     const auto found = std::find_if(std::begin(verbNames), std::end(verbNames),
                                     [&](const VerbName& name) { return name.word == words[0]; });
     if (found == std::end(verbNames))
-        return {std::nullopt, "Unknown verb '" + words[0] + "'."};
+        return {std::nullopt,
+                said(QT_TRANSLATE_NOOP("glowdeck::Verb", "Unknown verb '%1'."), {words[0]})};
     verb.kind = found->kind;
     const std::string verbName(found->word);
 
@@ -231,7 +245,10 @@ Verb::Parsed Verb::parse(const std::vector<std::string>& words) {
         if (!valueRead) {
             // The value comes first; "-10" is a step down, not an option.
             if (!readValue(verb, word))
-                return {std::nullopt, "Invalid value '" + word + "'. " + usageOfValue(verb.kind)};
+                //: %2: what the value must be, a sentence of its own
+                return {std::nullopt,
+                        said(QT_TRANSLATE_NOOP("glowdeck::Verb", "Invalid value '%1'. %2"),
+                             {word, usageOfValue(verb.kind)})};
             valueRead = true;
         } else if (!optionsEnd && word == "--") {
             optionsEnd = true;
@@ -243,17 +260,26 @@ Verb::Parsed Verb::parse(const std::vector<std::string>& words) {
         } else if (!optionsEnd && word == "--names" && verb.kind == Kind::List) {
             verb.names = true;
         } else if (!optionsEnd && word.starts_with("-") && word.size() > 1) {
-            return {std::nullopt, "Unknown option '" + word + "' for " + verbName + "."};
+            //: %2: the verb as typed (list, toggle, ...)
+            return {std::nullopt,
+                    said(QT_TRANSLATE_NOOP("glowdeck::Verb", "Unknown option '%1' for %2."),
+                         {word, verbName})};
         } else if (verb.kind == Kind::List || verb.kind == Kind::Panel) {
-            return {std::nullopt, verbName + " takes no lights: '" + word + "'."};
+            //: %1: the verb as typed (list or panel)
+            return {std::nullopt,
+                    said(QT_TRANSLATE_NOOP("glowdeck::Verb", "%1 takes no lights: '%2'."),
+                         {verbName, word})};
         } else {
             verb.lights.push_back(word);
         }
     }
     if (!valueRead)
-        return {std::nullopt, verbName + " needs a value. " + usageOfValue(verb.kind)};
+        //: %1: the verb as typed (brightness, color, ...); %2: what the value must be
+        return {std::nullopt, said(QT_TRANSLATE_NOOP("glowdeck::Verb", "%1 needs a value. %2"),
+                                   {verbName, usageOfValue(verb.kind)})};
     if (verb.all && !verb.lights.empty())
-        return {std::nullopt, "Name lights or give --all, not both."};
+        return {std::nullopt,
+                said(QT_TRANSLATE_NOOP("glowdeck::Verb", "Name lights or give --all, not both."))};
     return {std::move(verb), {}};
 }
 
@@ -292,29 +318,36 @@ std::vector<std::string> Verb::words() const {
     return words;
 }
 
-std::string_view Verb::help() {
-    return R"(
-Verbs (for keyboard shortcuts and scripts):
-  list [--json]                       The lights: name, address, reachable, on,
-                                      brightness, mode.
-  list --names                        The saved lights' names, asking no light.
-  on|off|toggle [LIGHT...|--all]      Switch lights; toggle follows the first one.
-  brightness 10-100|+N|-N [LIGHT...|--all]
-  temperature 2200-6500 [LIGHT...|--all]
-  color '#rrggbb'|NAME [LIGHT...|--all]
-                                      NAME: Red, Orange, Yellow, Green, Cyan, Blue,
-                                      Purple.
-  preset NAME [LIGHT...|--all]        A preset scene, such as Cozy or Focus.
-  panel                               Show or hide the panel.
-
-LIGHT is a saved light's name (exact, any case, or a unique beginning) or its
-address; without one a verb acts on the light selected in the panel. A running
-Glowdeck does the work; without one the verb works on its own, with the saved
-lights (the panel's list; the first of them stands for the selected one),
-sending only to the lights it names, never a broadcast. It waits up to
-1 s for the lights' answers and exits 0 when all answered, 1 naming those that
-did not answer or rejected the command, 2 for a usage error.
-)";
+std::string Verb::help() {
+    // Only the command line shows it, so always in the user's language.
+    return QCoreApplication::translate(
+               "glowdeck::Verb",
+               //: The verbs' part of --help. Keep the verbs, options, names, numbers and words in
+               //: capitals as they are, the descriptions aligned, and lines within 80 columns.
+               "\n"
+               "Verbs (for keyboard shortcuts and scripts):\n"
+               "  list [--json]                       The lights: name, address, reachable, on,\n"
+               "                                      brightness, mode.\n"
+               "  list --names                        The saved lights' names, asking no light.\n"
+               "  on|off|toggle [LIGHT...|--all]      Switch lights; toggle follows the first "
+               "one.\n"
+               "  brightness 10-100|+N|-N [LIGHT...|--all]\n"
+               "  temperature 2200-6500 [LIGHT...|--all]\n"
+               "  color '#rrggbb'|NAME [LIGHT...|--all]\n"
+               "                                      NAME: Red, Orange, Yellow, Green, Cyan, "
+               "Blue,\n"
+               "                                      Purple.\n"
+               "  preset NAME [LIGHT...|--all]        A preset scene, such as Cozy or Focus.\n"
+               "  panel                               Show or hide the panel.\n"
+               "\n"
+               "LIGHT is a saved light's name (exact, any case, or a unique beginning) or its\n"
+               "address; without one a verb acts on the light selected in the panel. A running\n"
+               "Glowdeck does the work; without one the verb works on its own, with the saved\n"
+               "lights (the panel's list; the first of them stands for the selected one),\n"
+               "sending only to the lights it names, never a broadcast. It waits up to\n"
+               "1 s for the lights' answers and exits 0 when all answered, 1 naming those that\n"
+               "did not answer or rejected the command, 2 for a usage error.\n")
+        .toStdString();
 }
 
 } // namespace glowdeck

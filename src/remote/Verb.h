@@ -40,8 +40,8 @@ struct Verb {
     static bool named(std::string_view word);
     static std::string_view name(Kind kind);
 
-    // The verbs' part of the program's --help.
-    static std::string_view help();
+    // The verbs' part of the program's --help, in the user's language.
+    static std::string help();
 
     // The same verb as words for parse(), the lights after "--".
     std::vector<std::string> words() const;

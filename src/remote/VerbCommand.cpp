@@ -5,19 +5,26 @@
 #include "model/SavedLight.h"
 #include "remote/BusNames.h"
 #include "remote/VerbRunner.h"
+#include "remote/VerbText.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QFileInfo>
+#include <QtGlobal>
 
 #include <cstdio>
 #include <fcntl.h>
+#include <memory>
 #include <sys/file.h>
 #include <unistd.h>
 
 namespace glowdeck {
 
 namespace {
+
+std::string said(const char* source, std::initializer_list<std::string_view> values = {}) {
+    return VerbText::text("glowdeck::VerbCommand", source, values);
+}
 
 void print(std::FILE* stream, const std::string& text) {
     std::fputs(text.c_str(), stream);
@@ -72,7 +79,12 @@ std::optional<VerbRunner::Outcome> runThere(const Verb& verb) {
         name == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
         return std::nullopt;
     return VerbRunner::Outcome{
-        1, {}, "The running Glowdeck did not answer: " + reply.errorMessage().toStdString() + "\n"};
+        1,
+        {},
+        //: %1: the error the session bus reports, in English
+        said(QT_TRANSLATE_NOOP("glowdeck::VerbCommand", "The running Glowdeck did not answer: %1"),
+             {reply.errorMessage().toStdString()}) +
+            "\n"};
 }
 
 // Holds an exclusive lock on a file while it lives; nothing when the file cannot be opened.
@@ -103,7 +115,9 @@ VerbRunner::Outcome runHere(const Verb& verb, Store& store, const QString& lockP
     if (lights.socketFD() < 0)
         return {1,
                 {},
-                lights.message().value_or("Could not open the local network connection.") + "\n"};
+                lights.message().value_or(said(QT_TRANSLATE_NOOP(
+                    "glowdeck::VerbCommand", "Could not open the local network connection."))) +
+                    "\n"};
     std::optional<VerbRunner::Outcome> outcome;
     {
         VerbRunner runner(lights, loop);
@@ -112,7 +126,11 @@ VerbRunner::Outcome runHere(const Verb& verb, Store& store, const QString& lockP
         loop.runUntil([&outcome] { return outcome.has_value(); }, 3 * VerbRunner::answerWait);
     }
     lights.shutdown();
-    return outcome.value_or(VerbRunner::Outcome{1, {}, "The lights did not answer in time.\n"});
+    return outcome.value_or(VerbRunner::Outcome{
+        1,
+        {},
+        said(QT_TRANSLATE_NOOP("glowdeck::VerbCommand", "The lights did not answer in time.")) +
+            "\n"});
 }
 
 } // namespace
@@ -122,9 +140,17 @@ std::optional<int> VerbCommand::run(const QStringList& words, const OpenStore& o
     std::vector<std::string> verbWords;
     for (const auto& word : words)
         verbWords.push_back(word.toStdString());
+    // What this process prints is for a person; the running program's answers stay as written,
+    // also in the program `panel` goes on to start here.
+    VerbText::translate(true);
+    const std::unique_ptr<void, void (*)(void*)> asWritten(
+        &verbWords, [](void*) { VerbText::translate(false); });
     const auto parsed = Verb::parse(verbWords);
     if (!parsed.verb) {
-        print(stderr, parsed.error + "\nRun 'glowdeck --help' for the verbs.\n");
+        print(stderr, parsed.error + "\n" +
+                          said(QT_TRANSLATE_NOOP("glowdeck::VerbCommand",
+                                                 "Run 'glowdeck --help' for the verbs.")) +
+                          "\n");
         return 2;
     }
     if (parsed.verb->names) {

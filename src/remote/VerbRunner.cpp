@@ -4,6 +4,9 @@
 #include "model/Wire.h"
 #include "presets/LightPreset.h"
 #include "remote/LightMatch.h"
+#include "remote/VerbText.h"
+
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cmath>
@@ -33,6 +36,10 @@ struct VerbRunner::Job {
 
 namespace {
 
+std::string said(const char* source, std::initializer_list<std::string_view> values = {}) {
+    return VerbText::text("glowdeck::VerbRunner", source, values);
+}
+
 // What one datagram from a bulb says about a command.
 enum class Answer { Other, Acknowledged, Rejected, Report };
 
@@ -59,24 +66,31 @@ std::string named(const Bulb& bulb) {
     return bulb.name + " (" + bulb.ip + ")";
 }
 
+std::string didNotAnswer(const Bulb& bulb) {
+    return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 did not answer."), {named(bulb)});
+}
+
 int component(const json& report, const char* key) {
     const auto value = report.find(key);
     return value != report.end() && value->is_number() ? std::clamp(value->get<int>(), 0, 255) : 0;
 }
 
-// What a verb asks a light to show, for a light that cannot.
+// What a verb asks a light to show, for a light that cannot: "%1" stands for the light.
 std::string asked(const Verb& verb) {
     switch (verb.kind) {
     case Verb::Kind::Color:
-        return "a colour";
+        return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 cannot show a colour."));
     case Verb::Kind::Temperature:
-        return "a white temperature";
+        return said(
+            QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 cannot show a white temperature."));
     case Verb::Kind::Brightness:
-        return "a brightness";
+        return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 cannot show a brightness."));
     case Verb::Kind::Preset:
-        return "the preset " + verb.presetName;
+        //: %2: the preset's name as typed on the command line (Cozy, Focus, ...)
+        return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 cannot show the preset %2."),
+                    {"%1", verb.presetName});
     default:
-        return "this";
+        return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 cannot show this."));
     }
 }
 
@@ -127,20 +141,28 @@ std::string VerbRunner::mode(const std::string& ip) const {
 }
 
 std::string VerbRunner::describe(const Bulb& bulb) const {
-    std::string text = named(bulb) + ": ";
+    //: A light's state: %1 the light as "name (address)"
     if (!bulb.on)
-        return text + "off";
-    text += "on, " + std::to_string(whole(bulb.brightness)) + " %, ";
+        return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: off"), {named(bulb)});
+    const std::string level = std::to_string(whole(bulb.brightness));
     const std::string how = mode(bulb.ip);
     if (how == "color")
-        return text + "colour " + hexColor(reports_.find(bulb.ip)->second);
+        //: %2: the brightness in percent; %3: the colour as #rrggbb
+        return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: on, %2 %, colour %3"),
+                    {named(bulb), level, hexColor(reports_.find(bulb.ip)->second)});
     if (how == "preset") {
         const auto* preset = LightPreset::active(bulb);
-        return text + "preset " +
-               (preset ? std::string(preset->name)
-                       : "scene " + std::to_string(bulb.sceneID.value_or(0)));
+        if (preset)
+            //: %2: the brightness in percent; %3: the preset's name (Cozy, Focus, ...)
+            return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: on, %2 %, preset %3"),
+                        {named(bulb), level, preset->name});
+        //: %2: the brightness in percent; %3: the number of a scene Glowdeck has no name for
+        return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: on, %2 %, preset scene %3"),
+                    {named(bulb), level, std::to_string(bulb.sceneID.value_or(0))});
     }
-    return text + std::to_string(whole(bulb.temperature)) + " K";
+    //: %2: the brightness in percent; %3: the white temperature in kelvin
+    return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: on, %2 %, %3 K"),
+                {named(bulb), level, std::to_string(whole(bulb.temperature))});
 }
 
 json VerbRunner::listed(const Bulb& bulb, bool reachable) const {
@@ -167,14 +189,18 @@ void VerbRunner::run(const Verb& verb, Done done) {
     std::vector<std::string> targets;
     const auto& bulbs = lights_.bulbs();
     if (verb.kind == Verb::Kind::Panel) {
-        usage.err = "There is no panel to show here.\n";
+        usage.err =
+            said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "There is no panel to show here.")) +
+            "\n";
         return done(usage);
     }
     if (verb.kind == Verb::Kind::List || verb.all) {
         for (const auto& b : bulbs)
             targets.push_back(b.ip);
         if (targets.empty() && verb.kind != Verb::Kind::List) {
-            usage.err = "There are no saved lights.\n";
+            usage.err =
+                said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "There are no saved lights.")) +
+                "\n";
             return done(usage);
         }
     } else if (!verb.lights.empty()) {
@@ -187,8 +213,12 @@ void VerbRunner::run(const Verb& verb, Done done) {
     } else if (lights_.current()) {
         targets.push_back(lights_.current()->ip);
     } else {
-        usage.err = bulbs.empty() ? "There are no saved lights.\n"
-                                  : "No light is selected: name one, or give --all.\n";
+        usage.err =
+            (bulbs.empty()
+                 ? said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "There are no saved lights."))
+                 : said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner",
+                                          "No light is selected: name one, or give --all."))) +
+            "\n";
         return done(usage);
     }
 
@@ -229,7 +259,7 @@ void VerbRunner::command(Job& job) {
     for (const auto& [ip, wait] : job.waits)
         if (wait.result != Job::Result::Answered) {
             if (const Bulb* silent = bulb(ip))
-                job.failures.push_back(named(*silent) + " did not answer.");
+                job.failures.push_back(didNotAnswer(*silent));
             if (job.verb.kind == Verb::Kind::Toggle)
                 job.targets.clear(); // the others follow this one
             std::erase(job.targets, ip);
@@ -289,7 +319,7 @@ void VerbRunner::command(Job& job) {
         const Bulb* target = bulb(ip);
         if (target != nullptr && !target->device.accepted(params)) {
             if (!verb.all)
-                refused.push_back(named(*target) + " cannot show " + asked(verb) + ".");
+                refused.push_back(VerbText::fill(asked(verb), {named(*target)}));
             continue;
         }
         add(std::move(params), ip);
@@ -383,7 +413,11 @@ void VerbRunner::finish(Job& job) {
                 list.push_back(listed(*b, answered(ip)));
                 if (!job.verb.json)
                     outcome.out +=
-                        answered(ip) ? describe(*b) + "\n" : named(*b) + ": not answering\n";
+                        (answered(ip)
+                             ? describe(*b)
+                             : said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: not answering"),
+                                    {named(*b)})) +
+                        "\n";
             }
         if (job.verb.json)
             outcome.out = list.dump(2) + "\n";
@@ -396,9 +430,11 @@ void VerbRunner::finish(Job& job) {
             if (wait->second.result == Job::Result::Answered)
                 outcome.out += describe(*b) + "\n";
             else if (wait->second.result == Job::Result::Rejected)
-                job.failures.push_back(named(*b) + " rejected the command.");
+                job.failures.push_back(
+                    said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 rejected the command."),
+                         {named(*b)}));
             else
-                job.failures.push_back(named(*b) + " did not answer.");
+                job.failures.push_back(didNotAnswer(*b));
         }
     }
     for (const auto& failure : job.failures)

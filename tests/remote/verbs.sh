@@ -39,6 +39,9 @@ CONF
     export GLOWDECK_VERBS_WORK="$work" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
         XDG_RUNTIME_DIR="$work/run"
     unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
+    # The texts below are the verbs' in English; a row may ask for another language.
+    unset LANGUAGE LC_ALL LC_MESSAGES
+    export LANG=C.UTF-8
     status=0
     GLOWDECK_VERBS_STAGE=alone /bin/sh "$here/verbs.sh" "$@" || status=1
     # The bus's own chatter (services it starts for the program) goes to a log.
@@ -56,7 +59,8 @@ fail() {
 }
 
 if [ "$stage" = instance ]; then
-    QT_QPA_PLATFORM=offscreen "$app" >"$work/app.log" 2>&1 &
+    # In German: what it answers on the bus stays as written, for the scripts that read it.
+    LANGUAGE=de QT_QPA_PLATFORM=offscreen "$app" >"$work/app.log" 2>&1 &
     instance=$!
     trap 'kill "$instance" 2>/dev/null; wait "$instance" 2>/dev/null' EXIT
     tries=0
@@ -84,13 +88,19 @@ commands_since() {
 }
 
 : >"$work/senders"
-# arguments | exit status | datagrams (ip=params, in order) | text in the output
+# [LANGUAGE=xx] arguments | exit status | datagrams (ip=params, in order) | text in the output
 while IFS='|' read -r arguments want datagrams text; do
     before=$(wc -l <"$work/sim.log")
     status=0
     eval "set -- $arguments"
+    language=
+    case $1 in LANGUAGE=*)
+        language=${1#LANGUAGE=}
+        shift
+        ;;
+    esac
     row=$((${row:-0} + 1))
-    "$app" "$@" >"$work/row-$stage-$row.out" 2>"$work/row-$stage-$row.err" || status=$?
+    LANGUAGE=$language "$app" "$@" >"$work/row-$stage-$row.out" 2>"$work/row-$stage-$row.err" || status=$?
     cat "$work/row-$stage-$row.out" "$work/row-$stage-$row.err" >"$work/out"
     sleep 0.05 # the last datagram's line reaches the log
     got=$(commands_since "$before")
@@ -121,6 +131,7 @@ on desk|2||'desk' matches more than one light: Desk Lamp (127.0.0.2), Desk Strip
 on nobody|2||Known lights: Desk Lamp (127.0.0.2), Desk Strip (127.0.0.3), Kitchen (127.0.0.4), Porch (127.0.0.5).
 on 127.0.0.9|2||No saved light has the address 127.0.0.9.
 brightness 5|2||Brightness must be 10-100
+LANGUAGE=de brightness 5|2||Ungültiger Wert „5“. Die Helligkeit muss 10–100 sein
 temperature 7000 --all|2||Temperature must be 2200-6500 K.
 preset disco|2||Preset must be one of: Cozy
 on '<b>lamp</b>'|2||Refused '<b>lamp</b>'
@@ -168,8 +179,8 @@ alternating=$(commands_since "$before" | tr ' ' '\n' | grep . | awk '
 [ "$alternating" = "yes 0" ] || fail "the toggles do not alternate and end off: $alternating"
 
 if [ "$stage" = instance ]; then
-    # The bus interface: introspectable, a method a verb, errors with the command line's texts,
-    # and a signal when a light's state changes.
+    # The bus interface: introspectable, a method a verb, errors with the command line's texts in
+    # English (the program runs in German), and a signal when a light's state changes.
     call() {
         method=$1
         shift
