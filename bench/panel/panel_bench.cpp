@@ -117,7 +117,7 @@ void NewBulbReports(benchmark::State& state) {
         QCoreApplication::processEvents();
         for (int i = 0; i < count; ++i)
             net.inbox.push_back({report(i), "10.77." + std::to_string(1 + i / 250) + "." +
-                                             std::to_string(i % 250 + 1)});
+                                                std::to_string(i % 250 + 1)});
         state.ResumeTiming();
 
         while (!net.inbox.empty()) {

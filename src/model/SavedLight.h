@@ -23,8 +23,8 @@ struct SavedLight {
     static std::optional<std::string> encode(const std::vector<Bulb>& bulbs);
 
     // What a stored value holds: every element that is an object with a string "ip" and a
-    // string "name", in order; an optional member that is malformed is left out alone. `complete` is false when anything was left out, or when the
-    // bytes are not a JSON array at all.
+    // string "name", in order; an optional member that is malformed is left out alone. `complete`
+    // is false when anything was left out, or when the bytes are not a JSON array at all.
     struct Decoded {
         std::vector<SavedLight> lights;
         bool complete = false;

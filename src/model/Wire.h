@@ -25,8 +25,8 @@ struct Wire {
         // dropped.
         enum class Kind { Dropped, Rejected, Pilot, Config, Unsupported };
         Kind kind = Kind::Dropped;
-        nlohmann::json pilot;  // the state report, for Kind::Pilot; the result, for Kind::Config
-        std::string method {}; // the request answered, for Kind::Config and Kind::Unsupported
+        nlohmann::json pilot; // the state report, for Kind::Pilot; the result, for Kind::Config
+        std::string method{}; // the request answered, for Kind::Config and Kind::Unsupported
     };
 
     // A bulb address: dotted-quad IPv4, not 0.0.0.0, not a .255 broadcast address. Typed
