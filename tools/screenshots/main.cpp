@@ -14,6 +14,7 @@
 #include "panel/FormSheet.h"
 #include "panel/Panel.h"
 #include "panel/PanelHeader.h"
+#include "panel/PanelPalette.h"
 #include "panel/SegmentedControl.h"
 #include "shell/Translations.h"
 
@@ -37,38 +38,6 @@ using namespace glowdeck;
 namespace {
 
 constexpr qreal scale = 2.0;
-
-QPalette darkPalette() {
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(38, 38, 42));
-    p.setColor(QPalette::WindowText, QColor(236, 236, 240));
-    p.setColor(QPalette::Base, QColor(28, 28, 31));
-    p.setColor(QPalette::AlternateBase, QColor(44, 44, 48));
-    p.setColor(QPalette::Text, QColor(236, 236, 240));
-    p.setColor(QPalette::Button, QColor(58, 58, 63));
-    p.setColor(QPalette::ButtonText, QColor(236, 236, 240));
-    p.setColor(QPalette::Highlight, QColor(10, 132, 255));
-    p.setColor(QPalette::HighlightedText, Qt::white);
-    p.setColor(QPalette::Link, QColor(64, 156, 255));
-    p.setColor(QPalette::PlaceholderText, QColor(236, 236, 240, 110));
-    p.setColor(QPalette::ToolTipBase, QColor(58, 58, 63));
-    p.setColor(QPalette::ToolTipText, QColor(236, 236, 240));
-    p.setColor(QPalette::Light, QColor(70, 70, 75));
-    p.setColor(QPalette::Midlight, QColor(60, 60, 65));
-    p.setColor(QPalette::Mid, QColor(45, 45, 50));
-    p.setColor(QPalette::Dark, QColor(20, 20, 22));
-    p.setColor(QPalette::Shadow, Qt::black);
-    return p;
-}
-
-QPalette lightPalette() {
-    QPalette p = QApplication::style()->standardPalette();
-    p.setColor(QPalette::Window, QColor(246, 246, 248));
-    p.setColor(QPalette::WindowText, QColor(28, 28, 30));
-    p.setColor(QPalette::Highlight, QColor(0, 122, 255));
-    p.setColor(QPalette::Link, QColor(0, 102, 214));
-    return p;
-}
 
 // One controller with its store, clock and fake network.
 struct Scene {
@@ -148,7 +117,9 @@ int main(int argc, char** argv) {
         Translations::install(language);
         QCoreApplication::processEvents();
         for (const bool dark : {false, true}) {
-            QApplication::setPalette(dark ? darkPalette() : lightPalette());
+            QApplication::setPalette(
+                dark ? PanelPalette::dark()
+                     : PanelPalette::light(QApplication::style()->standardPalette()));
             const std::string name =
                 std::string(dark ? "panel-color-dark-" : "panel-color-") + argv[i] + ".png";
             Scene colour(false, house);
@@ -163,7 +134,9 @@ int main(int argc, char** argv) {
         return ok ? 0 : 1;
 
     for (const bool dark : {false, true}) {
-        QApplication::setPalette(dark ? darkPalette() : lightPalette());
+        QApplication::setPalette(
+            dark ? PanelPalette::dark()
+                 : PanelPalette::light(QApplication::style()->standardPalette()));
         const auto file = [dark](const char* light, const char* darkName) {
             return dark ? darkName : light;
         };
