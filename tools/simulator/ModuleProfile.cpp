@@ -5,12 +5,12 @@
 
 namespace glowdeck::sim {
 
-std::optional<ModuleProfile> ModuleProfile::parse(std::string_view spec) {
+std::optional<ModuleProfile> ModuleProfile::parse(std::string_view given) {
     ModuleProfile profile;
-    const auto slash = spec.find('/');
-    profile.module = std::string(spec.substr(0, slash));
+    const auto slash = given.find('/');
+    profile.module = std::string(given.substr(0, slash));
     if (slash != std::string_view::npos)
-        profile.firmware = std::string(spec.substr(slash + 1));
+        profile.firmware = std::string(given.substr(slash + 1));
     const auto printable = [](std::string_view text) {
         return !text.empty() && text.size() <= 32 &&
                std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 0x7f; });

@@ -17,7 +17,7 @@ struct ModuleProfile {
     std::string firmware = "1.25.0";
 
     // MODULE or MODULE/FIRMWARE, e.g. "ESP21_SHTW_01" or "ESP05_SHDW_21/1.18.0".
-    static std::optional<ModuleProfile> parse(std::string_view spec);
+    static std::optional<ModuleProfile> parse(std::string_view given);
 
     bool hasModelConfig() const;
     nlohmann::ordered_json systemConfig(const std::string& mac) const;

@@ -116,8 +116,8 @@ int main(int argc, char** argv) {
                 return usage();
             faults.emplace_back(assignment.substr(0, equals), *fault);
         } else if (argument == "--module" && i + 1 < argc) {
-            auto [address, spec] = assignment(argv[++i]);
-            auto profile = glowdeck::sim::ModuleProfile::parse(spec);
+            auto [address, given] = assignment(argv[++i]);
+            auto profile = glowdeck::sim::ModuleProfile::parse(given);
             if (!profile)
                 return usage();
             modules.emplace_back(address, *profile);
