@@ -338,7 +338,7 @@ void Lights::receivePilot(const json& pilot, const std::string& from) {
 }
 
 std::vector<Bulb>::iterator Lights::moveByMac(const std::string& mac, const std::string& from) {
-    if (!Wire::validIP(from) || !macs_.contains(mac))
+    if (!macs_.contains(mac) || !Wire::validIP(from))
         return bulbs_.end();
     auto moving = std::find_if(bulbs_.begin(), bulbs_.end(),
                                [&](const Bulb& bulb) { return bulb.mac == mac; });

@@ -88,6 +88,11 @@ TEST(Devices, ConfigurationAnswersSetTheClassAndRangeAndNonsenseLeavesTheDefault
         const int writes = rig.store.writes();
         rig.loop.advance(Lights::configSaveDelay); // one write for all the answers
         EXPECT_EQ(rig.store.writes(), writes + (device == DeviceClass{} ? 0 : 1));
+        if (c.kind == Kind::TunableWhite) {
+            EXPECT_EQ(rig.store.data("bulbs"),
+                      R"([{"ip":"10.0.0.5","mac":"a8bb50000001","maxKelvin":5000,)"
+                      R"("minKelvin":2700,"module":"ESP21_SHTW_01","name":"Desk"}])");
+        }
         rig.build(); // the next run knows it before any reply
         EXPECT_EQ(rig.lights->bulbs()[0].device, device);
     }
