@@ -1,5 +1,6 @@
 #include "VerbRunner.h"
 
+#include "model/DeviceConfig.h"
 #include "model/Lights.h"
 #include "model/Wire.h"
 #include "presets/LightPreset.h"
@@ -47,8 +48,14 @@ Answer classify(std::string_view bytes) {
     const json message = Wire::parse(bytes);
     if (!message.is_object())
         return Answer::Other;
-    if (message.contains("error"))
-        return Answer::Rejected;
+    if (message.contains("error")) {
+        // An error to the controller's own configuration request (older firmware knows no
+        // "getModelConfig") says nothing about a command.
+        const auto method = message.find("method");
+        const bool config = method != message.end() && method->is_string() &&
+                            DeviceConfig::isConfigMethod(method->get_ref<const std::string&>());
+        return config ? Answer::Other : Answer::Rejected;
+    }
     if (Wire::parseReply(bytes).kind == Wire::Reply::Kind::Pilot)
         return Answer::Report;
     const auto result = message.find("result");

@@ -124,5 +124,23 @@ TEST(VerbRunner, ALightThatCannotTakeTheCommandIsNamedOrPassedBy) {
     EXPECT_EQ(outcome->out, "Desk (10.0.0.1): on, 80 %, colour #ff3b30\n");
 }
 
+// Older firmware answers the controller's own configuration request with an error while a
+// command waits: that says nothing about the command, which a later report answers.
+TEST(VerbRunner, AnErrorToAConfigurationRequestIsNoRejection) {
+    testing::Rig rig(R"([{"ip":"10.0.0.1","name":"Desk"}])");
+    VerbRunner runner(*rig.lights, rig.loop);
+    std::optional<VerbRunner::Outcome> outcome;
+    runner.run(*Verb::parse({"on", "desk"}).verb,
+               [&outcome](const VerbRunner::Outcome& o) { outcome = o; });
+    rig.lights->receiveReply(
+        R"({"method":"getModelConfig","env":"pro","error":{"code":-32601,"message":"Method not found"}})",
+        "10.0.0.1");
+    rig.lights->receiveReply(R"({"method":"setPilot","env":"pro","result":{"success":true}})",
+                             "10.0.0.1");
+    rig.report("10.0.0.1", R"({"state":true,"dimming":80,"temp":2700})");
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->status, 0) << outcome->err;
+}
+
 } // namespace
 } // namespace glowdeck
