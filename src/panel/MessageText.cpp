@@ -2,8 +2,6 @@
 
 #include "model/Messages.h"
 
-#include <QLocale>
-
 #include <algorithm>
 #include <optional>
 #include <string_view>

@@ -30,8 +30,6 @@ public:
     // Publishes the service on `bus`; false, with nothing published, when the name is taken.
     bool publish(QDBusConnection bus);
 
-    VerbRunner& runner() { return runner_; }
-
 public Q_SLOTS:
     QString List(bool json);
     QString On(const QStringList& lights, bool all);

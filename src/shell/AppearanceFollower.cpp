@@ -51,7 +51,6 @@ void AppearanceFollower::apply(ColorScheme scheme) {
                       << (scheme == ColorScheme::Dark    ? "dark"
                           : scheme == ColorScheme::Light ? "light"
                                                          : "no colour scheme");
-    scheme_ = scheme;
     const QPalette palette =
         scheme == ColorScheme::NoPreference
             ? toolkit_

@@ -7,7 +7,6 @@
 #include <QPalette>
 
 #include <memory>
-#include <optional>
 
 namespace glowdeck {
 
@@ -28,15 +27,11 @@ public:
     // Gives the application the palette for `scheme`.
     void apply(ColorScheme scheme);
 
-    // The last preference applied, if any.
-    std::optional<ColorScheme> scheme() const { return scheme_; }
-
 private:
     void fallBack();
 
     std::unique_ptr<ColorSchemePortal> portal_;
     QPalette toolkit_;
-    std::optional<ColorScheme> scheme_;
 };
 
 } // namespace glowdeck

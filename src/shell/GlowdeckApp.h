@@ -27,8 +27,6 @@ public:
     GlowdeckApp& operator=(const GlowdeckApp&) = delete;
 
     TrayController& tray() { return tray_; }
-    // The verbs on the session bus; null when the bus or the name was not to be had.
-    RemoteService* remote() const { return remote_.get(); }
 
 private:
     SettingsStore defaults_;
@@ -36,6 +34,7 @@ private:
     TrayController tray_;
     AppearanceFollower appearance_{QDBusConnection::sessionBus()};
     QuitSignals quitSignals_;
+    // The verbs on the session bus; null when the bus or the name was not to be had.
     std::unique_ptr<RemoteService> remote_;
 };
 
