@@ -102,8 +102,7 @@ std::optional<int> CommandLine::handle(int argc, char** argv) {
         return 2;
     }
     if (parser.isSet(help)) {
-        print(stdout, usage + QString::fromUtf8(Verb::help().data(),
-                                                static_cast<qsizetype>(Verb::help().size())));
+        print(stdout, usage + QString::fromStdString(Verb::help()));
         return 0;
     }
     print(stdout, QCoreApplication::applicationName() + QLatin1Char(' ') +
