@@ -36,13 +36,7 @@ TrackingSlider::TrackingSlider(double minimum, double maximum, QWidget* parent)
     setTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 
-    applyingModel_ = true;
-    setRange(toPosition(minimum_), toPosition(maximum_));
-    setValue(toPosition(minimum_));
-    const int step = std::max(1, static_cast<int>(std::lround(realSingleStep() * scale_)));
-    setSingleStep(step);
-    setPageStep(step * 10);
-    applyingModel_ = false;
+    applyPositions();
 
     connect(this, &QAbstractSlider::valueChanged, this, &TrackingSlider::positionChanged);
     wheelQuiet_.setSingleShot(true);
@@ -57,6 +51,10 @@ void TrackingSlider::setRealRange(double minimum, double maximum) {
     maximum_ = maximum;
     scale_ = positionsPerUnit(minimum_, maximum_);
     value_ = std::clamp(value_, minimum_, maximum_);
+    applyPositions();
+}
+
+void TrackingSlider::applyPositions() {
     const bool wasApplying = std::exchange(applyingModel_, true);
     setRange(toPosition(minimum_), toPosition(maximum_));
     setValue(toPosition(value_));

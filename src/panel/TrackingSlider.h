@@ -73,6 +73,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Lays the integer grid over the real range and the value, with arrow and page steps to
+    // match, emitting nothing.
+    void applyPositions();
     void positionChanged(int position);
     // Ends a press or a wheel gesture.
     void endTracking();
