@@ -24,14 +24,14 @@ bool isClick(int button) {
 
 OutsideClickWatch::OutsideClickWatch(std::function<void()> onOutside)
     : onOutside_(std::move(onOutside)) {
-    focus_ = connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
-                     [this](QWindow* window) { focusChanged(window); });
-    state_ = connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
-                     [this](Qt::ApplicationState state) {
-                         if (state != Qt::ApplicationActive) {
-                             focusChanged(nullptr);
-                         }
-                     });
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            [this](QWindow* window) { focusChanged(window); });
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state != Qt::ApplicationActive) {
+                    focusChanged(nullptr);
+                }
+            });
     rawButtons_ = std::make_unique<X11RawButtons>([this](int button, bool pressed) {
         // Where the pointer is now, while the press is fresh: raw events tell no place.
         if (pressed) {
@@ -44,10 +44,7 @@ OutsideClickWatch::OutsideClickWatch(std::function<void()> onOutside)
                                             : "watching the focus only");
 }
 
-OutsideClickWatch::~OutsideClickWatch() {
-    disconnect(focus_);
-    disconnect(state_);
-}
+OutsideClickWatch::~OutsideClickWatch() = default;
 
 void OutsideClickWatch::focusChanged(QWindow* window) {
     if (window != nullptr || pending_) {
@@ -63,10 +60,7 @@ void OutsideClickWatch::settle() {
         QApplication::activeModalWidget() != nullptr) {
         return;
     }
-    // The callback may end the watch: run a copy that outlives this object.
-    if (auto onOutside = onOutside_) {
-        onOutside();
-    }
+    tellOutside();
 }
 
 bool OutsideClickWatch::watchingPresses() const {
@@ -92,12 +86,14 @@ void OutsideClickWatch::buttonReleased(int button) {
         return;
     }
     pressedOutside_ = false;
-    QTimer::singleShot(0, this, [this] {
-        // The callback may end the watch: run a copy that outlives this object.
-        if (auto onOutside = onOutside_) {
-            onOutside();
-        }
-    });
+    QTimer::singleShot(0, this, [this] { tellOutside(); });
+}
+
+void OutsideClickWatch::tellOutside() {
+    // The callback may end the watch: run a copy that outlives this object.
+    if (auto onOutside = onOutside_) {
+        onOutside();
+    }
 }
 
 } // namespace glowdeck

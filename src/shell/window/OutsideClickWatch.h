@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMetaObject>
 #include <QObject>
 #include <QPoint>
 
@@ -49,11 +48,11 @@ public:
     bool watchingPresses() const;
 
 private:
+    void tellOutside();
+
     std::function<void()> onOutside_;
     std::unique_ptr<X11RawButtons> rawButtons_;
     bool pressedOutside_ = false;
-    QMetaObject::Connection focus_;
-    QMetaObject::Connection state_;
     bool pending_ = false;
 };
 
