@@ -77,9 +77,13 @@ std::string didNotAnswer(const Bulb& bulb) {
     return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 did not answer."), {named(bulb)});
 }
 
+// A colour component of a report as a byte. Clamped as a double: a number beyond int's range
+// (1e300) has no int to be.
 int component(const json& report, const char* key) {
     const auto value = report.find(key);
-    return value != report.end() && value->is_number() ? std::clamp(value->get<int>(), 0, 255) : 0;
+    if (value == report.end() || !value->is_number())
+        return 0;
+    return static_cast<int>(std::clamp(value->get<double>(), 0.0, 255.0));
 }
 
 // What a verb asks a light to show, for a light that cannot: "%1" stands for the light.

@@ -124,6 +124,18 @@ TEST(VerbRunner, ALightThatCannotTakeTheCommandIsNamedOrPassedBy) {
     EXPECT_EQ(outcome->out, "Desk (10.0.0.1): on, 80 %, colour #ff3b30\n");
 }
 
+// A report's colour as #rrggbb, whatever numbers it holds.
+TEST(VerbRunner, ListsAReportedColourWithItsComponentsClampedToBytes) {
+    testing::Rig rig(R"([{"ip":"10.0.0.1","name":"Desk"}])");
+    VerbRunner runner(*rig.lights, rig.loop);
+    std::optional<VerbRunner::Outcome> outcome;
+    runner.run(*Verb::parse({"list"}).verb,
+               [&outcome](const VerbRunner::Outcome& o) { outcome = o; });
+    rig.report("10.0.0.1", R"({"state":true,"dimming":80,"r":1e300,"g":-1e300,"b":128.9})");
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->out, "Desk (10.0.0.1): on, 80 %, colour #ff0080\n");
+}
+
 // Older firmware answers the controller's own configuration request with an error while a
 // command waits: that says nothing about the command, which a later report answers.
 TEST(VerbRunner, AnErrorToAConfigurationRequestIsNoRejection) {
