@@ -23,18 +23,18 @@ std::string lowered(std::string_view text) {
     return lower;
 }
 
-std::string described(const Bulb& bulb) {
-    return bulb.name + " (" + bulb.ip + ")";
-}
-
 std::string listed(const std::vector<const Bulb*>& bulbs) {
     std::string text;
     for (const auto* bulb : bulbs)
-        text += (text.empty() ? "" : ", ") + described(*bulb);
+        text += (text.empty() ? "" : ", ") + LightMatch::described(*bulb);
     return text;
 }
 
 } // namespace
+
+std::string LightMatch::described(const Bulb& bulb) {
+    return bulb.name + " (" + bulb.ip + ")";
+}
 
 LightMatch LightMatch::find(const std::vector<Bulb>& bulbs, const std::vector<std::string>& typed) {
     LightMatch match;

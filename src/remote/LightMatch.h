@@ -14,6 +14,9 @@ struct LightMatch {
     std::string error;                  // a usage error naming the known lights
 
     static LightMatch find(const std::vector<Bulb>& bulbs, const std::vector<std::string>& typed);
+
+    // A light as the verbs' texts name it: "Desk (192.168.1.42)".
+    static std::string described(const Bulb& bulb);
 };
 
 } // namespace glowdeck

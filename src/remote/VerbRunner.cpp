@@ -69,12 +69,9 @@ std::int64_t whole(double value) {
     return static_cast<std::int64_t>(std::lround(value));
 }
 
-std::string named(const Bulb& bulb) {
-    return bulb.name + " (" + bulb.ip + ")";
-}
-
 std::string didNotAnswer(const Bulb& bulb) {
-    return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 did not answer."), {named(bulb)});
+    return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 did not answer."),
+                {LightMatch::described(bulb)});
 }
 
 // A colour component of a report as a byte. Clamped as a double: a number beyond int's range
@@ -154,26 +151,27 @@ std::string VerbRunner::mode(const std::string& ip) const {
 std::string VerbRunner::describe(const Bulb& bulb) const {
     //: A light's state: %1 the light as "name (address)"
     if (!bulb.on)
-        return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: off"), {named(bulb)});
+        return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: off"),
+                    {LightMatch::described(bulb)});
     const std::string level = std::to_string(whole(bulb.brightness));
     const std::string how = mode(bulb.ip);
     if (how == "color")
         //: %2: the brightness in percent; %3: the colour as #rrggbb
         return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: on, %2 %, colour %3"),
-                    {named(bulb), level, hexColor(reports_.find(bulb.ip)->second)});
+                    {LightMatch::described(bulb), level, hexColor(reports_.find(bulb.ip)->second)});
     if (how == "preset") {
         const auto* preset = LightPreset::active(bulb);
         if (preset)
             //: %2: the brightness in percent; %3: the preset's name (Cozy, Focus, ...)
             return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: on, %2 %, preset %3"),
-                        {named(bulb), level, preset->name});
+                        {LightMatch::described(bulb), level, preset->name});
         //: %2: the brightness in percent; %3: the number of a scene Glowdeck has no name for
         return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: on, %2 %, preset scene %3"),
-                    {named(bulb), level, std::to_string(bulb.sceneID.value_or(0))});
+                    {LightMatch::described(bulb), level, std::to_string(bulb.sceneID.value_or(0))});
     }
     //: %2: the brightness in percent; %3: the white temperature in kelvin
     return said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: on, %2 %, %3 K"),
-                {named(bulb), level, std::to_string(whole(bulb.temperature))});
+                {LightMatch::described(bulb), level, std::to_string(whole(bulb.temperature))});
 }
 
 json VerbRunner::listed(const Bulb& bulb, bool reachable) const {
@@ -330,7 +328,7 @@ void VerbRunner::command(Job& job) {
         const Bulb* target = bulb(ip);
         if (target != nullptr && !target->device.accepted(params)) {
             if (!verb.all)
-                refused.push_back(VerbText::fill(asked(verb), {named(*target)}));
+                refused.push_back(VerbText::fill(asked(verb), {LightMatch::described(*target)}));
             continue;
         }
         add(std::move(params), ip);
@@ -427,7 +425,7 @@ void VerbRunner::finish(Job& job) {
                         (answered(ip)
                              ? describe(*b)
                              : said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1: not answering"),
-                                    {named(*b)})) +
+                                    {LightMatch::described(*b)})) +
                         "\n";
             }
         if (job.verb.json)
@@ -443,7 +441,7 @@ void VerbRunner::finish(Job& job) {
             else if (wait->second.result == Job::Result::Rejected)
                 job.failures.push_back(
                     said(QT_TRANSLATE_NOOP("glowdeck::VerbRunner", "%1 rejected the command."),
-                         {named(*b)}));
+                         {LightMatch::described(*b)}));
             else
                 job.failures.push_back(didNotAnswer(*b));
         }
