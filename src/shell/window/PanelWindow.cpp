@@ -41,8 +41,6 @@ PanelWindow::PanelWindow(QWidget* content, QString swaySocket)
     connect(&swayRetry_, &QTimer::timeout, this, [this] { tryPlaceOnSway(); });
 }
 
-PanelWindow::~PanelWindow() = default;
-
 QString PanelWindow::defaultSwaySocket() {
     return X11Support::available() ? SwayIpc::socketPath() : QString();
 }

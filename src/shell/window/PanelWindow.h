@@ -35,7 +35,6 @@ public:
     // Takes ownership of `content`, which may be null. `swaySocket`: sway's IPC socket, where
     // sway places the window; empty elsewhere.
     explicit PanelWindow(QWidget* content = nullptr, QString swaySocket = defaultSwaySocket());
-    ~PanelWindow() override;
 
     // Sway's socket where the program is an X client of sway, else empty.
     static QString defaultSwaySocket();
