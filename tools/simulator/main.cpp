@@ -3,17 +3,17 @@
 //   glowdeck-sim [--duration S] [--no-broadcast] [--peer ADDRESS] [--fault ADDRESS=KIND]
 //                [--module [ADDRESS=]MODULE[/FIRMWARE]] [--move ADDRESS=NEW@SECONDS] ADDRESS...
 //
-// Starts one bulb on port 38899 of each ADDRESS (at most 1000) and prints every request
-// received as one line of JSON on standard output. The bulbs answer "getPilot", "setPilot",
-// "getSystemConfig" and "registration", and report to registered clients every few seconds. KIND
-// is drop, garble, reject or delay:MILLISECONDS, optionally followed by @METHOD to misbehave only
-// for that method. MODULE names the device every bulb (or the one at ADDRESS) plays, e.g.
-// ESP21_SHTW_01 (tunable white), ESP05_SHDW_21 (dimmable white), ESP10_SOCKET_06 (plug),
-// ESP03_FANDIMS_31 (fan light); default ESP01_SHRGB_03 (colour), firmware 1.25.0 (before 1.22
-// there is no "getModelConfig"). --move moves a bulb to address NEW after SECONDS, keeping its
-// MAC, as a router's new lease does. Runs until SIGINT or SIGTERM, or for S seconds. Replies only
-// ever go to addresses of this machine, and to each --peer: a host on a test's own LAN, allowed
-// only where every interface is lo or one a test made.
+// Starts one bulb on port 38899 of each ADDRESS (at most 1000) and prints every request received as
+// one line of JSON on standard output. The bulbs answer "getPilot", "setPilot", "getSystemConfig",
+// "getModelConfig", "getUserConfig" and "registration", and report to registered clients every few
+// seconds. KIND is drop, garble, reject or delay:MILLISECONDS, optionally followed by @METHOD to
+// misbehave only for that method. MODULE names the device every bulb (or the one at ADDRESS) plays,
+// e.g. ESP21_SHTW_01 (tunable white), ESP05_SHDW_21 (dimmable white), ESP10_SOCKET_06 (plug),
+// ESP03_FANDIMS_31 (fan light); default ESP01_SHRGB_03 (colour), firmware 1.25.0 (before 1.22 there
+// is no "getModelConfig"). --move moves a bulb to address NEW after SECONDS, keeping its MAC, as a
+// router's new lease does. Runs until SIGINT or SIGTERM, or for S seconds. Replies only ever go to
+// addresses of this machine, and to each --peer: a host on a test's own LAN, allowed only where
+// every interface is lo or one a test made.
 
 #include "BulbSimulator.h"
 #include "model/PollLoop.h"
