@@ -3,7 +3,7 @@
 #include "model/Messages.h"
 #include "panel/AllLightsRow.h"
 #include "panel/AppearanceSection.h"
-#include "panel/FormSheet.h"
+#include "panel/EmptyState.h"
 #include "panel/LightPicker.h"
 #include "panel/LightTile.h"
 #include "panel/MessageText.h"
@@ -156,15 +156,42 @@ TEST(PanelLanguages, EveryTextFitsInEveryLanguage) {
             ASSERT_FALSE(language.loaded.isEmpty()) << "no catalogue for " << name;
         }
 
+        // The empty state also while the window is catching up with its content.
         PanelRig empty;
         Panel& blank = *empty.panel;
-        fit(empty);
-        EXPECT_EQ(faults(&blank), "") << "no lights";
-        blank.header()->rediscoverButton()->click();
-        empty.loop.advance(Lights::discoveryWait);
-        empty.settle();
-        fit(empty);
-        EXPECT_EQ(faults(&blank), "") << "nothing found";
+        const auto rediscover = [&] {
+            blank.header()->rediscoverButton()->click();
+            empty.settle();
+        };
+        const struct {
+            const char* state;
+            std::function<void()> enter;
+        } emptyStates[] = {
+            {"no lights", [&] { fit(empty); }},
+            {"scanning",
+             [&] {
+                 rediscover();
+                 fit(empty);
+             }},
+            {"nothing found",
+             [&] {
+                 empty.loop.advance(Lights::discoveryWait);
+                 empty.settle();
+                 fit(empty);
+             }},
+            {"scanning again, the window still as tall as the verdict", rediscover},
+            {"the window shorter than the content",
+             [&] {
+                 blank.resize(Panel::panelWidth, blank.sizeHint().height() - 40);
+                 empty.settle();
+             }},
+        };
+        for (const auto& state : emptyStates) {
+            SCOPED_TRACE(state.state);
+            state.enter();
+            EXPECT_EQ(blank.emptyState()->width(), Panel::panelWidth - 4 * 12);
+            EXPECT_EQ(faults(&blank), "");
+        }
         EXPECT_EQ(menuFaults(blank.header()->optionsMenu()), "");
 
         PanelRig rig(twoBulbs);

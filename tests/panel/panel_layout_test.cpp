@@ -2,11 +2,9 @@
 
 #include "panel/AllLightsRow.h"
 #include "panel/ControlTile.h"
-#include "panel/EmptyState.h"
 #include "panel/LightPicker.h"
 #include "panel/LightTile.h"
 #include "panel/MessageLine.h"
-#include "panel/PanelHeader.h"
 #include "panel/PowerButton.h"
 #include "panel/PowerSwitch.h"
 #include "panel/PresetTile.h"
@@ -15,17 +13,13 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
-#include <QToolButton>
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 
 using namespace glowdeck;
 using namespace glowdeck::testing;
@@ -169,59 +163,6 @@ TEST(PanelLayout, AShortPanelScrollsAndGrowingContentIsCutNotSqueezed) {
     EXPECT_EQ(scroll->verticalScrollBar()->value(), 0) << "cut at the bottom";
 }
 
-// Every line of the empty state's text is shown whole, whatever the panel is doing: before a
-// scan, during one, with its verdict, and while the window is catching up with the content.
-TEST(PanelLayout, EmptyStateTextIsNeverClipped) {
-    PanelRig rig;
-    Panel& panel = *rig.panel;
-    EmptyState* empty = panel.emptyState();
-    auto fit = [&] {
-        panel.resize(panel.sizeHint());
-        rig.settle();
-    };
-    const struct {
-        const char* state;
-        std::function<void()> enter;
-    } states[] = {
-        {"idle", fit},
-        {"scanning",
-         [&] {
-             panel.header()->rediscoverButton()->click();
-             rig.settle();
-             fit();
-         }},
-        {"verdict",
-         [&] {
-             rig.loop.advance(Lights::discoveryWait);
-             rig.settle();
-             fit();
-         }},
-        {"scanning again, the window still as tall as the verdict",
-         [&] {
-             panel.header()->rediscoverButton()->click();
-             rig.settle();
-         }},
-        {"the window catching up with a taller content",
-         [&] {
-             panel.resize(Panel::panelWidth, panel.sizeHint().height() - 40);
-             rig.settle();
-         }},
-    };
-    for (const auto& c : states) {
-        SCOPED_TRACE(c.state);
-        c.enter();
-        ASSERT_TRUE(empty->isVisible());
-        EXPECT_EQ(empty->width(), Panel::panelWidth - 4 * 12);
-        for (const QLabel* label : empty->findChildren<QLabel*>()) {
-            SCOPED_TRACE(label->text().toStdString());
-            EXPECT_LE(label->geometry().right(), empty->width());
-            if (label->wordWrap()) {
-                EXPECT_GE(label->height(), label->heightForWidth(label->width()));
-            }
-        }
-    }
-}
-
 TEST(PanelPicker, ListsEveryLightInOrderWithOneCheckmarkAndSelects) {
     PanelRig rig(
         R"([{"ip":"10.0.0.5","name":"Lamp"},{"ip":"10.0.0.6","name":"Lamp"},{"ip":"10.0.0.7","name":"Tom & Jerry"}])");
@@ -258,44 +199,6 @@ TEST(PanelPicker, ListsEveryLightInOrderWithOneCheckmarkAndSelects) {
     EXPECT_EQ(picker->accessibleName(), "Tom & Jerry");
     EXPECT_TRUE(picker->shortcut().isEmpty()) << "no Alt shortcut from the '&'";
     EXPECT_TRUE(rig.net.sent.empty());
-}
-
-// Hundreds of lights: one column that scrolls within the screen, opened on the tile's light, no
-// wider than the panel unless a name needs it, and then shortened at the limit.
-TEST(PanelPicker, HundredsOfLightsScrollInOneColumnOnTheCurrentOne) {
-    const std::string longName(200, 'W');
-    for (const bool withLongName : {false, true}) {
-        SCOPED_TRACE(withLongName);
-        nlohmann::json saved = nlohmann::json::array();
-        for (int i = 0; i < 250; ++i)
-            saved.push_back(
-                {{"ip", "10.0." + std::to_string(1 + i / 200) + "." + std::to_string(i % 200 + 1)},
-                 {"name", "Light " + std::to_string(i + 1)}});
-        if (withLongName)
-            saved[10]["name"] = longName;
-        PanelRig rig(saved.dump());
-        rig.lights->setSelected(saved[199]["ip"].get<std::string>());
-        rig.settle();
-        LightPicker* picker = rig.panel->lightTile()->picker();
-        QMenu* menu = picker->menu();
-        picker->openMenu();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 1000));
-
-        const auto entries = menu->actions();
-        EXPECT_EQ(menu->actionGeometry(entries.front()).left(),
-                  menu->actionGeometry(entries.back()).left())
-            << "one column";
-        EXPECT_LE(menu->height(), menu->screen()->availableGeometry().height());
-        EXPECT_LE(menu->width(), withLongName ? LightPicker::maxMenuWidth : Panel::panelWidth);
-        QAction* current = entries.at(199);
-        EXPECT_EQ(menu->activeAction(), current);
-        EXPECT_TRUE(menu->rect().contains(menu->actionGeometry(current)));
-        if (withLongName) {
-            EXPECT_LT(entries.at(10)->text().size(), 200);
-            EXPECT_EQ(entries.at(10)->toolTip().toStdString(), longName);
-        }
-        menu->hide();
-    }
 }
 
 TEST(PanelLayout, ALongNameIsShortenedAndKeepsTheSwitchInView) {

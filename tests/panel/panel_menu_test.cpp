@@ -94,6 +94,16 @@ TEST(PanelMenu, RediscoverIsDisabledWhileAScanRuns) {
     EXPECT_FALSE(header->spinner()->spinning());
 }
 
+// A screen reader, dictation or automation sets a form's text without typing it.
+void setThroughAccessibility(FormSheet* form, const QString& text) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form->field());
+    ASSERT_NE(face, nullptr);
+    ASSERT_NE(face->editableTextInterface(), nullptr);
+    face->editableTextInterface()->replaceText(0, int(form->field()->text().size()), text);
+    ASSERT_EQ(form->field()->text(), text);
+}
+
+// The address is taken however it got into the field.
 TEST(PanelForms, AddLightKeepsACancelledAddressAndClearsAnAddedOne) {
     PanelRig rig;
     QPushButton* open = rig.panel->emptyState()->addButton();
@@ -120,38 +130,12 @@ TEST(PanelForms, AddLightKeepsACancelledAddressAndClearsAnAddedOne) {
 
     rig.panel->openAddLight();
     EXPECT_EQ(form->field()->text(), "");
+    setThroughAccessibility(form, "10.0.0.8");
+    form->acceptButton()->click();
+    EXPECT_EQ(rig.lights->selected(), "10.0.0.8");
 }
 
-// A screen reader, dictation or automation sets the field's text without typing it.
-TEST(PanelForms, TakeTheFieldsTextHoweverItGotThere) {
-    auto setThroughAccessibility = [](FormSheet* form, const QString& text) {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form->field());
-        ASSERT_NE(face, nullptr);
-        ASSERT_NE(face->editableTextInterface(), nullptr);
-        face->editableTextInterface()->replaceText(0, int(form->field()->text().size()), text);
-        ASSERT_EQ(form->field()->text(), text);
-    };
-    PanelRig rig(oneBulb);
-    FormSheet* add = rig.panel->addLightForm();
-    rig.panel->openAddLight();
-    setThroughAccessibility(add, "10.0.0.8");
-    add->cancelButton()->click();
-    rig.panel->openAddLight();
-    EXPECT_EQ(add->field()->text(), "10.0.0.8") << "kept on cancel";
-    setThroughAccessibility(add, "10.0.0.9");
-    add->acceptButton()->click();
-    rig.settle();
-    EXPECT_EQ(rig.lights->selected(), "10.0.0.9");
-    EXPECT_FALSE(rig.lights->message());
-
-    FormSheet* rename = rig.panel->renameForm();
-    rig.panel->openRename();
-    setThroughAccessibility(rename, "Porch");
-    rename->acceptButton()->click();
-    EXPECT_EQ(rig.lights->current()->name, "Porch");
-}
-
-TEST(PanelForms, RenameOpensWithTheCurrentNameBlocksThePanelAndSavesWhatWasTyped) {
+TEST(PanelForms, RenameOpensWithTheCurrentNameBlocksThePanelAndSavesTheNewName) {
     PanelRig rig(twoBulbs);
     rig.lights->setSelected("10.0.0.6");
     rig.settle();
@@ -168,8 +152,7 @@ TEST(PanelForms, RenameOpensWithTheCurrentNameBlocksThePanelAndSavesWhatWasTyped
     EXPECT_TRUE(rig.panel->editingName());
     EXPECT_EQ(form->field()->text(), "Shelf");
 
-    form->field()->clear();
-    QTest::keyClicks(form->field(), "Reading <i>lamp</i>");
+    setThroughAccessibility(form, "Reading <i>lamp</i>");
     QTest::keyClick(form->field(), Qt::Key_Return);
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(rig.panel->editingName());
@@ -179,7 +162,8 @@ TEST(PanelForms, RenameOpensWithTheCurrentNameBlocksThePanelAndSavesWhatWasTyped
 
 // However many lights, the picker opens under its button (above it only without room below),
 // wholly on the screen. A few lights make a menu of their own size; more than fit in
-// maxMenuHeight make one that tall and as wide as the panel's content, which scrolls in place.
+// maxMenuHeight make one column that tall and as wide as the panel's content, which scrolls in
+// place, and a name too long for it is shortened, whole in its tooltip.
 TEST(PanelPicker, OpensBoundedUnderItsButton) {
     const struct {
         const char* what;
@@ -192,8 +176,11 @@ TEST(PanelPicker, OpensBoundedUnderItsButton) {
         SCOPED_TRACE(c.what);
         nlohmann::json saved = nlohmann::json::array();
         for (int i = 0; i < c.lights; ++i)
-            saved.push_back({{"ip", "10.0.1." + std::to_string(i + 1)},
-                             {"name", "Light " + std::to_string(i + 1)}});
+            saved.push_back(
+                {{"ip", "10.0." + std::to_string(1 + i / 200) + "." + std::to_string(i % 200 + 1)},
+                 {"name", "Light " + std::to_string(i + 1)}});
+        const std::string longName(200, 'W');
+        saved[1]["name"] = longName;
         PanelRig rig(saved.dump());
         const int current = c.lights - 2;
         rig.lights->setSelected(saved[current]["ip"].get<std::string>());
@@ -225,9 +212,13 @@ TEST(PanelPicker, OpensBoundedUnderItsButton) {
             EXPECT_EQ(opened.left(), rig.panel->mapToGlobal(QPoint(Panel::padding, 0)).x());
             EXPECT_EQ(opened.width(), Panel::panelWidth - 2 * Panel::padding);
         }
+        const auto entries = menu->actions();
+        EXPECT_EQ(menu->actionGeometry(entries.front()).left(),
+                  menu->actionGeometry(entries.back()).left());
+        EXPECT_LT(entries.at(1)->text().size(), 200);
+        EXPECT_EQ(entries.at(1)->toolTip().toStdString(), longName);
 
         // The keyboard walks the entries, scrolled into view; the menu stays where it opened.
-        const auto entries = menu->actions();
         EXPECT_EQ(menu->activeAction(), entries.at(current));
         for (const auto& [key, presses, expected] :
              {std::tuple{Qt::Key_Up, 30, std::max(0, current - 30)},
