@@ -60,10 +60,13 @@ std::optional<int> integer(std::string_view text) {
     return value;
 }
 
+// Two hex digits. from_chars takes a minus sign too ("-1"), which is none.
 std::optional<int> hexByte(std::string_view two) {
+    if (two.size() != 2 || two.front() == '-')
+        return std::nullopt;
     int value = 0;
     auto [end, error] = std::from_chars(two.data(), two.data() + two.size(), value, 16);
-    if (error != std::errc{} || end != two.data() + two.size() || two.size() != 2)
+    if (error != std::errc{} || end != two.data() + two.size())
         return std::nullopt;
     return value;
 }

@@ -35,6 +35,7 @@ TEST(Verb, ReadsValuesAndRefusesWhatIsOutOfRangeOrUnsafe) {
         {{"color", "cyan"}, "color|#32ade6", ""},
         {{"color", "#ffa50"}, "", "'#rrggbb' or one of: Red"},
         {{"color", "#gg0000"}, "", "'#rrggbb'"},
+        {{"color", "#-1ff00"}, "", "'#rrggbb'"}, // a sign is no hex digit
         {{"preset", "NIGHT"}, "preset|Night", ""},
         {{"preset", "Disco"}, "", "one of: Cozy Focus"},
         {{"list", "--json"}, "list|--json", ""},
