@@ -4,6 +4,7 @@
 #include "model/PollLoop.h"
 #include "model/SavedLight.h"
 #include "remote/BusNames.h"
+#include "remote/FileLock.h"
 #include "remote/VerbRunner.h"
 #include "remote/VerbText.h"
 
@@ -13,10 +14,7 @@
 #include <QtGlobal>
 
 #include <cstdio>
-#include <fcntl.h>
 #include <memory>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace glowdeck {
 
@@ -86,27 +84,6 @@ std::optional<VerbRunner::Outcome> runThere(const Verb& verb) {
              {reply.errorMessage().toStdString()}) +
             "\n"};
 }
-
-// Holds an exclusive lock on a file while it lives; nothing when the file cannot be opened.
-class FileLock {
-public:
-    explicit FileLock(const QString& path) {
-        if (path.isEmpty())
-            return;
-        fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (fd_ >= 0)
-            ::flock(fd_, LOCK_EX);
-    }
-    ~FileLock() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-
-private:
-    int fd_ = -1;
-};
 
 VerbRunner::Outcome runHere(const Verb& verb, Store& store, const QString& lockPath) {
     FileLock turn(lockPath);
