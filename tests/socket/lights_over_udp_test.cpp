@@ -1,30 +1,62 @@
+#include "BulbSimulator.h"
 #include "HostAddresses.h"
-#include "LiveRig.h"
+#include "model/Lights.h"
+#include "model/MemoryStore.h"
+#include "model/PollLoop.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <string>
+#include <sys/socket.h>
 #include <vector>
 
 namespace glowdeck::testing {
 namespace {
 
+using namespace std::chrono_literals;
+
+// A real controller on the real socket calls and simulated bulbs on 127.0.0.x, all on one
+// poll loop in this thread. Unicast only: nothing here ever broadcasts.
+struct LiveRig {
+    PollLoop loop;
+    MemoryStore store;
+    // Exclusive binds: a second rig on the same addresses fails instead of sharing traffic.
+    sim::BulbSimulator simulator{loop,
+                                 {.listenForBroadcasts = false, .keepLog = true, .peers = {}}};
+    std::unique_ptr<Lights> lights;
+
+    // The controller's local port, where bulbs send their replies.
+    std::uint16_t lightsPort() const {
+        sockaddr_in local{};
+        socklen_t length = sizeof local;
+        if (::getsockname(lights->socketFD(), reinterpret_cast<sockaddr*>(&local), &length) != 0)
+            return 0;
+        return ntohs(local.sin_port);
+    }
+};
+
 TEST(Control, SendsSetPilotThenReadsTheBulbsBackAfterTheFollowUpDelay) {
     const std::vector<std::string> targets{"127.0.0.2", "127.0.0.3"};
     LiveRig rig;
-    rig.save(R"([{"ip":"127.0.0.2","name":"Desk"},{"ip":"127.0.0.3","name":"Lamp"}])");
+    rig.store.setData(Lights::storeKey,
+                      R"([{"ip":"127.0.0.2","name":"Desk"},{"ip":"127.0.0.3","name":"Lamp"}])");
     for (const auto& target : targets)
         rig.simulator.addBulb(target);
-    auto& lights = rig.start();
+    rig.lights = std::make_unique<Lights>(false, rig.store, rig.loop, SocketApi::system());
+    Lights& lights = *rig.lights;
 
     // The follow-up is timed from the command, not from when the simulator got around to reading
     // it: under load the loop may read the setPilot late.
     const MonoTime sent = rig.loop.monotonicNow();
     lights.control({{"state", true}, {"dimming", 40}}, true);
-    ASSERT_TRUE(rig.runUntil([&] {
-        return rig.logged() >= 4 && std::ranges::all_of(lights.bulbs(), [](const Bulb& bulb) {
-                   return bulb.lastSeen.has_value();
-               });
-    }));
+    ASSERT_TRUE(rig.loop.runUntil(
+        [&] {
+            return rig.simulator.requests().size() >= 4 &&
+                   std::ranges::all_of(lights.bulbs(),
+                                       [](const Bulb& bulb) { return bulb.lastSeen.has_value(); });
+        },
+        3s));
     rig.loop.runFor(50ms);
 
     const auto& log = rig.simulator.requests();
