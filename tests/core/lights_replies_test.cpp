@@ -33,9 +33,6 @@ TEST(Replies, ReportMapsOntoAKnownBulb) {
         {"real bulb, scene 12",
          R"({"mac":"a8bb509ee741","rssi":-47,"src":"","state":true,"sceneId":12,"speed":100,"temp":0,"dimming":57})",
          true, 57, 0, 12},
-        {"real bulb, scheduled scene",
-         R"({"mac":"a8bb50a4f94d","rssi":-63,"src":"","state":true,"sceneId":14,"speed":100,"dimming":100,"schdPsetId":9})",
-         true, 100, 3000, 14},
     };
     for (const auto& c : cases) {
         Rig rig(R"([{"ip":"10.0.0.5","name":"Desk"}])");

@@ -3,9 +3,13 @@
 #include "panel/Panel.h"
 #include "support/Rig.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QStringList>
+#include <QTest>
+#include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <memory>
@@ -47,6 +51,20 @@ struct PanelRig : Rig {
                 out.emplace_back(datagram.to, message["params"]);
         }
         return out;
+    }
+
+    // `button` opens `menu` for assistive technologies too, and leads them to it.
+    static void expectOpensForAssistiveTechnologies(QAbstractButton* button, QMenu* menu) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(face, nullptr);
+        EXPECT_TRUE(face->state().hasPopup);
+        EXPECT_EQ(face->childCount(), 0);
+        face->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 1000));
+        ASSERT_EQ(face->childCount(), 1);
+        EXPECT_EQ(face->child(0)->object(), menu);
+        EXPECT_EQ(face->indexOfChild(face->child(0)), 0);
+        menu->hide();
     }
 
     // The texts of a menu's entries as it would open now; a separator shows as "-".
