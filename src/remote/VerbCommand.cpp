@@ -110,19 +110,10 @@ VerbRunner::Outcome runHere(const Verb& verb, Store& store, const QString& lockP
             "\n"});
 }
 
-} // namespace
-
-std::optional<int> VerbCommand::run(const QStringList& words, const OpenStore& openStore,
-                                    const QString& lockPath) {
-    std::vector<std::string> verbWords;
-    for (const auto& word : words)
-        verbWords.push_back(word.toStdString());
-    // What this process prints is for a person; the running program's answers stay as written,
-    // also in the program `panel` goes on to start here.
-    VerbText::translate(true);
-    const std::unique_ptr<void, void (*)(void*)> asWritten(
-        &verbWords, [](void*) { VerbText::translate(false); });
-    const auto parsed = Verb::parse(verbWords);
+// run(), its texts already in the user's language.
+std::optional<int> runForAPerson(const std::vector<std::string>& words,
+                                 const VerbCommand::OpenStore& openStore, const QString& lockPath) {
+    const auto parsed = Verb::parse(words);
     if (!parsed.verb) {
         print(stderr, parsed.error + "\n" +
                           said(QT_TRANSLATE_NOOP("glowdeck::VerbCommand",
@@ -147,6 +138,21 @@ std::optional<int> VerbCommand::run(const QStringList& words, const OpenStore& o
     if (!outcome->err.empty())
         print(stderr, outcome->err);
     return outcome->status;
+}
+
+} // namespace
+
+std::optional<int> VerbCommand::run(const QStringList& words, const OpenStore& openStore,
+                                    const QString& lockPath) {
+    std::vector<std::string> verbWords;
+    for (const auto& word : words)
+        verbWords.push_back(word.toStdString());
+    // What this process prints is for a person; the running program's answers stay as written,
+    // also in the program `panel` goes on to start here.
+    VerbText::translate(true);
+    const auto status = runForAPerson(verbWords, openStore, lockPath);
+    VerbText::translate(false);
+    return status;
 }
 
 } // namespace glowdeck
