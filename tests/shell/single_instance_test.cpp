@@ -1,4 +1,5 @@
 #include "shell/SingleInstance.h"
+#include "support/ScopedEnvironment.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,48 +23,31 @@
 #include <vector>
 
 using glowdeck::SingleInstance;
+using glowdeck::testing::ScopedEnvironment;
 
 namespace {
 
 // Sends the show request from a socket of its own (notifyRunning blocks until it is read).
-void sendShow(const QString& name, const char* line = "show\n") {
+void sendShow(const QString& name) {
     QLocalSocket client;
     client.connectToServer(name);
     ASSERT_TRUE(client.waitForConnected(1000));
-    client.write(line);
+    client.write("show\n");
     ASSERT_TRUE(client.waitForBytesWritten(1000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return client.state() == QLocalSocket::UnconnectedState; }));
 }
 
-// The environment that picks the default socket, as given, for a test's lifetime; the temp
-// directory is a fresh one open to everybody, like /tmp.
+// The environment that picks the default socket, unset but for the temp directory, a fresh one
+// open to everybody, like /tmp.
 class SingleInstancePlaceTest : public ::testing::Test {
 protected:
-    static constexpr const char* names[] = {"TMPDIR", "XDG_RUNTIME_DIR", "WAYLAND_DISPLAY",
-                                            "DISPLAY"};
-    SingleInstancePlaceTest() {
-        ::chmod(QFile::encodeName(tmp_.path()).constData(), 01777);
-        for (const char* name : names) {
-            saved_.push_back(qgetenv(name));
-            qunsetenv(name);
-        }
-        qputenv("TMPDIR", tmp_.path().toLocal8Bit());
-    }
-    ~SingleInstancePlaceTest() override {
-        for (std::size_t i = 0; i < saved_.size(); ++i)
-            set(names[i], saved_[i]);
-    }
-
-    // An empty value unsets the variable.
-    static void set(const char* name, const QByteArray& value) {
-        if (value.isEmpty())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
+    SingleInstancePlaceTest() { ::chmod(QFile::encodeName(tmp_.path()).constData(), 01777); }
 
     QTemporaryDir tmp_;
-    std::vector<QByteArray> saved_;
+    ScopedEnvironment tmpdir_{"TMPDIR", tmp_.path().toStdString()};
+    ScopedEnvironment runtime_{"XDG_RUNTIME_DIR", {}};
+    ScopedEnvironment wayland_{"WAYLAND_DISPLAY", {}};
+    ScopedEnvironment display_{"DISPLAY", {}};
 };
 
 } // namespace
@@ -81,8 +65,8 @@ TEST_F(SingleInstancePlaceTest, OneInstancePerDisplay) {
     std::map<QString, size_t> groupOf;
     for (size_t group = 0; group < groups.size(); ++group) {
         for (const auto& [wayland, x] : groups[group]) {
-            set("WAYLAND_DISPLAY", wayland);
-            set("DISPLAY", x);
+            ScopedEnvironment::set("WAYLAND_DISPLAY", wayland.toStdString());
+            ScopedEnvironment::set("DISPLAY", x.toStdString());
             const QString name = SingleInstance::defaultName();
             EXPECT_EQ(groupOf.try_emplace(name, group).first->second, group)
                 << wayland.toStdString() << " " << x.toStdString() << ": " << name.toStdString();
@@ -97,17 +81,17 @@ TEST_F(SingleInstancePlaceTest, OneInstancePerDisplay) {
     EXPECT_EQ(info.st_mode & 07777, 0700u);
 
     // A start on another display runs there.
-    set("DISPLAY", ":61");
+    ScopedEnvironment::set("DISPLAY", ":61");
     SingleInstance first;
     ASSERT_TRUE(first.listen([] {}));
-    set("DISPLAY", ":62");
+    ScopedEnvironment::set("DISPLAY", ":62");
     SingleInstance other;
     EXPECT_FALSE(other.notifyRunning(200));
     EXPECT_TRUE(other.listen([] {}));
 }
 
 TEST_F(SingleInstancePlaceTest, AFolderSomebodyElseCouldEnterIsRefused) {
-    set("DISPLAY", ":61");
+    ScopedEnvironment::set("DISPLAY", ":61");
     const QString folder = tmp_.filePath(QStringLiteral("glowdeck-%1").arg(::getuid()));
     const QString privateOne = tmp_.filePath("private");
     const QFile::Permissions ownerOnly(0x7000);

@@ -7,6 +7,7 @@
 #include "shell/desktop/Autostart.h"
 #include "shell/window/PanelWindow.h"
 #include "support/FakeSocketApi.h"
+#include "support/ScopedEnvironment.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -25,32 +26,11 @@
 #include <vector>
 
 using glowdeck::Autostart;
+using glowdeck::testing::ScopedEnvironment;
 
 namespace {
 
 const QString id = QStringLiteral("io.github.glowdeck.Test");
-
-// Sets an environment variable for the test's lifetime.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const QByteArray& value)
-        : name_(name), wasSet_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedEnvironment() {
-        if (wasSet_)
-            qputenv(name_, old_);
-        else
-            qunsetenv(name_);
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    const char* name_;
-    bool wasSet_;
-    QByteArray old_;
-};
 
 // The user's configuration lives in a temporary folder.
 class AutostartTest : public ::testing::Test {
@@ -87,7 +67,7 @@ protected:
     }
 
     QTemporaryDir home_;
-    ScopedEnvironment config_{"XDG_CONFIG_HOME", home_.path().toLocal8Bit()};
+    ScopedEnvironment config_{"XDG_CONFIG_HOME", home_.path().toStdString()};
 };
 
 TEST_F(AutostartTest, TheMenuEntryWritesOnlyWhenAskedAndFollowsTheFile) {
