@@ -46,13 +46,9 @@ public:
     // Runs `verb` and calls `done` once with its outcome, at once for a usage error. The panel
     // verb is not for the runner: it is a usage error here.
     void run(const Verb& verb, Done done);
-    std::size_t running() const { return jobs_.size(); }
 
     // Called when a light's report shows a state that differs from what it reported before.
     void onChanged(Changed changed) { changed_ = std::move(changed); }
-
-    // "temperature", "color" or "preset", from the light's latest report.
-    std::string mode(const std::string& ip) const;
 
 private:
     struct Job;
@@ -69,6 +65,8 @@ private:
     // The state a verb builds on: the one commanded last while it is fresh, else the report.
     Expected stateOf(const std::string& ip) const;
     const Bulb* bulb(const std::string& ip) const;
+    // "temperature", "color" or "preset", from the light's latest report.
+    std::string mode(const std::string& ip) const;
     std::string describe(const Bulb& bulb) const;
     nlohmann::json listed(const Bulb& bulb, bool reachable) const;
 
