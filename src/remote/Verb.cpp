@@ -175,21 +175,9 @@ bool takesValue(Verb::Kind kind) {
            kind == Verb::Kind::Color || kind == Verb::Kind::Preset;
 }
 
-} // namespace
-
-bool Verb::named(std::string_view word) {
-    return std::any_of(std::begin(verbNames), std::end(verbNames),
-                       [word](const VerbName& name) { return name.word == word; });
-}
-
-std::string_view Verb::name(Kind kind) {
-    for (const auto& verb : verbNames)
-        if (verb.kind == kind)
-            return verb.word;
-    return {};
-}
-
-bool Verb::acceptable(std::string_view text) {
+// Whether `text` can be taken from a command line or a bus call: valid UTF-8 without a NUL,
+// control characters or markup.
+bool acceptable(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7F || c == '<' || c == '>' || c == '&')
@@ -204,7 +192,8 @@ bool Verb::acceptable(std::string_view text) {
     return true;
 }
 
-std::string Verb::printable(std::string_view text) {
+// `text` with its control characters and bytes that are not UTF-8 shown as \xNN escapes.
+std::string printable(std::string_view text) {
     std::string shown;
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
@@ -220,6 +209,20 @@ std::string Verb::printable(std::string_view text) {
         }
     }
     return shown;
+}
+
+} // namespace
+
+bool Verb::named(std::string_view word) {
+    return std::any_of(std::begin(verbNames), std::end(verbNames),
+                       [word](const VerbName& name) { return name.word == word; });
+}
+
+std::string_view Verb::name(Kind kind) {
+    for (const auto& verb : verbNames)
+        if (verb.kind == kind)
+            return verb.word;
+    return {};
 }
 
 Verb::Parsed Verb::parse(const std::vector<std::string>& words) {

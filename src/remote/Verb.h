@@ -45,12 +45,6 @@ struct Verb {
 
     // The same verb as words for parse(), the lights after "--".
     std::vector<std::string> words() const;
-
-    // Whether `text` can be taken from a command line or a bus call: valid UTF-8 without a NUL,
-    // control characters or markup.
-    static bool acceptable(std::string_view text);
-    // `text` with its control characters and bytes that are not UTF-8 shown as \xNN escapes.
-    static std::string printable(std::string_view text);
 };
 
 struct Verb::Parsed {
