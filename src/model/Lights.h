@@ -105,8 +105,6 @@ public:
     // Reply handling: one received datagram, and one state report.
     void receiveReply(std::string_view bytes, const std::string& from);
     void receivePilot(const nlohmann::json& pilot, const std::string& from);
-    // A configuration result (or an older device's "method not found") from a known bulb.
-    void receiveConfig(const Wire::Reply& reply, const std::string& from);
 
     // Called with every received datagram and its sender once the controller has handled it,
     // for a caller that waits for particular bulbs' answers. One observer; empty for none.
@@ -138,6 +136,8 @@ private:
     void takeMac(Bulb& bulb, const std::string& mac);
     // Sends the first configuration requests to `ip`.
     void askConfig(const std::string& ip);
+    // A configuration result (or an older device's "method not found") from a known bulb.
+    void receiveConfig(const Wire::Reply& reply, const std::string& from);
     void setScanning(bool scanning);
     void finishScan();
     void sendToAll(const std::vector<std::string>& targets, std::string_view method,
