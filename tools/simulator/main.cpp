@@ -108,13 +108,11 @@ int main(int argc, char** argv) {
         } else if (argument == "--peer" && i + 1 < argc) {
             peers.emplace_back(argv[++i]);
         } else if (argument == "--fault" && i + 1 < argc) {
-            const std::string assignment = argv[++i];
-            const auto equals = assignment.find('=');
-            auto fault = equals == std::string::npos ? std::nullopt
-                                                     : parseFault(assignment.substr(equals + 1));
+            auto [address, kind] = assignment(argv[++i]);
+            auto fault = address.empty() ? std::nullopt : parseFault(kind);
             if (!fault)
                 return usage();
-            faults.emplace_back(assignment.substr(0, equals), *fault);
+            faults.emplace_back(address, *fault);
         } else if (argument == "--module" && i + 1 < argc) {
             auto [address, given] = assignment(argv[++i]);
             auto profile = glowdeck::sim::ModuleProfile::parse(given);
