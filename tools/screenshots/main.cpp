@@ -39,6 +39,13 @@ namespace {
 
 constexpr qreal scale = 2.0;
 
+// The panel's own palette, dark or light, as the program gives it where the toolkit's does not
+// suit.
+QPalette panelPalette(bool dark) {
+    return dark ? PanelPalette::dark()
+                : PanelPalette::light(QApplication::style()->standardPalette());
+}
+
 // One controller with its store, clock and fake network.
 struct Scene {
     MemoryStore store;
@@ -117,9 +124,7 @@ int main(int argc, char** argv) {
         Translations::install(language);
         QCoreApplication::processEvents();
         for (const bool dark : {false, true}) {
-            QApplication::setPalette(
-                dark ? PanelPalette::dark()
-                     : PanelPalette::light(QApplication::style()->standardPalette()));
+            QApplication::setPalette(panelPalette(dark));
             const std::string name =
                 std::string(dark ? "panel-color-dark-" : "panel-color-") + argv[i] + ".png";
             Scene colour(false, house);
@@ -134,9 +139,7 @@ int main(int argc, char** argv) {
         return ok ? 0 : 1;
 
     for (const bool dark : {false, true}) {
-        QApplication::setPalette(
-            dark ? PanelPalette::dark()
-                 : PanelPalette::light(QApplication::style()->standardPalette()));
+        QApplication::setPalette(panelPalette(dark));
         const auto file = [dark](const char* light, const char* darkName) {
             return dark ? darkName : light;
         };
