@@ -81,10 +81,11 @@ void TrayController::togglePanel(std::optional<QPoint> click) {
         panel_->hide();
         return;
     }
-    if (hiddenByFocusLoss_.isValid() && hiddenByFocusLoss_.elapsed() < reopenGuardMs) {
-        qCDebug(panelLog) << "a click on the icon" << hiddenByFocusLoss_.elapsed()
-                          << "ms after a hide by focus loss: taken as the same click";
-        hiddenByFocusLoss_.invalidate();
+    if (hiddenFromOutside_.isValid() && hiddenFromOutside_.elapsed() < reopenGuardMs) {
+        qCDebug(panelLog)
+            << "a click on the icon" << hiddenFromOutside_.elapsed()
+            << "ms after a hide by a click elsewhere or focus loss: taken as the same click";
+        hiddenFromOutside_.invalidate();
         return;
     }
 
@@ -116,7 +117,7 @@ void TrayController::showPanel() {
         panel_->showAndActivate();
         return;
     }
-    hiddenByFocusLoss_.invalidate();
+    hiddenFromOutside_.invalidate();
     togglePanel();
 }
 
@@ -129,7 +130,7 @@ void TrayController::startPanelActivity() {
     outsideMonitor_ = std::make_unique<OutsideClickWatch>([this] {
         if (panel_ && panel_->isVisible()) {
             qCDebug(panelLog) << "hidden by a click elsewhere or focus loss";
-            hiddenByFocusLoss_.start();
+            hiddenFromOutside_.start();
             panel_->hide();
         }
     });

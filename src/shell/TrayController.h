@@ -93,7 +93,8 @@ private:
     QRect anchor_;
     bool openedAbove_ = false;
     bool terminated_ = false;
-    QElapsedTimer hiddenByFocusLoss_;
+    // Since the panel last hid for a click elsewhere or the focus leaving it.
+    QElapsedTimer hiddenFromOutside_;
 };
 
 } // namespace glowdeck
