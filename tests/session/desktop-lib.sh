@@ -18,17 +18,6 @@
 # Windows are found and measured on the X display (on Wayland, XWayland's), where the program
 # runs. Every wait is bounded.
 
-# Re-runs the script named by $1 (with the remaining arguments) as an ordinary user (uid 1000)
-# in a user namespace nested in the current one, keeping its network namespace, and in a PID
-# namespace of its own: whatever the session starts ends with the script. Call it as root in
-# the namespace glowdeck_netns_enter made, once the fake LAN is up.
-desktop_enter_user() {
-    script=$1
-    shift
-    exec unshare --user --map-user=1000 --map-group=1000 --pid --fork --kill-child \
-        /bin/sh "$script" "$@"
-}
-
 # Re-runs the script named by $1 (with the remaining arguments) in a PID namespace of its own:
 # whatever the session starts, and whatever starts on its behalf (a service the bus starts),
 # ends with the script.

@@ -19,6 +19,7 @@ set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/session-prologue.sh"
+. "$here/private-session.sh"
 
 session_require_tools sway swaymsg waybar wayvnc grim python3 xdotool xwininfo xdpyinfo \
     dbus-daemon
@@ -26,8 +27,9 @@ glowdeck_netns_enter "$here/run-sway.sh" "$@"
 if [ "$(id -u)" -eq 0 ]; then
     glowdeck_netns_require_fresh
     glowdeck_fake_lan_up
-    # sway refuses to run as root.
-    desktop_enter_user "$here/run-sway.sh" "$@"
+    # sway refuses to run as root. XWayland wants a /tmp/.X11-unix that it or root owns, which
+    # the host's is not for a user the namespace does not map: the session has a /tmp of its own.
+    private_session_enter "$here/run-sway.sh" "$@"
 fi
 
 variant=${GLOWDECK_SESSION_VARIANT:-}
