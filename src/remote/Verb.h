@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/DeviceClass.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -16,8 +18,9 @@ struct Verb {
 
     static constexpr int minBrightness = 10;
     static constexpr int maxBrightness = 100;
-    static constexpr int minKelvin = 2200;
-    static constexpr int maxKelvin = 6500;
+    // The widest white range a light offers; each light clamps it into its own.
+    static constexpr int minKelvin = DeviceClass::defaultMinKelvin;
+    static constexpr int maxKelvin = DeviceClass::defaultMaxKelvin;
 
     Kind kind = Kind::List;
     std::vector<std::string> lights; // as typed; none for the selected light

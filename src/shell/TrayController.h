@@ -60,9 +60,6 @@ public:
     TrayIcon* trayIcon() const { return trayIcon_.get(); }
     SleepWatcher* sleepWatcher() const { return sleepWatcher_.get(); }
     OutsideClickWatch* outsideMonitor() const { return outsideMonitor_.get(); }
-    // The window over the desktop background while the panel is shown, on desktops whose
-    // background takes clicks without moving the focus (see DesktopClickCatcher).
-    DesktopClickCatcher* desktopCover() const { return desktopCover_.get(); }
     bool resizing() const { return sizeUpdates_.has_value(); }
     bool openedAbove() const { return openedAbove_; }
 
@@ -83,6 +80,8 @@ private:
     std::unique_ptr<TrayIcon> trayIcon_;
     std::unique_ptr<PanelWindow> panel_;
     std::unique_ptr<OutsideClickWatch> outsideMonitor_;
+    // Over the desktop background while the panel is shown, on desktops whose background takes
+    // clicks without moving the focus (see DesktopClickCatcher).
     std::unique_ptr<DesktopClickCatcher> desktopCover_;
     bool coverDesktop_ = false;
     std::optional<ChangeSignal::Connection> sizeUpdates_;

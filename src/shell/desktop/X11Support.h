@@ -27,12 +27,12 @@ public:
     // another program drew: a manager that prevents focus stealing (mutter) then refuses it.
     static void activate(QWindow* window);
 
-    // Asks the window manager to give `window` the frame `frame` as it is, as a pager would
+    // Asks the window manager to give `window` the frame `logicalFrame` as it is, as a pager would
     // (_NET_MOVERESIZE_WINDOW from a pager). Some managers keep a window that its own program
     // places out of the area a bar reserves (KWin does as it maps one), which pushes the
     // panel, whose transparent margin overlaps the bar, away from the icon; a pager's request
-    // they carry out as asked. `frame` is in Qt's logical pixels; the server gets device ones.
-    static void moveResize(QWindow* window, const QRect& frame);
+    // they carry out as asked. The frame is in Qt's logical pixels; the server gets device ones.
+    static void moveResize(QWindow* window, const QRect& logicalFrame);
 
     // Where `window` lies on the screen and how large it is, as the server has it now. Qt
     // follows the moves of its top-level windows, but not every move or resize of a window
