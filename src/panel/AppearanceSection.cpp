@@ -12,6 +12,7 @@
 #include "SwatchButton.h"
 #include "ToneLabel.h"
 #include "TrackingSlider.h"
+#include "presets/ColorSwatch.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -24,6 +25,17 @@ namespace glowdeck {
 namespace {
 
 constexpr int sliderHeight = 26;
+
+// Every swatch's name, for the translation tools: the row looks each up by its English text.
+[[maybe_unused]] constexpr const char* swatchNames[] = {
+    QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Red"),
+    QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Orange"),
+    QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Yellow"),
+    QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Green"),
+    QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Cyan"),
+    QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Blue"),
+    QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Purple"),
+};
 
 QHBoxLayout* sliderRow(QWidget* lead, ReleaseSlider* slider, QWidget* trail) {
     auto* row = new QHBoxLayout;
@@ -116,8 +128,10 @@ QWidget* AppearanceSection::buildColourRows() {
     auto* swatchRow = new QHBoxLayout;
     swatchRow->setContentsMargins(0, 0, 0, 0);
     swatchRow->setSpacing(0);
-    for (const Swatch& swatch : swatches()) {
-        auto* button = new SwatchButton(swatch.color, tr(swatch.name), rows);
+    for (const ColorSwatch& swatch : ColorSwatch::all) {
+        const auto& [r, g, b] = swatch.rgb;
+        const std::string name(swatch.name);
+        auto* button = new SwatchButton(QColor(r, g, b), tr(name.c_str()), rows);
         connect(button, &SwatchButton::chosen, this, &AppearanceSection::swatchChosen);
         swatches_.append(button);
         swatchRow->addWidget(button, 1);

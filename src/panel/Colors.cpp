@@ -70,19 +70,6 @@ QColor tintColor(Tint tint) {
     return tintColor(tint, currentAppearance());
 }
 
-const std::array<Swatch, 7>& swatches() {
-    static const std::array<Swatch, 7> all{{
-        {red.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Red")},
-        {orange.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Orange")},
-        {yellow.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Yellow")},
-        {green.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Green")},
-        {cyan.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Cyan")},
-        {blue.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Blue")},
-        {purple.light, QT_TRANSLATE_NOOP("glowdeck::AppearanceSection", "Purple")},
-    }};
-    return all;
-}
-
 QColor standardOrange(Appearance appearance) {
     return orange.pick(appearance);
 }

@@ -4,8 +4,6 @@
 
 #include <QColor>
 
-#include <array>
-
 namespace glowdeck {
 
 // Which set of system colours applies: the lighter values read better on dark surfaces.
@@ -17,16 +15,6 @@ Appearance currentAppearance();
 // The colour a preset's icon is drawn in.
 QColor tintColor(Tint tint, Appearance appearance);
 QColor tintColor(Tint tint);
-
-// One of the colour swatches: its colour and its accessible name.
-struct Swatch {
-    QColor color;
-    const char* name;
-};
-
-// The colour swatches in display order: Red, Orange, Yellow, Green, Cyan, Blue, Purple. These are
-// colours sent to bulbs, so they do not follow the appearance.
-const std::array<Swatch, 7>& swatches();
 
 // The standard orange (the warm end of the white scale, and the initial colour) and blue.
 QColor standardOrange(Appearance appearance);

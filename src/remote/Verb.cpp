@@ -1,5 +1,6 @@
 #include "Verb.h"
 
+#include "presets/ColorSwatch.h"
 #include "presets/LightPreset.h"
 #include "remote/VerbText.h"
 
@@ -32,17 +33,6 @@ constexpr VerbName verbNames[] = {
     {"color", Verb::Kind::Color},
     {"preset", Verb::Kind::Preset},
     {"panel", Verb::Kind::Panel},
-};
-
-// The panel's colour swatches, as the panel sends them.
-struct NamedColor {
-    std::string_view name;
-    std::array<int, 3> rgb;
-};
-constexpr NamedColor namedColors[] = {
-    {"Red", {255, 59, 48}},     {"Orange", {255, 149, 0}}, {"Yellow", {255, 204, 0}},
-    {"Green", {52, 199, 89}},   {"Cyan", {50, 173, 230}},  {"Blue", {0, 122, 255}},
-    {"Purple", {175, 82, 222}},
 };
 
 bool sameLetters(std::string_view a, std::string_view b) {
@@ -100,7 +90,7 @@ std::string usageOfValue(Verb::Kind kind) {
         return said(QT_TRANSLATE_NOOP("glowdeck::Verb", "Temperature must be 2200-6500 K."));
     case Verb::Kind::Color: {
         std::string names;
-        for (const auto& color : namedColors)
+        for (const auto& color : ColorSwatch::all)
             names += (names.empty() ? "" : " ") + std::string(color.name);
         //: %1: the colour names as typed on the command line, separated by spaces
         return said(QT_TRANSLATE_NOOP("glowdeck::Verb", "Colour must be '#rrggbb' or one of: %1."),
@@ -151,7 +141,7 @@ bool readValue(Verb& verb, std::string_view word) {
             }
             return true;
         }
-        for (const auto& color : namedColors)
+        for (const auto& color : ColorSwatch::all)
             if (sameLetters(color.name, word)) {
                 verb.rgb = color.rgb;
                 return true;
