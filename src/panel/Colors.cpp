@@ -21,7 +21,6 @@ struct Pair {
 // The usual desktop system colours, in sRGB.
 const Pair red{QColor(255, 59, 48), QColor(255, 69, 58)};
 const Pair orange{QColor(255, 149, 0), QColor(255, 159, 10)};
-const Pair yellow{QColor(255, 204, 0), QColor(255, 214, 10)};
 const Pair green{QColor(52, 199, 89), QColor(48, 209, 88)};
 const Pair cyan{QColor(50, 173, 230), QColor(100, 210, 255)};
 const Pair blue{QColor(0, 122, 255), QColor(10, 132, 255)};
