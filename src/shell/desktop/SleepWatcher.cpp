@@ -10,8 +10,11 @@
 
 namespace glowdeck {
 
-SleepWatcher::SleepWatcher(QObject* parent) : QObject(parent) {
-    QDBusConnection systemBus = QDBusConnection::systemBus();
+SleepWatcher::SleepWatcher(QObject* parent)
+    : SleepWatcher(QDBusConnection::systemBus(), QDBusConnection::sessionBus(), parent) {}
+
+SleepWatcher::SleepWatcher(QDBusConnection systemBus, QDBusConnection sessionBus, QObject* parent)
+    : QObject(parent) {
     if (systemBus.isConnected()) {
         system_ = systemBus.connect(
             QStringLiteral("org.freedesktop.login1"), QStringLiteral("/org/freedesktop/login1"),
@@ -26,10 +29,10 @@ SleepWatcher::SleepWatcher(QObject* parent) : QObject(parent) {
         ask << static_cast<uint>(::getpid());
         auto* answer = new QDBusPendingCallWatcher(systemBus.asyncCall(ask), this);
         connect(answer, &QDBusPendingCallWatcher::finished, this,
-                [this, login](QDBusPendingCallWatcher* call) {
+                [this, login, systemBus](QDBusPendingCallWatcher* call) {
                     const QDBusPendingReply<QDBusObjectPath> session = *call;
                     if (session.isValid()) {
-                        QDBusConnection::systemBus().connect(
+                        QDBusConnection(systemBus).connect(
                             login, session.value().path(),
                             QStringLiteral("org.freedesktop.login1.Session"),
                             QStringLiteral("Lock"), this, SLOT(lockRequested()));
@@ -37,7 +40,6 @@ SleepWatcher::SleepWatcher(QObject* parent) : QObject(parent) {
                     call->deleteLater();
                 });
     }
-    QDBusConnection sessionBus = QDBusConnection::sessionBus();
     if (sessionBus.isConnected()) {
         // Screen savers announce on either object path and under their own bus names.
         const bool onFreedesktopPath = sessionBus.connect(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QObject>
 
 namespace glowdeck {
@@ -14,7 +15,10 @@ class SleepWatcher : public QObject {
     Q_OBJECT
 
 public:
+    // Watches the system and session buses.
     explicit SleepWatcher(QObject* parent = nullptr);
+    // Watches logind on `system` and screen savers on `session`.
+    SleepWatcher(QDBusConnection system, QDBusConnection session, QObject* parent = nullptr);
 
     // Whether the system and session bus subscriptions were made.
     bool watchingSystem() const { return system_; }

@@ -1,3 +1,4 @@
+#include "PrivateBus.h"
 #include "shell/desktop/ColorSchemePortal.h"
 #include "shell/desktop/GnomeColorScheme.h"
 #include "shell/desktop/KdeColorScheme.h"
@@ -6,8 +7,6 @@
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -99,18 +98,13 @@ TEST(ColorSchemeTest, EachSourceSaysDarkLightOrNothing) {
 
 // On a private bus: the preference read from a portal that only has Read, then a change.
 TEST(ColorSchemeTest, PortalAnswersAndChangesReachTheProgram) {
-    const QString daemonPath = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-    if (daemonPath.isEmpty()) {
+    if (!PrivateBus::installed()) {
         GTEST_SKIP() << "dbus-daemon is not installed";
     }
-    QProcess daemon;
-    daemon.start(daemonPath, {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                              QStringLiteral("--print-address=1")});
-    ASSERT_TRUE(daemon.waitForStarted(5000));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return daemon.canReadLine(); }, 5000));
-    const QString address = QString::fromUtf8(daemon.readLine().trimmed());
+    PrivateBus bus;
+    ASSERT_TRUE(bus.start());
     {
-        QDBusConnection desktop = QDBusConnection::connectToBus(address, QStringLiteral("portal"));
+        QDBusConnection desktop = bus.connect(QStringLiteral("portal"));
         OldPortal portal;
         ASSERT_TRUE(desktop.registerVirtualObject(QStringLiteral("/org/freedesktop/portal/desktop"),
                                                   &portal));
@@ -118,7 +112,7 @@ TEST(ColorSchemeTest, PortalAnswersAndChangesReachTheProgram) {
 
         // Nothing in this process has used QDBusVariant yet, as in the program when it asks
         // early: the subscription must not depend on that.
-        ColorSchemePortal reader(QDBusConnection::connectToBus(address, QStringLiteral("app")));
+        ColorSchemePortal reader(bus.connect(QStringLiteral("app")));
         std::vector<Found> read;
         std::vector<ColorScheme> changed;
         reader.onRead = [&](Found scheme) { read.push_back(scheme); };
@@ -149,8 +143,4 @@ TEST(ColorSchemeTest, PortalAnswersAndChangesReachTheProgram) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !read.empty(); }, 5000));
         EXPECT_EQ(read, std::vector<Found>{std::nullopt});
     }
-    QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
-    QDBusConnection::disconnectFromBus(QStringLiteral("app"));
-    daemon.kill();
-    daemon.waitForFinished(5000);
 }

@@ -1,3 +1,4 @@
+#include "PrivateBus.h"
 #include "shell/tray/StatusNotifierItem.h"
 #include "shell/tray/TrayIcon.h"
 #include "shell/tray/TrayIconImage.h"
@@ -8,8 +9,6 @@
 #include <QDBusPendingCall>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -43,15 +42,10 @@ public:
 class StatusNotifierItemTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const QString daemonPath = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
-        if (daemonPath.isEmpty()) {
+        if (!PrivateBus::installed()) {
             GTEST_SKIP() << "dbus-daemon is not installed";
         }
-        daemon.start(daemonPath, {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                  QStringLiteral("--print-address=1")});
-        ASSERT_TRUE(daemon.waitForStarted(5000));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return daemon.canReadLine(); }, 5000));
-        address = QString::fromUtf8(daemon.readLine().trimmed());
+        ASSERT_TRUE(bus.start());
         itemBus = connect("item");
         ASSERT_TRUE(itemBus.isConnected());
     }
@@ -59,17 +53,9 @@ protected:
     void TearDown() override {
         item.reset();
         tray.reset();
-        for (const QString& name : names)
-            QDBusConnection::disconnectFromBus(name);
-        daemon.kill();
-        daemon.waitForFinished(5000);
     }
 
-    QDBusConnection connect(const char* role) {
-        const QString name = QStringLiteral("%1-%2").arg(QLatin1String(role)).arg(names.size());
-        names.push_back(name);
-        return QDBusConnection::connectToBus(address, name);
-    }
+    QDBusConnection connect(const char* role) { return bus.connect(QLatin1String(role)); }
 
     // A tray host on a connection of its own that runs the watcher.
     QDBusConnection startWatcher(FakeWatcher& watcher) {
@@ -98,9 +84,7 @@ protected:
         ASSERT_TRUE(item->publish());
     }
 
-    QProcess daemon;
-    QString address;
-    std::vector<QString> names;
+    PrivateBus bus;
     QDBusConnection itemBus{QString()};
     std::unique_ptr<StatusNotifierItem> item;
     std::unique_ptr<TrayIcon> tray;
@@ -136,7 +120,7 @@ TEST_F(StatusNotifierItemTest, EveryClickReportsWhereTheHostSaidAndOthersAreAnsw
 
 TEST_F(StatusNotifierItemTest, RegistersWithEachWatcherThatStartsUnlessWithdrawn) {
     FakeWatcher first;
-    startWatcher(first);
+    const QString firstHost = startWatcher(first).name();
     makeItem();
     int changes = 0;
     item->onWatcherChanged = [&] { ++changes; };
@@ -146,23 +130,23 @@ TEST_F(StatusNotifierItemTest, RegistersWithEachWatcherThatStartsUnlessWithdrawn
     EXPECT_FALSE(item->gnomeHost());
 
     // The tray restarts: gone, then a new watcher.
-    QDBusConnection::disconnectFromBus(names.back());
+    QDBusConnection::disconnectFromBus(firstHost);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !item->watched(); }));
     EXPECT_FALSE(item->registered());
     FakeWatcher second;
-    startWatcher(second);
+    const QString secondHost = startWatcher(second).name();
     ASSERT_TRUE(QTest::qWaitFor([&] { return item->registered(); }));
     EXPECT_EQ(second.registrations, std::vector<QString>{item->serviceName()});
     EXPECT_EQ(changes, 2);
 
     // Withdrawn, the item leaves the bus, so that the host drops it, and registers with no
     // watcher that starts; put back, it registers again.
-    QDBusConnectionInterface* bus = connect("observer").interface();
-    const auto onBus = [&] { return bus->isServiceRegistered(item->serviceName()).value(); };
+    QDBusConnectionInterface* observer = connect("observer").interface();
+    const auto onBus = [&] { return observer->isServiceRegistered(item->serviceName()).value(); };
     item->setWithdrawn(true);
     EXPECT_FALSE(item->registered());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !onBus(); }));
-    QDBusConnection::disconnectFromBus(names[2]);
+    QDBusConnection::disconnectFromBus(secondHost);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !item->watched(); }));
     FakeWatcher third;
     startWatcher(third);
@@ -207,13 +191,13 @@ TEST_F(StatusNotifierItemTest, TrayIconFollowsTheWatcherAndIsNeverShownTwice) {
     EXPECT_TRUE(tray->xembedIcon()->isVisible());
 
     FakeWatcher watcher;
-    startWatcher(watcher);
+    const QString host = startWatcher(watcher).name();
     ASSERT_TRUE(QTest::qWaitFor([&] { return tray->kind() == TrayIcon::Kind::StatusNotifier; }));
     EXPECT_FALSE(tray->xembedIcon()->isVisible());
     ASSERT_TRUE(QTest::qWaitFor([&] { return watcher.registrations.size() == 1; }));
     EXPECT_EQ(tray->geometry(), QRect());
 
-    QDBusConnection::disconnectFromBus(names.back());
+    QDBusConnection::disconnectFromBus(host);
     ASSERT_TRUE(QTest::qWaitFor([&] { return tray->kind() == TrayIcon::Kind::XEmbed; }));
     EXPECT_TRUE(tray->xembedIcon()->isVisible());
 }
