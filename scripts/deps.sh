@@ -25,7 +25,7 @@ packages=(
     fonts-material-design-icons-iconfont
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    iproute2 util-linux strace python3-gi
+    iproute2 util-linux strace python3-gi zsh
     xvfb xdotool trayer xcompmgr x11-utils x11-xserver-utils imagemagick dbus dbus-x11 i3lock
     # the Debian package and its checks
     dpkg-dev file lintian appstream desktop-file-utils
