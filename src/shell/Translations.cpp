@@ -38,20 +38,26 @@ bool add(QPointer<QTranslator>& slot, const QLocale& language, const QString& fi
     return true;
 }
 
-} // namespace
-
-QString Translations::languageFor(const QLocale& locale) {
+// Loads Glowdeck's catalogue of the first of the user's languages it speaks into `translator`;
+// false when English comes first or none is spoken.
+bool loadOwn(QTranslator& translator, const QLocale& locale) {
     // The languages in the user's order of preference; English is the texts as written.
     for (const QString& name : locale.uiLanguages()) {
         const QLocale language(name);
         if (language.language() == QLocale::English || language.language() == QLocale::C)
-            break;
-        QTranslator translator;
+            return false;
         if (translator.load(language, QStringLiteral("glowdeck"), QStringLiteral("_"),
                             QStringLiteral(":/i18n")))
-            return translator.language();
+            return true;
     }
-    return {};
+    return false;
+}
+
+} // namespace
+
+QString Translations::languageFor(const QLocale& locale) {
+    QTranslator translator;
+    return loadOwn(translator, locale) ? translator.language() : QString();
 }
 
 QString Translations::install(const QLocale& locale) {
@@ -59,15 +65,15 @@ QString Translations::install(const QLocale& locale) {
         return {};
     drop(ownCatalogue);
     drop(qtCatalogue);
-    const QString chosen = languageFor(locale);
-    if (chosen.isEmpty())
+    auto* own = new QTranslator(QCoreApplication::instance());
+    if (!loadOwn(*own, locale) || !QCoreApplication::installTranslator(own)) {
+        delete own;
         return {};
-    const QLocale language(chosen);
-    if (!add(ownCatalogue, language, QStringLiteral("glowdeck"), QStringLiteral(":/i18n")))
-        return {};
-    add(qtCatalogue, language, QStringLiteral("qtbase"),
+    }
+    ownCatalogue = own;
+    add(qtCatalogue, QLocale(own->language()), QStringLiteral("qtbase"),
         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return chosen;
+    return own->language();
 }
 
 } // namespace glowdeck
