@@ -17,16 +17,13 @@ constexpr char showRequest[] = "show\n";
 } // namespace
 
 SingleInstance::SingleInstance(QString name, QObject* parent)
-    : QObject(parent), name_(name.isEmpty() ? defaultName(&problem_) : std::move(name)) {}
+    : QObject(parent),
+      name_(name.isEmpty() ? InstanceAddress::forThisDisplay(&problem_) : std::move(name)) {}
 
 SingleInstance::~SingleInstance() {
     if (server_ != nullptr) {
         server_->close();
     }
-}
-
-QString SingleInstance::defaultName(QString* problem) {
-    return InstanceAddress::forThisDisplay(problem);
 }
 
 SingleInstance::Answer SingleInstance::ask(int timeoutMs) const {

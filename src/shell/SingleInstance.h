@@ -18,14 +18,12 @@ namespace glowdeck {
 // racing for it, exactly one listens and the other reaches it.
 class SingleInstance : public QObject {
 public:
-    // `name`: the socket's name or full path; empty for the default of this user and display.
+    // `name`: the socket's name or full path; empty for this user and display's
+    // (InstanceAddress::forThisDisplay).
     explicit SingleInstance(QString name = {}, QObject* parent = nullptr);
     ~SingleInstance() override;
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
-
-    // The socket path for this user and display (InstanceAddress::forThisDisplay).
-    static QString defaultName(QString* problem = nullptr);
 
     // Asks a running instance to show its panel; true when another instance runs (it has been
     // asked, or holds the socket without answering). Otherwise this becomes the running

@@ -1,3 +1,4 @@
+#include "shell/InstanceAddress.h"
 #include "shell/SingleInstance.h"
 #include "support/ScopedEnvironment.h"
 
@@ -67,7 +68,7 @@ TEST_F(SingleInstancePlaceTest, OneInstancePerDisplay) {
         for (const auto& [wayland, x] : groups[group]) {
             ScopedEnvironment::set("WAYLAND_DISPLAY", wayland.toStdString());
             ScopedEnvironment::set("DISPLAY", x.toStdString());
-            const QString name = SingleInstance::defaultName();
+            const QString name = glowdeck::InstanceAddress::forThisDisplay();
             EXPECT_EQ(groupOf.try_emplace(name, group).first->second, group)
                 << wayland.toStdString() << " " << x.toStdString() << ": " << name.toStdString();
         }
