@@ -1,6 +1,5 @@
 #include "VerbRunner.h"
 
-#include "model/DeviceConfig.h"
 #include "model/Lights.h"
 #include "model/Wire.h"
 #include "presets/LightPreset.h"
@@ -45,19 +44,23 @@ std::string said(const char* source, std::initializer_list<std::string_view> val
 enum class Answer { Other, Acknowledged, Rejected, Report };
 
 Answer classify(std::string_view bytes) {
+    switch (Wire::parseReply(bytes).kind) {
+    case Wire::Reply::Kind::Rejected:
+        return Answer::Rejected;
+    case Wire::Reply::Kind::Pilot:
+        return Answer::Report;
+    case Wire::Reply::Kind::Config:
+    case Wire::Reply::Kind::Unsupported:
+        return Answer::Other; // the controller's own configuration requests
+    case Wire::Reply::Kind::Dropped:
+        break;
+    }
     const json message = Wire::parse(bytes);
     if (!message.is_object())
         return Answer::Other;
-    if (message.contains("error")) {
-        // An error to the controller's own configuration request (older firmware knows no
-        // "getModelConfig") says nothing about a command.
-        const auto method = message.find("method");
-        const bool config = method != message.end() && method->is_string() &&
-                            DeviceConfig::isConfigMethod(method->get_ref<const std::string&>());
-        return config ? Answer::Other : Answer::Rejected;
-    }
-    if (Wire::parseReply(bytes).kind == Wire::Reply::Kind::Pilot)
-        return Answer::Report;
+    // A bulb that cannot read a request answers with an error that names no method.
+    if (message.contains("error"))
+        return message.contains("method") ? Answer::Other : Answer::Rejected;
     const auto result = message.find("result");
     if (message.value("method", json()) == "setPilot" && result != message.end() &&
         result->is_object() && result->value("success", json()) == true)

@@ -137,22 +137,31 @@ TEST(VerbRunner, ListsAReportedColourWithItsComponentsClampedToBytes) {
     EXPECT_EQ(outcome->out, "Desk (10.0.0.1): on, 80 %, colour #ff0080\n");
 }
 
-// Older firmware answers the controller's own configuration request with an error while a
-// command waits: that says nothing about the command, which a later report answers.
-TEST(VerbRunner, AnErrorToAConfigurationRequestIsNoRejection) {
-    testing::Rig rig(R"([{"ip":"10.0.0.1","name":"Desk"}])");
-    VerbRunner runner(*rig.lights, rig.loop);
-    std::optional<VerbRunner::Outcome> outcome;
-    runner.run(*Verb::parse({"on", "desk"}).verb,
-               [&outcome](const VerbRunner::Outcome& o) { outcome = o; });
-    rig.lights->receiveReply(
-        R"({"method":"getModelConfig","env":"pro","error":{"code":-32601,"message":"Method not found"}})",
-        "10.0.0.1");
-    rig.lights->receiveReply(R"({"method":"setPilot","env":"pro","result":{"success":true}})",
-                             "10.0.0.1");
-    rig.report("10.0.0.1", R"({"state":true,"dimming":80,"temp":2700})");
-    ASSERT_TRUE(outcome);
-    EXPECT_EQ(outcome->status, 0) << outcome->err;
+// An error while a command waits: older firmware's answer to the controller's own configuration
+// request says nothing about the command, which a later report answers; an error that names no
+// method is a bulb that could not read the command.
+TEST(VerbRunner, OnlyAnErrorToTheCommandIsARejection) {
+    const struct {
+        const char* error;
+        int status;
+    } cases[] = {
+        {R"({"method":"getModelConfig","env":"pro","error":{"code":-32601,"message":"Method not found"}})",
+         0},
+        {R"({"env":"pro","error":{"code":-32700,"message":"Parse error"}})", 1},
+    };
+    for (const auto& c : cases) {
+        testing::Rig rig(R"([{"ip":"10.0.0.1","name":"Desk"}])");
+        VerbRunner runner(*rig.lights, rig.loop);
+        std::optional<VerbRunner::Outcome> outcome;
+        runner.run(*Verb::parse({"on", "desk"}).verb,
+                   [&outcome](const VerbRunner::Outcome& o) { outcome = o; });
+        rig.lights->receiveReply(c.error, "10.0.0.1");
+        rig.lights->receiveReply(R"({"method":"setPilot","env":"pro","result":{"success":true}})",
+                                 "10.0.0.1");
+        rig.report("10.0.0.1", R"({"state":true,"dimming":80,"temp":2700})");
+        ASSERT_TRUE(outcome) << c.error;
+        EXPECT_EQ(outcome->status, c.status) << c.error << outcome->err;
+    }
 }
 
 } // namespace
